@@ -1,0 +1,64 @@
+#include "joukowsky.h"
+
+#include <cmath>
+
+namespace wingmap {
+
+namespace {
+
+constexpr double kRadius = 1.0;
+
+bool allFinite(double a, double b, double c, double d)
+{
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+} // namespace
+
+SampleOutcome SampleProfile(ParameterState &state)
+{
+    const double F = state.F;
+    const double G = state.G;
+    const double b = state.b;
+    if (!std::isfinite(F) || !std::isfinite(G) || !std::isfinite(b))
+        return {SampleFailure::OutOfRange, -1};
+    if (b == 0.0)
+        return {SampleFailure::DivisionByZero, -1};
+
+    const double a = kRadius / b;
+    state.a = a;
+
+    const double pi = 4.0 * std::atan(1.0);
+    const double dtheta = (pi * 2.0) / kSegments;
+
+    // The groupings below are deliberate: they fix the rounding of every
+    // point, so keep them as they stand.
+    for (int i = 0; i <= kSegments; ++i) {
+        const double theta = dtheta * i;
+        const double s = std::sin(theta);
+        const double c = std::cos(theta);
+        const double p = (s * G) - (c * F);
+        const double q = p * p - ((F * F + G * G) - a * a);
+        if (q < 0.0)
+            return {SampleFailure::NegativeRoot, i};
+        const double r = p + std::sqrt(q);
+        if (r == 0.0)
+            return {SampleFailure::ZeroRadius, i};
+
+        const double cx = c * (r * b);
+        const double cy = s * (r * b);
+        const double ax = c * ((1.0 / r + r) * b);
+        const double ay = s * ((r - 1.0 / r) * b);
+        if (!allFinite(cx, cy, ax, ay))
+            return {SampleFailure::OutOfRange, i};
+
+        const auto index = static_cast<std::size_t>(i);
+        state.circle_x.set(index, cx);
+        state.circle_y.set(index, cy);
+        state.airfoil_x.set(index, ax);
+        state.airfoil_y.set(index, ay);
+    }
+    return {};
+}
+
+} // namespace wingmap

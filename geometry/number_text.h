@@ -1,0 +1,28 @@
+#ifndef WINGMAP_NUMBER_TEXT_H
+#define WINGMAP_NUMBER_TEXT_H
+
+#include <string>
+#include <string_view>
+
+namespace wingmap {
+
+// The text written into a parameter field: at most 15 significant digits in
+// the shortest form ("0.21", "1", "0.333333333333333"), "." as the decimal
+// separator whatever the process locale, "0" for -0. Values that need an
+// exponent are written as "1E+20" or "1.5E-05", which ReadNumber reads back.
+// Non-finite values are written "nan", "inf" or "-inf" (ReadNumber reads 0).
+std::string FormatNumber(double x);
+
+// The value of the longest leading decimal number in the text. Blanks (space,
+// tab, line feed) are skipped wherever they occur, also inside the number.
+// Then: an optional sign, digits with at most one ".", and an optional
+// exponent ("E" or "e", an optional sign, at least one digit; without a digit
+// the number ends before the letter). Any other character ends the number.
+// Text with no leading number reads 0. The result is the correctly rounded
+// double of the digits read; beyond the double range it is +-infinity, below
+// it +-0. Locale-independent; never fails; never reads past the text.
+double ReadNumber(std::string_view text);
+
+} // namespace wingmap
+
+#endif

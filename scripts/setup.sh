@@ -1,0 +1,43 @@
+# Shared set-up for run.sh and test.sh: installs the Debian packages that are
+# missing, then configures and builds into build/. Sourced, not run.
+
+WINGMAP_PACKAGES=(
+    g++ cmake make
+    qt6-base-dev libgtest-dev libbenchmark-dev
+    xvfb xauth fonts-dejavu-core locales
+)
+
+wingmap_install_missing() {
+    local missing=()
+    local package
+    for package in "${WINGMAP_PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# The suite also runs the number texts under a comma-decimal locale.
+wingmap_ensure_locale() {
+    locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    echo "Generating the de_DE.UTF-8 locale"
+    "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}
+
+# wingmap_build DIR [cmake options...]
+wingmap_build() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" --log-level=WARNING "$@" >/dev/null
+    cmake --build "$dir" -j2 -- --no-print-directory
+}
