@@ -1,0 +1,98 @@
+#include "hesapla.h"
+
+#include "joukowsky.h"
+#include "number_text.h"
+#include "plot_surface.h"
+
+#include <cmath>
+
+namespace wingmap {
+
+namespace {
+
+constexpr float kMarkRadius = 0.03f;
+constexpr double kCrossHalfLength = 0.1;
+
+std::string failureMessage(const SampleOutcome &outcome)
+{
+    switch (outcome.failure) {
+    case SampleFailure::None:
+        break;
+    case SampleFailure::DivisionByZero:
+        return "Not redrawn: b is 0, so there is nothing to transform. Set b to a value other "
+               "than 0.";
+    case SampleFailure::NegativeRoot:
+        return "Not redrawn: the circle no longer encloses the origin. Make b, F or G smaller.";
+    case SampleFailure::ZeroRadius:
+        return "Not redrawn: the circle passes through the origin, where the transformation is "
+               "undefined. Change b, F or G a little.";
+    case SampleFailure::OutOfRange:
+        return "Not redrawn: F, G or b is too large or not a number. Use smaller values.";
+    }
+    return {};
+}
+
+float single(double v)
+{
+    return static_cast<float>(v);
+}
+
+} // namespace
+
+RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurface &circlePane,
+                      PlotSurface &airfoilPane)
+{
+    state.F = ReadNumber(texts.F);
+    state.G = ReadNumber(texts.G);
+    state.b = ReadNumber(texts.b);
+
+    const SampleOutcome sampled = SampleProfile(state);
+    if (!sampled.ok())
+        return {false, failureMessage(sampled)};
+
+    const double MaxC = ReadNumber(texts.MaxC);
+    const double MaxC2 = MaxC * 2;
+    // Decided before anything is cleared, so a refused run leaves both
+    // panes with their last complete drawing.
+    if (MaxC == 0.0)
+        return {false, "Not redrawn: Scale is 0. Type a Scale other than 0."};
+    if (!std::isfinite(MaxC2))
+        return {false, "Not redrawn: Scale is too large. Type a smaller Scale."};
+
+    circlePane.Cls();
+    circlePane.Scale(-MaxC, MaxC, MaxC, -MaxC);
+    circlePane.Line(single(-MaxC), 0, single(MaxC), 0);
+    circlePane.Line(0, single(-MaxC), 0, single(MaxC));
+
+    airfoilPane.Cls();
+    airfoilPane.Scale(-MaxC2, MaxC2 / 2, MaxC2, (-MaxC2) / 2);
+    airfoilPane.Line(single(-MaxC2), 0, single(MaxC2), 0);
+    airfoilPane.Line(0, single((-MaxC2) / 2), 0, single(MaxC2 / 2));
+
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(kSegments); ++i) {
+        circlePane.Line(single(state.circle_x.at(i - 1)), single(state.circle_y.at(i - 1)),
+                        single(state.circle_x.at(i)), single(state.circle_y.at(i)), kCurveColour);
+        airfoilPane.Line(single(state.airfoil_x.at(i - 1)), single(state.airfoil_y.at(i - 1)),
+                         single(state.airfoil_x.at(i)), single(state.airfoil_y.at(i)),
+                         kCurveColour);
+    }
+
+    const double b = state.b;
+    circlePane.Circle(single(b), 0, kMarkRadius, kMarkColour);
+    circlePane.Circle(single(-b), 0, kMarkRadius, kMarkColour);
+
+    // The cross uses the products stored by the F and G scroll bars, not the
+    // b just read: after a change of b alone it stays where it was.
+    const double Fb = state.Fb;
+    const double Gb = state.Gb;
+    circlePane.Line(single(-Fb), single(Gb - kCrossHalfLength), single(-Fb),
+                    single(Gb + kCrossHalfLength), kMarkColour);
+    circlePane.Line(single(-Fb - kCrossHalfLength), single(Gb), single(-Fb + kCrossHalfLength),
+                    single(Gb), kMarkColour);
+
+    airfoilPane.Circle(single(b * 2), 0, kMarkRadius, kMarkColour);
+    airfoilPane.Circle(single(b * (-2)), 0, kMarkRadius, kMarkColour);
+    return {true, {}};
+}
+
+} // namespace wingmap

@@ -1,0 +1,298 @@
+#include "image_surface.h"
+
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace wingmap {
+
+namespace {
+
+// Lines are clipped to the image grown by this margin, so that round caps
+// and antialiasing at the edges come out as if nothing had been clipped.
+constexpr long double kClipMargin = 2.0L;
+
+// A coordinate that was infinite after the conversion to single precision
+// stands for "beyond the pane" in that direction. Long double reaches far
+// enough that this lies outside any pane whatever the mapping.
+constexpr long double kFarAway = 1e4000L;
+
+// Above this radius in device pixels a circle is drawn as the polyline of its
+// arc across the pane: the painter is not given a curve thousands of pixels
+// wide, and the sagitta of each chord stays far below a pixel.
+constexpr long double kLargeRadius = 1e4L;
+constexpr int kArcChords = 1024;
+
+constexpr int kMaxClipSteps = 8;
+
+struct ClipRect
+{
+    long double left, top, right, bottom;
+};
+
+enum Outcode { Inside = 0, Left = 1, Right = 2, Above = 4, Below = 8 };
+
+int outcode(long double x, long double y, const ClipRect &r)
+{
+    int code = Inside;
+    if (x < r.left)
+        code |= Left;
+    else if (x > r.right)
+        code |= Right;
+    if (y < r.top)
+        code |= Above;
+    else if (y > r.bottom)
+        code |= Below;
+    return code;
+}
+
+// Cohen-Sutherland clipping. A point moved onto an edge takes that edge's
+// coordinate exactly, so a horizontal or vertical line keeps its position
+// however far away its ends were.
+bool clipSegment(long double &x1, long double &y1, long double &x2, long double &y2,
+                 const ClipRect &r)
+{
+    int code1 = outcode(x1, y1, r);
+    int code2 = outcode(x2, y2, r);
+    for (int step = 0; step < kMaxClipSteps; ++step) {
+        if ((code1 | code2) == Inside)
+            return true;
+        if ((code1 & code2) != Inside)
+            return false;
+        const int out = code1 != Inside ? code1 : code2;
+        long double x = 0.0L;
+        long double y = 0.0L;
+        if (out & Above) {
+            y = r.top;
+            x = x1 + (x2 - x1) * ((r.top - y1) / (y2 - y1));
+        } else if (out & Below) {
+            y = r.bottom;
+            x = x1 + (x2 - x1) * ((r.bottom - y1) / (y2 - y1));
+        } else if (out & Left) {
+            x = r.left;
+            y = y1 + (y2 - y1) * ((r.left - x1) / (x2 - x1));
+        } else {
+            x = r.right;
+            y = y1 + (y2 - y1) * ((r.right - x1) / (x2 - x1));
+        }
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return false;
+        if (out == code1) {
+            x1 = x;
+            y1 = y;
+            code1 = outcode(x1, y1, r);
+        } else {
+            x2 = x;
+            y2 = y;
+            code2 = outcode(x2, y2, r);
+        }
+    }
+    // Only precision lost on ends astronomically far away gets here.
+    return (code1 | code2) == Inside;
+}
+
+int penWidthFor(qreal ratio)
+{
+    return std::max(1, static_cast<int>(std::lround(ratio)));
+}
+
+} // namespace
+
+QColor toQColor(Colour colour)
+{
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio)
+{
+    m_mapping = {0.0, 0.0, double(logicalSize.width()), double(logicalSize.height())};
+    m_mappingAtCls = m_mapping;
+    setGeometry(logicalSize, devicePixelRatio);
+}
+
+void ImageSurface::setGeometry(QSize logicalSize, qreal devicePixelRatio)
+{
+    if (!(devicePixelRatio > 0.0) || !std::isfinite(devicePixelRatio))
+        devicePixelRatio = 1.0;
+    const QSize size = logicalSize.expandedTo(QSize(1, 1));
+    if (size == m_logicalSize && devicePixelRatio == m_ratio && !m_image.isNull())
+        return;
+    m_logicalSize = size;
+    m_ratio = devicePixelRatio;
+    const QSize device(std::max(1, int(std::lround(size.width() * m_ratio))),
+                       std::max(1, int(std::lround(size.height() * m_ratio))));
+    m_image = QImage(device, QImage::Format_RGB32);
+    repaintAll();
+}
+
+void ImageSurface::repaintAll()
+{
+    m_image.fill(toQColor(kBackground));
+    m_mapping = m_mappingAtCls;
+    for (const Operation &op : m_operations)
+        render(op);
+}
+
+void ImageSurface::Cls()
+{
+    m_operations.clear();
+    m_mappingAtCls = m_mapping;
+    m_image.fill(toQColor(kBackground));
+}
+
+void ImageSurface::Scale(double x1, double y1, double x2, double y2)
+{
+    const Operation op{Operation::ScaleOp, {x1, y1, x2, y2}, {}};
+    m_operations.push_back(op);
+    render(op);
+}
+
+void ImageSurface::Line(float x1, float y1, float x2, float y2)
+{
+    const Operation op{Operation::LineOp, {x1, y1, x2, y2}, m_foreground};
+    m_operations.push_back(op);
+    render(op);
+}
+
+void ImageSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    const Operation op{Operation::LineOp, {x1, y1, x2, y2}, toQColor(colour)};
+    m_operations.push_back(op);
+    render(op);
+}
+
+void ImageSurface::Circle(float x, float y, float radius, Colour colour)
+{
+    const Operation op{Operation::CircleOp, {x, y, radius, 0.0}, toQColor(colour)};
+    m_operations.push_back(op);
+    render(op);
+}
+
+void ImageSurface::render(const Operation &op)
+{
+    const double *v = op.v;
+    switch (op.kind) {
+    case Operation::ScaleOp:
+        if (std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]) &&
+            std::isfinite(v[3]) && v[0] != v[2] && v[1] != v[3]) {
+            m_mapping = {v[0], v[1], v[2], v[3]};
+        }
+        break;
+    case Operation::LineOp:
+        drawLine(deviceX(farAway(v[0])), deviceY(farAway(v[1])), deviceX(farAway(v[2])),
+                 deviceY(farAway(v[3])), op.colour);
+        break;
+    case Operation::CircleOp:
+        drawCircle(v[0], v[1], v[2], op.colour);
+        break;
+    }
+}
+
+long double ImageSurface::farAway(double v) const
+{
+    if (std::isinf(v))
+        return v > 0 ? kFarAway : -kFarAway;
+    return v;
+}
+
+// Pixel k covers [k, k + 1). An odd pen width is centred on a pixel and an
+// even one on a pixel boundary, so straight lines never straddle two rows.
+long double ImageSurface::deviceX(long double x) const
+{
+    const long double offset = penWidthFor(m_ratio) % 2 ? 0.5L : 0.0L;
+    return (x - m_mapping.x1) * (m_image.width() / ((long double)m_mapping.x2 - m_mapping.x1)) +
+           offset;
+}
+
+long double ImageSurface::deviceY(long double y) const
+{
+    const long double offset = penWidthFor(m_ratio) % 2 ? 0.5L : 0.0L;
+    return (y - m_mapping.y1) * (m_image.height() / ((long double)m_mapping.y2 - m_mapping.y1)) +
+           offset;
+}
+
+void ImageSurface::drawLine(long double x1, long double y1, long double x2, long double y2,
+                            const QColor &colour)
+{
+    if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
+        return;
+    const ClipRect rect{-kClipMargin, -kClipMargin, m_image.width() + kClipMargin,
+                        m_image.height() + kClipMargin};
+    if (!clipSegment(x1, y1, x2, y2, rect))
+        return;
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, penWidthFor(m_ratio), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(QLineF(double(x1), double(y1), double(x2), double(y2)));
+}
+
+void ImageSurface::drawCircle(double x, double y, double radius, const QColor &colour)
+{
+    const long double cx = deviceX(farAway(x));
+    const long double cy = deviceY(farAway(y));
+    const long double scaleX = m_image.width() / ((long double)m_mapping.x2 - m_mapping.x1);
+    const long double scaleY = m_image.height() / ((long double)m_mapping.y2 - m_mapping.y1);
+    const long double rx = std::fabs(radius * scaleX);
+    const long double ry = std::fabs(radius * scaleY);
+    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(rx) || !std::isfinite(ry))
+        return;
+
+    const long double w = m_image.width();
+    const long double h = m_image.height();
+    // Nothing of the outline can reach the image grown by the margin.
+    if (cx + rx < -kClipMargin || cx - rx > w + kClipMargin || cy + ry < -kClipMargin ||
+        cy - ry > h + kClipMargin)
+        return;
+
+    if (std::max(rx, ry) <= kLargeRadius) {
+        QPainter painter(&m_image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(colour, penWidthFor(m_ratio)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(double(cx), double(cy)), double(rx), double(ry));
+        return;
+    }
+
+    // A huge outline: work in the circle's own normalised frame, where it is
+    // the unit circle. The image then subtends an angular window seen from
+    // the centre; draw the arc across it as short chords.
+    const long double corners[4][2] = {{0, 0}, {w, 0}, {0, h}, {w, h}};
+    long double nearest = 0.0L;
+    bool allInside = true;
+    {
+        const long double nx = std::clamp(cx, 0.0L, w);
+        const long double ny = std::clamp(cy, 0.0L, h);
+        nearest = std::hypot((nx - cx) / rx, (ny - cy) / ry);
+    }
+    for (const auto &corner : corners) {
+        if (std::hypot((corner[0] - cx) / rx, (corner[1] - cy) / ry) >= 1.0L)
+            allInside = false;
+    }
+    if (allInside || nearest > 1.0L)
+        return;
+
+    const long double middle = std::atan2((h / 2 - cy) / ry, (w / 2 - cx) / rx);
+    long double from = 0.0L;
+    long double to = 0.0L;
+    for (const auto &corner : corners) {
+        long double angle = std::atan2((corner[1] - cy) / ry, (corner[0] - cx) / rx) - middle;
+        angle = std::remainder(angle, 2.0L * 3.14159265358979323846264338327950288L);
+        from = std::min(from, angle);
+        to = std::max(to, angle);
+    }
+    long double px = cx + rx * std::cos(middle + from);
+    long double py = cy + ry * std::sin(middle + from);
+    for (int i = 1; i <= kArcChords; ++i) {
+        const long double angle = middle + from + (to - from) * i / kArcChords;
+        const long double qx = cx + rx * std::cos(angle);
+        const long double qy = cy + ry * std::sin(angle);
+        drawLine(px, py, qx, qy, colour);
+        px = qx;
+        py = qy;
+    }
+}
+
+} // namespace wingmap

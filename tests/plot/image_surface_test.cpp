@@ -1,0 +1,277 @@
+// What the redraw looks like on the image-backed panes, checked on pixels.
+#include "hesapla.h"
+#include "image_surface.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <chrono>
+#include <cmath>
+
+using namespace wingmap;
+
+namespace {
+
+// The panes' inner areas in logical pixels (outer 200 x 200 and 400 x 200,
+// less a 2-pixel border).
+const QSize kCircleInner(196, 196);
+const QSize kAirfoilInner(396, 196);
+
+struct Panes
+{
+    explicit Panes(qreal ratio = 1.0) : circle(kCircleInner, ratio), airfoil(kAirfoilInner, ratio)
+    {}
+    RedrawOutcome draw(const InputTexts &texts)
+    {
+        return hesapla(texts, state, circle, airfoil);
+    }
+    ParameterState state;
+    ImageSurface circle;
+    ImageSurface airfoil;
+};
+
+bool isBackground(QRgb p)
+{
+    return qRed(p) == 255 && qGreen(p) == 255 && qBlue(p) == 192;
+}
+// Mostly blue, as a curve pixel (antialiased edges included) is.
+bool isBlue(QRgb p)
+{
+    return qBlue(p) > 150 && qRed(p) < 160 && qBlue(p) - qRed(p) > 60;
+}
+bool isRed(QRgb p)
+{
+    return qRed(p) > 150 && qBlue(p) < 120 && qRed(p) - qBlue(p) > 60;
+}
+bool isDark(QRgb p)
+{
+    return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60;
+}
+
+// Whether any pixel within `radius` of (x, y) satisfies the predicate.
+template <typename Pred> bool near(const QImage &image, double x, double y, int radius, Pred pred)
+{
+    for (int j = int(y) - radius; j <= int(y) + radius; ++j)
+        for (int i = int(x) - radius; i <= int(x) + radius; ++i)
+            if (image.valid(i, j) && pred(image.pixel(i, j)))
+                return true;
+    return false;
+}
+
+// The blue-weighted centroid of all curve pixels.
+QPointF blueCentroid(const QImage &image)
+{
+    double sx = 0, sy = 0, sw = 0;
+    for (int j = 0; j < image.height(); ++j)
+        for (int i = 0; i < image.width(); ++i)
+            if (isBlue(image.pixel(i, j))) {
+                sx += i + 0.5;
+                sy += j + 0.5;
+                sw += 1;
+            }
+    return sw > 0 ? QPointF(sx / sw, sy / sw) : QPointF(-1, -1);
+}
+
+TEST(ImageSurface, ConvertsColoursWithRedInTheLowByte)
+{
+    EXPECT_EQ(toQColor(kCurveColour), QColor(0, 0, 255));
+    EXPECT_EQ(toQColor(kMarkColour), QColor(255, 0, 0));
+    EXPECT_EQ(toQColor(kBackground), QColor(255, 255, 192));
+    EXPECT_EQ(toQColor(0x008000), QColor(0, 128, 0));
+}
+
+TEST(ImageSurface, ClsLeavesAnEmptyLightYellowPane)
+{
+    ImageSurface surface(kCircleInner);
+    surface.Scale(-1.5, 1.5, 1.5, -1.5);
+    surface.Line(-1.5f, 0, 1.5f, 0);
+    surface.Cls();
+    const QImage &image = surface.image();
+    for (int j = 0; j < image.height(); ++j)
+        for (int i = 0; i < image.width(); ++i)
+            ASSERT_TRUE(isBackground(image.pixel(i, j))) << i << "," << j;
+}
+
+TEST(ImageSurface, MapsUserCoordinatesWithYUp)
+{
+    ImageSurface surface(kCircleInner);
+    surface.Scale(-1.5, 1.5, 1.5, -1.5);
+    surface.Line(-1.5f, 0, 1.5f, 0);
+    surface.Line(-1, 1, 1, 1, kMarkColour);
+    const QImage &image = surface.image();
+    // The x axis runs edge to edge on the middle row, one pixel thick.
+    for (int i = 0; i < 196; ++i) {
+        EXPECT_TRUE(isDark(image.pixel(i, 98))) << i;
+        EXPECT_TRUE(isBackground(image.pixel(i, 97))) << i;
+        EXPECT_TRUE(isBackground(image.pixel(i, 99))) << i;
+    }
+    // y = 1 lies a third of the height above it.
+    EXPECT_TRUE(isRed(image.pixel(98, 98 - 65)));
+    EXPECT_TRUE(isBackground(image.pixel(98, 98 + 65)));
+}
+
+TEST(ImageSurface, StartDrawingShowsCircleMarksAndCross)
+{
+    Panes panes;
+    ASSERT_TRUE(panes.draw({"0", "0", "1", "1.5"}).drawn);
+    const QImage &c = panes.circle.image();
+    const double centre = 98.5;
+    const double unit = 196.0 / 3.0; // pixels per user unit
+
+    EXPECT_TRUE(isBackground(c.pixel(2, 2)));
+    EXPECT_TRUE(isBackground(c.pixel(193, 193)));
+    // The unit circle, at the right radius, on all four sides.
+    EXPECT_TRUE(near(c, centre, centre - unit, 1, isBlue));
+    EXPECT_TRUE(near(c, centre - unit * std::sqrt(0.5), centre + unit * std::sqrt(0.5), 1, isBlue));
+    EXPECT_FALSE(near(c, centre, centre - unit * 0.8, 3, isBlue));
+    EXPECT_FALSE(near(c, centre, centre - unit * 1.2, 3, isBlue));
+    const QPointF middle = blueCentroid(c);
+    EXPECT_NEAR(middle.x(), centre, 0.5);
+    EXPECT_NEAR(middle.y(), centre, 0.5);
+    // Red marks at (+-1, 0), drawn over the circle, and the cross at the origin.
+    EXPECT_TRUE(near(c, centre + unit, centre, 2, isRed));
+    EXPECT_TRUE(near(c, centre - unit, centre, 2, isRed));
+    EXPECT_TRUE(isRed(c.pixel(98, 98 - 5)));
+    EXPECT_TRUE(isRed(c.pixel(98 + 5, 98)));
+    EXPECT_TRUE(isDark(c.pixel(98, 98 - 20))); // the y axis beyond the cross
+
+    const QImage &a = panes.airfoil.image();
+    const double ax = 198.5;
+    const double aunit = 396.0 / 6.0;
+    // The flat segment from (-2, 0) to (2, 0) on the axis row, and no further.
+    EXPECT_TRUE(isBlue(a.pixel(int(ax + aunit), 98)));
+    EXPECT_TRUE(isBlue(a.pixel(int(ax - aunit * 1.5), 98)));
+    EXPECT_TRUE(isDark(a.pixel(int(ax + aunit * 2.5), 98)));
+    EXPECT_TRUE(isBackground(a.pixel(int(ax + aunit), 96)));
+    EXPECT_TRUE(near(a, ax + 2 * aunit, 98.5, 2, isRed));
+    EXPECT_TRUE(near(a, ax - 2 * aunit, 98.5, 2, isRed));
+    EXPECT_FALSE(near(a, ax, 98.5, 2, isRed));
+
+    // Kept for a look: the two panes as a user would see them.
+    QImage both(a.width() + c.width() + 8, c.height(), QImage::Format_RGB32);
+    both.fill(Qt::lightGray);
+    QPainter painter(&both);
+    painter.drawImage(0, 0, c);
+    painter.drawImage(c.width() + 8, 0, a);
+    painter.end();
+    both.save("start_drawing.png");
+}
+
+TEST(ImageSurface, CambredCircleSitsAboveAndLeftAndNegativeScaleMirrorsIt)
+{
+    Panes panes;
+    panes.state.Fb = 0.1;
+    panes.state.Gb = 0.2;
+    const double unit = 196.0 / 3.0;
+    ASSERT_TRUE(panes.draw({"0.1", "0.2", "1", "1.5"}).drawn);
+    QPointF centre = blueCentroid(panes.circle.image());
+    // Where the curve crosses the dark axes its pixels blend darker, so the
+    // centroid is good to a couple of pixels.
+    EXPECT_NEAR(centre.x(), 98.5 - 0.1 * unit, 2.0);
+    EXPECT_NEAR(centre.y(), 98.5 - 0.2 * unit, 2.0); // positive y is up
+    QImage saved = panes.circle.image();
+    EXPECT_TRUE(isRed(saved.pixel(int(98.5 - 0.1 * unit), int(98.5 - 0.2 * unit))));
+
+    ASSERT_TRUE(panes.draw({"0.1", "0.2", "1", "-1.5"}).drawn);
+    centre = blueCentroid(panes.circle.image());
+    EXPECT_NEAR(centre.x(), 98.5 + 0.1 * unit, 2.0);
+    EXPECT_NEAR(centre.y(), 98.5 + 0.2 * unit, 2.0);
+    // The profile mirrors too: its upper side is now below the axis.
+    const QPointF profile = blueCentroid(panes.airfoil.image());
+    EXPECT_GT(profile.y(), 98.5);
+}
+
+TEST(ImageSurface, RefusedRunLeavesBothImagesUntouched)
+{
+    Panes panes;
+    ASSERT_TRUE(panes.draw({"0.1", "0", "1", "1.5"}).drawn);
+    const QImage circle = panes.circle.image().copy();
+    const QImage airfoil = panes.airfoil.image().copy();
+    for (const InputTexts &texts :
+         {InputTexts{"0.6", "0", "2", "1.5"}, InputTexts{"0", "0", "0", "1.5"},
+          InputTexts{"0", "0", "1", "0"}, InputTexts{"0", "0", "1", "1e308"}}) {
+        EXPECT_FALSE(panes.draw(texts).drawn);
+        EXPECT_EQ(panes.circle.image(), circle);
+        EXPECT_EQ(panes.airfoil.image(), airfoil);
+    }
+}
+
+TEST(ImageSurface, ExtremeScalesReturnPromptlyWithAxesWhereRepresentable)
+{
+    for (const char *scale : {"1e-300", "1e300", "-1e300", "1e-30", "1e30", "1e-320", "8e307",
+                              "0.001", "1000000"}) {
+        Panes panes;
+        panes.state.Fb = 0.5; // keep the red cross off the axes
+        panes.state.Gb = 0.5;
+        const auto start = std::chrono::steady_clock::now();
+        const RedrawOutcome outcome = panes.draw({"0.1", "0.1", "0.9", scale});
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        EXPECT_TRUE(outcome.drawn) << scale;
+        EXPECT_LT(elapsed, std::chrono::milliseconds(500)) << scale;
+        const QImage &c = panes.circle.image();
+        if (std::string(scale) == "1e-30" || std::string(scale) == "1e30" ||
+            std::string(scale) == "0.001" || std::string(scale) == "1000000") {
+            EXPECT_TRUE(isDark(c.pixel(3, 98))) << scale;
+            EXPECT_TRUE(isDark(c.pixel(98, 192))) << scale;
+        }
+    }
+    // A scale so small that the mark's outline is thousands of pixels wide:
+    // b = 0.03 puts the mark at (-0.03, 0) through the origin, where its
+    // outline crosses the pane as a nearly vertical line.
+    Panes panes;
+    ASSERT_TRUE(panes.draw({"0", "0", "0.03", "0.0001"}).drawn);
+    const QImage &c = panes.circle.image();
+    EXPECT_TRUE(isRed(c.pixel(98, 20)));
+    EXPECT_TRUE(isRed(c.pixel(98, 170)));
+    EXPECT_FALSE(near(c, 60, 20, 5, isRed));
+}
+
+TEST(ImageSurface, DenseScreenDrawsTheSameCrisply)
+{
+    Panes dense(2.0);
+    ASSERT_TRUE(dense.draw({"0", "0", "1", "1.5"}).drawn);
+    const QImage &c = dense.circle.image();
+    ASSERT_EQ(c.size(), QSize(392, 392));
+    // A line one logical pixel wide is two device rows, on whole pixels.
+    EXPECT_TRUE(isDark(c.pixel(10, 195)));
+    EXPECT_TRUE(isDark(c.pixel(10, 196)));
+    EXPECT_TRUE(isBackground(c.pixel(10, 194)));
+    EXPECT_TRUE(isBackground(c.pixel(10, 197)));
+
+    // Moving a drawing to a denser screen renders it again from what was
+    // drawn, pixel for pixel as if it had been drawn there.
+    Panes moved(1.0);
+    ASSERT_TRUE(moved.draw({"0", "0", "1", "1.5"}).drawn);
+    moved.circle.setGeometry(kCircleInner, 2.0);
+    moved.airfoil.setGeometry(kAirfoilInner, 2.0);
+    EXPECT_EQ(moved.circle.image(), dense.circle.image());
+    EXPECT_EQ(moved.airfoil.image(), dense.airfoil.image());
+}
+
+TEST(ImageSurface, DegenerateOrNonFiniteScaleKeepsThePreviousMapping)
+{
+    ImageSurface surface(kCircleInner);
+    surface.Scale(-1.5, 1.5, 1.5, -1.5);
+    surface.Scale(0, 0, 0, 0);
+    surface.Scale(-1, std::nan(""), 1, 1);
+    surface.Line(-1.5f, 0, 1.5f, 0);
+    EXPECT_TRUE(isDark(surface.image().pixel(5, 98)));
+    // NaN and infinite coordinates: nothing, and the infinite axis in full.
+    surface.Line(std::nanf(""), 0, 1, 1, kMarkColour);
+    surface.Line(0, -INFINITY, 0, INFINITY, kMarkColour);
+    EXPECT_TRUE(isRed(surface.image().pixel(98, 2)));
+    EXPECT_TRUE(isRed(surface.image().pixel(98, 193)));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
