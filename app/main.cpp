@@ -1,11 +1,12 @@
+#include "form1.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Wingmap - Joukowsky Transformation");
-    window.show();
+    QApplication::setApplicationName("Wingmap");
+    Form1 form;
+    form.show();
     return app.exec();
 }

@@ -1,0 +1,430 @@
+// The main window driven as a user drives it: mouse and keys on the real
+// controls, offscreen.
+#include "form1.h"
+#include "form_about.h"
+#include "pixel_checks.h"
+#include "plot_pane.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QStyleOptionSlider styleOption(QScrollBar *bar)
+{
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.subControls = QStyle::SC_All;
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = bar->sliderPosition();
+    opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    opt.upsideDown = false;
+    if (bar->orientation() == Qt::Horizontal)
+        opt.state |= QStyle::State_Horizontal;
+    return opt;
+}
+
+QRect subControl(QScrollBar *bar, QStyle::SubControl control)
+{
+    const QStyleOptionSlider opt = styleOption(bar);
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, control, bar);
+}
+
+void clickRightArrow(QScrollBar *bar)
+{
+    QTest::mouseClick(bar, Qt::LeftButton, {}, subControl(bar, QStyle::SC_ScrollBarAddLine).center());
+}
+
+void clickLeftArrow(QScrollBar *bar)
+{
+    QTest::mouseClick(bar, Qt::LeftButton, {}, subControl(bar, QStyle::SC_ScrollBarSubLine).center());
+}
+
+QList<QWidget *> topLevelAboutWindows()
+{
+    QList<QWidget *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<Form_About *>(w) && w->isVisible())
+            found << w;
+    return found;
+}
+
+} // namespace
+
+class Form1Test : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsWithTheStoredValuesAndTheFirstDrawing();
+    void arrowClicksRedrawOnceOrTwice_data();
+    void arrowClicksRedrawOnceOrTwice();
+    void limitPullsBBackToTheCircle_data();
+    void limitPullsBBackToTheCircle();
+    void checkingTheBoxAloneChangesNothing();
+    void limitRefusedWhenTheCircleMissesTheAxis();
+    void limitBeyondTheScrollRangeKeepsTheBarInRange();
+    void typingDoesNotRedrawUntilAPaneIsClicked();
+    void typingTheScaleRedrawsAtEveryKeystroke();
+    void draggingTheThumbRedrawsOnlyOnRelease();
+    void keyboardReachesAndMovesEveryControl();
+    void refusedRedrawKeepsTheDrawingAndSaysWhy();
+    void aboutOpensOneNonModalWindow();
+    void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
+
+private:
+    template <typename T> T *child(const char *name)
+    {
+        T *widget = m_form->findChild<T *>(name);
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+    QString statusText() { return child<QLabel>("Label_status")->text(); }
+    QImage circleImage() { return child<PlotPane>("Picture_circle")->surface().image(); }
+
+    std::unique_ptr<Form1> m_form;
+};
+
+void Form1Test::init()
+{
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void Form1Test::cleanup()
+{
+    m_form.reset();
+}
+
+void Form1Test::startsWithTheStoredValuesAndTheFirstDrawing()
+{
+    QCOMPARE(m_form->windowTitle(), QString("Wingmap - Joukowsky Transformation"));
+    QCOMPARE(m_form->centralWidget()->size(), QSize(627, 310));
+    QCOMPARE(child<QLineEdit>("Text_F")->text(), QString("0"));
+    QCOMPARE(child<QLineEdit>("Text_G")->text(), QString("0"));
+    QCOMPARE(child<QLineEdit>("Text_b")->text(), QString("1"));
+    QCOMPARE(child<QLineEdit>("Text_MaxC")->text(), QString("1.5"));
+    QCOMPARE(child<QScrollBar>("HScroll_b")->value(), 100);
+    QCOMPARE(child<QScrollBar>("HScroll_F")->value(), 0);
+    QCOMPARE(child<QScrollBar>("HScroll_MaxC")->value(), 15);
+    QCOMPARE(child<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
+    QCOMPARE(child<QScrollBar>("HScroll_G")->maximum(), 50);
+    QCOMPARE(child<QScrollBar>("HScroll_b")->minimum(), 1);
+    QCOMPARE(m_form->state().b, 1.0);
+    QCOMPARE(m_form->state().Fb, 0.0);
+    QVERIFY(statusText().isEmpty());
+
+    // The drawing made before the window was shown is on screen.
+    const QImage shown = m_form->grab().toImage();
+    const QPoint circleInner = child<PlotPane>("Picture_circle")->mapTo(m_form.get(), QPoint(2, 2));
+    const QPoint airfoilInner =
+        child<PlotPane>("Picture_airfoil")->mapTo(m_form.get(), QPoint(2, 2));
+    QVERIFY(pixels::showsStartCircle(shown, circleInner.x(), circleInner.y()));
+    QVERIFY(pixels::showsStartProfile(shown, airfoilInner.x(), airfoilInner.y()));
+}
+
+void Form1Test::arrowClicksRedrawOnceOrTwice_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("redraws");
+    QTest::newRow("F") << "HScroll_F" << "Text_F" << "0.01" << 1;
+    QTest::newRow("G") << "HScroll_G" << "Text_G" << "0.01" << 1;
+    QTest::newRow("b") << "HScroll_b" << "Text_b" << "1.01" << 1;
+    // The Scale handler writes its text, which redraws nested, then redraws.
+    QTest::newRow("Scale") << "HScroll_MaxC" << "Text_MaxC" << "1.6" << 2;
+}
+
+void Form1Test::arrowClicksRedrawOnceOrTwice()
+{
+    QFETCH(QString, bar);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(int, redraws);
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    QVERIFY(spy.isValid());
+    clickRightArrow(child<QScrollBar>(bar.toLatin1()));
+    QCOMPARE(spy.count(), redraws);
+    QCOMPARE(child<QLineEdit>(field.toLatin1())->text(), text);
+    QVERIFY(spy.last().at(0).toBool());
+}
+
+void Form1Test::limitPullsBBackToTheCircle_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("redraws");
+    QTest::addColumn<QString>("bText");
+    QTest::addColumn<int>("bValue");
+    // F = 0.1 with b = 1: X = 0.9 and b goes to 0.9, nested b handler included.
+    QTest::newRow("worked example") << "HScroll_F" << 9 << 2 << "0.9" << 90;
+    // F = G = 0: X = 1, so 1.01 is pulled back to 1.
+    QTest::newRow("b beyond 1") << "HScroll_b" << 100 << 2 << "1" << 100;
+    // G = 0.5 with b = 1: X = sqrt(0.75) = 0.866..., k = 87 lies beyond X,
+    // so the nested limit puts b back to X itself.
+    QTest::newRow("G") << "HScroll_G" << 49 << 2 << "0.866025403784439" << 87;
+}
+
+void Form1Test::limitPullsBBackToTheCircle()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, from);
+    QFETCH(int, redraws);
+    QFETCH(QString, bText);
+    QFETCH(int, bValue);
+    QScrollBar *scroll = child<QScrollBar>(bar.toLatin1());
+    scroll->setValue(from); // unchecked: b stays 1
+    QCOMPARE(m_form->state().b, 1.0);
+    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
+    QCOMPARE(child<QCheckBox>("Check1")->checkState(), Qt::Checked);
+
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    QVERIFY(spy.isValid());
+    clickRightArrow(scroll);
+    QCOMPARE(spy.count(), redraws);
+    QCOMPARE(child<QLineEdit>("Text_b")->text(), bText);
+    QCOMPARE(child<QScrollBar>("HScroll_b")->value(), bValue);
+    QCOMPARE(m_form->state().b, bText.toDouble());
+    QVERIFY(statusText().isEmpty());
+}
+
+void Form1Test::checkingTheBoxAloneChangesNothing()
+{
+    child<QScrollBar>("HScroll_F")->setValue(50); // Fb = 0.5, X = 0.5 < b = 1
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(m_form->state().b, 1.0);
+    QCOMPARE(child<QScrollBar>("HScroll_b")->value(), 100);
+    // The next change of b applies the limit.
+    clickLeftArrow(child<QScrollBar>("HScroll_b"));
+    QCOMPARE(child<QLineEdit>("Text_b")->text(), QString("0.5"));
+    QCOMPARE(child<QScrollBar>("HScroll_b")->value(), 50);
+}
+
+void Form1Test::limitRefusedWhenTheCircleMissesTheAxis()
+{
+    // A typed b of 3 read by a redraw, then G = 0.5: Gb = 1.5 and the circle
+    // of radius 1 about (0, 1.5) never reaches the x axis.
+    QLineEdit *textB = child<QLineEdit>("Text_b");
+    textB->selectAll();
+    QTest::keyClicks(textB, "3");
+    QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
+    QCOMPARE(m_form->state().b, 3.0);
+    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
+
+    child<QScrollBar>("HScroll_G")->setValue(50);
+    QCOMPARE(m_form->state().Gb, 1.5);
+    QCOMPARE(textB->text(), QString("3"));
+    QCOMPARE(child<QScrollBar>("HScroll_b")->value(), 100);
+    QVERIFY2(statusText().contains("not limited"), qPrintable(statusText()));
+}
+
+void Form1Test::limitBeyondTheScrollRangeKeepsTheBarInRange()
+{
+    // F = 1 with b = 1 puts the circle's crossing at X = 0: the integer for
+    // the b scroll bar would be 0, below its minimum 1.
+    child<QScrollBar>("HScroll_F")->setValue(99);
+    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
+    const QImage before = circleImage();
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    clickRightArrow(child<QScrollBar>("HScroll_F"));
+    QCOMPARE(child<QScrollBar>("HScroll_b")->value(), 1);
+    // The nested b handler set 0.01, its own limit put b back to X = 0, and
+    // a b of 0 cannot be drawn: the panes keep their drawing and say why.
+    QCOMPARE(child<QLineEdit>("Text_b")->text(), QString("0"));
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(!spy.last().at(0).toBool());
+    QVERIFY2(statusText().contains("b is 0"), qPrintable(statusText()));
+    QCOMPARE(circleImage(), before);
+}
+
+void Form1Test::typingDoesNotRedrawUntilAPaneIsClicked()
+{
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    QVERIFY(spy.isValid());
+    QLineEdit *textF = child<QLineEdit>("Text_F");
+    textF->selectAll();
+    QTest::keyClicks(textF, "0.3");
+    QCOMPARE(textF->text(), QString("0.3"));
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(child<QScrollBar>("HScroll_F")->value(), 0);
+    QCOMPARE(m_form->state().F, 0.0);
+
+    QTest::mouseClick(child<PlotPane>("Picture_airfoil"), Qt::LeftButton);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(m_form->state().F, 0.3);
+    // The circle moved left: its centre is at (-0.3, 0), 0.3 * 196 / 3 px.
+    const QPointF centre = pixels::blueCentroid(circleImage());
+    QVERIFY2(qAbs(centre.x() - (98.5 - 0.3 * 196 / 3)) < 2, qPrintable(QString::number(centre.x())));
+}
+
+void Form1Test::typingTheScaleRedrawsAtEveryKeystroke()
+{
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    QLineEdit *scale = child<QLineEdit>("Text_MaxC");
+    scale->selectAll();
+    QTest::keyClicks(scale, "3");
+    QTest::keyClicks(scale, ".0");
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(child<QScrollBar>("HScroll_MaxC")->value(), 15);
+    QVERIFY(statusText().isEmpty());
+}
+
+void Form1Test::draggingTheThumbRedrawsOnlyOnRelease()
+{
+    QScrollBar *bar = child<QScrollBar>("HScroll_F");
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    const QRect handle = subControl(bar, QStyle::SC_ScrollBarSlider);
+    const QPoint start = handle.center();
+    QTest::mousePress(bar, Qt::LeftButton, {}, start);
+    for (int dx = 4; dx <= 20; dx += 4)
+        QTest::mouseMove(bar, start + QPoint(dx, 0));
+    QVERIFY(bar->sliderPosition() > 0);
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(child<QLineEdit>("Text_F")->text(), QString("0"));
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, start + QPoint(20, 0));
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(bar->value() > 0);
+    QCOMPARE(child<QLineEdit>("Text_F")->text(), QString::number(bar->value() / 100.0));
+}
+
+void Form1Test::keyboardReachesAndMovesEveryControl()
+{
+    const QStringList order{"Text_F",   "Text_G",   "Text_b", "HScroll_F", "HScroll_G",
+                            "HScroll_b", "Check1", "Text_MaxC", "HScroll_MaxC"};
+    child<QLineEdit>("Text_F")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>("Text_F"));
+    for (int i = 1; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i % order.size()]);
+    }
+
+    QScrollBar *bar = child<QScrollBar>("HScroll_F");
+    bar->setFocus();
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    QTest::keyClick(bar, Qt::Key_End);
+    QCOMPARE(bar->value(), 100);
+    QTest::keyClick(bar, Qt::Key_Left);
+    QCOMPARE(bar->value(), 99);
+    QTest::keyClick(bar, Qt::Key_PageDown);
+    QCOMPARE(bar->value(), 89);
+    QTest::keyClick(bar, Qt::Key_Right);
+    QCOMPARE(bar->value(), 90);
+    QTest::keyClick(bar, Qt::Key_PageUp);
+    QCOMPARE(bar->value(), 100);
+    QTest::keyClick(bar, Qt::Key_Home);
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(spy.count(), 6);
+    QCOMPARE(child<QLineEdit>("Text_F")->text(), QString("0"));
+}
+
+void Form1Test::refusedRedrawKeepsTheDrawingAndSaysWhy()
+{
+    const QImage before = circleImage();
+    QLineEdit *scale = child<QLineEdit>("Text_MaxC");
+    scale->selectAll();
+    QTest::keyClick(scale, Qt::Key_Delete);
+    QCOMPARE(scale->text(), QString());
+    QVERIFY2(statusText().contains("Scale is 0"), qPrintable(statusText()));
+    QCOMPARE(circleImage(), before);
+    QTest::keyClicks(scale, "2");
+    QVERIFY(statusText().isEmpty());
+    QVERIFY(circleImage() != before);
+}
+
+void Form1Test::aboutOpensOneNonModalWindow()
+{
+    QMenuBar *menu = m_form->menuBar();
+    QAction *about = m_form->findChild<QAction *>("Mn_About");
+    QVERIFY(about);
+    QCOMPARE(about->text(), QString("About"));
+    QVERIFY(!about->menu());
+    const QPoint entry = menu->actionGeometry(about).center();
+    QTest::mouseClick(menu, Qt::LeftButton, {}, entry);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, entry);
+    QCOMPARE(topLevelAboutWindows().size(), 1);
+    Form_About *window = m_form->aboutWindow();
+    QVERIFY(window && window->isVisible());
+    QVERIFY(!window->isModal());
+    QCOMPARE(window->windowTitle(), QString("About"));
+    QCOMPARE(window->size(), QSize(275, 213));
+    QCOMPARE(window->findChild<QLabel *>("Label8")->text(), QString("last update : Februaray 2007"));
+
+    // The main window stays usable.
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    clickRightArrow(child<QScrollBar>("HScroll_F"));
+    QCOMPARE(spy.count(), 1);
+
+    // Closed, it opens again: the same window.
+    window->close();
+    QVERIFY(topLevelAboutWindows().isEmpty());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, entry);
+    QCOMPARE(m_form->aboutWindow(), window);
+    QVERIFY(window->isVisible());
+}
+
+// Runs the real event loop, which ends the program when its last window
+// closes: closing the main window first must not end it.
+void Form1Test::aboutKeepsTheProgramRunningAfterTheMainWindowCloses()
+{
+    m_form->findChild<QAction *>("Mn_About")->trigger();
+    Form_About *about = m_form->aboutWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QVERIFY(about->parentWidget() == nullptr);
+
+    bool aboutClosedByUs = false;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        m_form->close();
+        QTimer::singleShot(100, about, [&] {
+            aboutClosedByUs = true;
+            QCOMPARE(about->isVisible(), true);
+            about->close();
+        });
+    });
+    QTimer safety;
+    safety.setSingleShot(true);
+    connect(&safety, &QTimer::timeout, qApp, &QCoreApplication::quit);
+    safety.start(5000);
+
+    qApp->setQuitOnLastWindowClosed(true);
+    QApplication::exec();
+    qApp->setQuitOnLastWindowClosed(false);
+    QVERIFY2(aboutClosedByUs, "the program ended when the main window closed");
+    QVERIFY2(safety.isActive(), "the program kept running after both windows closed");
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication::setStyle("Fusion");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false); // the test, not a closed window, ends the run
+    QLocale::setDefault(QLocale::c());
+    Form1Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "form1_test.moc"

@@ -1,0 +1,305 @@
+#include "form1.h"
+
+#include "form_about.h"
+#include "hesapla.h"
+#include "number_text.h"
+#include "plot_pane.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kParameterDivisor = 100.0; // F, G and b scroll values
+constexpr double kScaleDivisor = 10.0;      // the Scale scroll value
+constexpr double kRadius = 1.0;             // the circle's radius in the b limit
+constexpr int kMinB = 1;                    // the b scroll bar's range
+constexpr int kMaxB = 200;
+// The layout was made for a small UI font; at this size every label and
+// text field shows its whole text.
+constexpr qreal kUiPointSize = 8.0;
+
+QString text(double value)
+{
+    return QString::fromStdString(wingmap::FormatNumber(value));
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit *makeTextField(QWidget *parent, const char *name, const QString &accessibleName,
+                         const QString &initial, const QRect &geometry)
+{
+    auto *field = new QLineEdit(initial, parent);
+    field->setObjectName(name);
+    field->setAccessibleName(accessibleName);
+    field->setGeometry(geometry);
+    field->setTextMargins(0, 0, 0, 0);
+    return field;
+}
+
+// Ranges and the stored value are set here, before any handler is
+// connected: setRange can itself change the value.
+QScrollBar *makeScrollBar(QWidget *parent, const char *name, const QString &accessibleName,
+                          int minimum, int maximum, int value, const QRect &geometry)
+{
+    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setAccessibleName(accessibleName);
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(10);
+    bar->setValue(value);
+    // The value changes on release of the thumb, not while it is dragged.
+    bar->setTracking(false);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys are inverted by default (Left would add); here the
+    // keys follow the thumb: Left and Page Down lower the value.
+    bar->setInvertedControls(false);
+    bar->setGeometry(geometry);
+    return bar;
+}
+
+} // namespace
+
+class Form1::ActionScope
+{
+public:
+    explicit ActionScope(Form1 &form) : m_form(form)
+    {
+        if (m_form.m_handlerDepth++ == 0)
+            m_form.m_limitNotice.clear();
+    }
+    ~ActionScope() { --m_form.m_handlerDepth; }
+    ActionScope(const ActionScope &) = delete;
+    ActionScope &operator=(const ActionScope &) = delete;
+
+private:
+    Form1 &m_form;
+};
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName("Form1");
+    setWindowTitle("Wingmap - Joukowsky Transformation");
+    QFont uiFont = font();
+    uiFont.setPointSizeF(kUiPointSize);
+    setFont(uiFont);
+
+    createControls();
+    createMenus();
+    connectHandlers();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setFixedSize(fromTwips(0, 0, 9405, 4650).size());
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Created in tab order, so that Tab visits the controls in that order.
+    Picture_circle = new PlotPane(client);
+    Picture_circle->setObjectName("Picture_circle");
+    Picture_circle->setAccessibleName("Circle");
+    Picture_circle->setGeometry(fromTwips(120, 240, 3000, 3000));
+
+    Picture_airfoil = new PlotPane(client);
+    Picture_airfoil->setObjectName("Picture_airfoil");
+    Picture_airfoil->setAccessibleName("Profile");
+    Picture_airfoil->setGeometry(fromTwips(3240, 240, 6000, 3000));
+
+    Frame1 = new QGroupBox(client);
+    Frame1->setObjectName("Frame1");
+    Frame1->setGeometry(fromTwips(120, 3360, 2415, 1215));
+
+    Label_F = makeLabel(Frame1, "Label_F", "F = ", fromTwips(120, 240, 375, 255));
+    Label_G = makeLabel(Frame1, "Label_G", "G = ", fromTwips(120, 480, 375, 255));
+    Text_F = makeTextField(Frame1, "Text_F", "F", "0", fromTwips(480, 240, 615, 285));
+    Text_G = makeTextField(Frame1, "Text_G", "G", "0", fromTwips(480, 480, 615, 285));
+    Label_b = makeLabel(Frame1, "Label_b", "b = ", fromTwips(120, 720, 375, 255));
+    Text_b = makeTextField(Frame1, "Text_b", "b", "1", fromTwips(480, 720, 615, 285));
+    HScroll_F = makeScrollBar(Frame1, "HScroll_F", "F", 0, 100, 0, fromTwips(1200, 240, 1095, 255));
+    HScroll_G = makeScrollBar(Frame1, "HScroll_G", "G", 0, 50, 0, fromTwips(1200, 480, 1095, 255));
+    HScroll_b = makeScrollBar(Frame1, "HScroll_b", "b", kMinB, kMaxB, 40,
+                              fromTwips(1200, 720, 1095, 255));
+
+    Check1 = new QCheckBox("Check1", client);
+    Check1->setObjectName("Check1");
+    Check1->setGeometry(fromTwips(3120, 3960, 975, 255));
+    Check1->setToolTip("Keep b at or below where the circle crosses the positive x axis");
+
+    Text_MaxC = makeTextField(client, "Text_MaxC", "Scale", "1.5", fromTwips(6960, 3960, 495, 285));
+    Label1 = makeLabel(client, "Label1", "Scale =", fromTwips(6240, 3960, 615, 255));
+    HScroll_MaxC = makeScrollBar(client, "HScroll_MaxC", "Scale", 10, 30, 15,
+                                 fromTwips(7440, 3960, 1095, 255));
+
+    // The status line, in the free band between the airfoil pane and the
+    // Check1 and Scale row.
+    Label_status = makeLabel(client, "Label_status", QString(), fromTwips(3120, 3420, 6120, 375));
+    Label_status->setWordWrap(true);
+    Label_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette statusPalette = Label_status->palette();
+    statusPalette.setColor(QPalette::WindowText, QColor(0xA0, 0x00, 0x00));
+    Label_status->setPalette(statusPalette);
+}
+
+void Form1::createMenus()
+{
+    Mn_About = menuBar()->addAction("About");
+    Mn_About->setObjectName("Mn_About");
+}
+
+// Direct connections: an assignment runs its control's handler nested,
+// before the assignment returns, which the b limit and the Scale rely on.
+void Form1::connectHandlers()
+{
+    connect(HScroll_F, &QScrollBar::valueChanged, this, &Form1::HScroll_F_Change);
+    connect(HScroll_G, &QScrollBar::valueChanged, this, &Form1::HScroll_G_Change);
+    connect(HScroll_b, &QScrollBar::valueChanged, this, &Form1::HScroll_b_Change);
+    connect(HScroll_MaxC, &QScrollBar::valueChanged, this, &Form1::HScroll_MaxC_Change);
+    connect(Text_MaxC, &QLineEdit::textChanged, this, &Form1::Text_MaxC_Change);
+    connect(Picture_circle, &PlotPane::clicked, this, &Form1::Picture_circle_Click);
+    connect(Picture_airfoil, &PlotPane::clicked, this, &Form1::Picture_airfoil_Click);
+    connect(Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
+}
+
+// F and G stay at their stored 0 and run nothing; b goes from its stored 40
+// to 100, which runs the b handler and with it the first drawing.
+void Form1::Form_Load()
+{
+    HScroll_F->setValue(0);
+    HScroll_G->setValue(0);
+    HScroll_b->setValue(100);
+}
+
+void Form1::hesapla()
+{
+    const wingmap::InputTexts texts{Text_F->text().toStdString(), Text_G->text().toStdString(),
+                                    Text_b->text().toStdString(),
+                                    Text_MaxC->text().toStdString()};
+    const wingmap::RedrawOutcome outcome = wingmap::hesapla(
+        texts, m_state, Picture_circle->surface(), Picture_airfoil->surface());
+    if (outcome.drawn) {
+        Picture_circle->update();
+        Picture_airfoil->update();
+        Label_status->setText(m_limitNotice);
+    } else {
+        QString message = QString::fromStdString(outcome.message);
+        if (!m_limitNotice.isEmpty())
+            message += ' ' + m_limitNotice;
+        Label_status->setText(message);
+    }
+    emit redrawn(outcome.drawn);
+}
+
+void Form1::HScroll_F_Change(int value)
+{
+    const ActionScope scope(*this);
+    m_state.F = value / kParameterDivisor;
+    Text_F->setText(text(m_state.F));
+    m_state.Fb = m_state.F * m_state.b;
+    if (Check1->checkState() == Qt::Checked)
+        LimitB();
+    hesapla();
+}
+
+void Form1::HScroll_G_Change(int value)
+{
+    const ActionScope scope(*this);
+    m_state.G = value / kParameterDivisor;
+    Text_G->setText(text(m_state.G));
+    m_state.Gb = m_state.G * m_state.b;
+    if (Check1->checkState() == Qt::Checked)
+        LimitB();
+    hesapla();
+}
+
+// Leaves Fb and Gb as they are: they keep the b of the last F or G change.
+void Form1::HScroll_b_Change(int value)
+{
+    const ActionScope scope(*this);
+    m_state.b = value / kParameterDivisor;
+    Text_b->setText(text(m_state.b));
+    if (Check1->checkState() == Qt::Checked)
+        LimitB();
+    hesapla();
+}
+
+// Assigning Text_MaxC runs Text_MaxC_Change (and its redraw) nested when the
+// text changes; this handler then redraws once more.
+void Form1::HScroll_MaxC_Change(int value)
+{
+    const ActionScope scope(*this);
+    Text_MaxC->setText(text(value / kScaleDivisor));
+    hesapla();
+}
+
+void Form1::Text_MaxC_Change()
+{
+    const ActionScope scope(*this);
+    hesapla();
+}
+
+void Form1::Picture_circle_Click()
+{
+    const ActionScope scope(*this);
+    hesapla();
+}
+
+void Form1::Picture_airfoil_Click()
+{
+    const ActionScope scope(*this);
+    hesapla();
+}
+
+// Holds b at or below X, where the circle of radius 1 about the stored centre
+// (-Fb, Gb) crosses the positive x axis, so that (b, 0) stays inside it.
+void Form1::LimitB()
+{
+    const double rootArgument = kRadius - m_state.Gb * m_state.Gb;
+    const double X = std::sqrt(std::max(rootArgument, 0.0)) - m_state.Fb;
+    if (rootArgument < 0.0 || !std::isfinite(X)) {
+        m_limitNotice = "b was not limited: the circle about the stored centre does not reach "
+                        "the x axis.";
+        return;
+    }
+    if (!(m_state.b > X))
+        return;
+
+    m_state.b = X;
+    Text_b->setText(text(m_state.b));
+    // Rounded to the nearest integer, halves to the even neighbour (the
+    // default rounding mode), then held inside the scroll bar's range so the
+    // assignment is always valid. A different value runs HScroll_b_Change
+    // nested, which may set b and Text_b again.
+    const double k = std::clamp(std::nearbyint(m_state.b * kParameterDivisor), double(kMinB),
+                                double(kMaxB));
+    HScroll_b->setValue(static_cast<int>(k));
+}
+
+void Form1::Mn_About_Click()
+{
+    if (!m_about)
+        m_about = std::make_unique<Form_About>();
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}

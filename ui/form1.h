@@ -1,0 +1,93 @@
+#ifndef WINGMAP_FORM1_H
+#define WINGMAP_FORM1_H
+
+#include "parameter_state.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Form_About;
+class PlotPane;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+
+// The main window: the circle and airfoil panes, the F, G and b controls,
+// the b-limit check box, the Scale controls, and the About menu entry.
+//
+// The window owns the parameter record. Every handler ends in hesapla(),
+// directly or through a handler it runs nested: assigning a scroll bar a
+// different value, or a text field a different text, runs that control's
+// handler at once, before the assignment returns.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // Reads the four text fields, resamples, and redraws both panes. When the
+    // texts cannot be drawn the panes keep their last drawing and the status
+    // line says why.
+    void hesapla();
+
+    const wingmap::ParameterState &state() const { return m_state; }
+    // The About window, or null before it was first opened.
+    Form_About *aboutWindow() const { return m_about.get(); }
+
+signals:
+    // Emitted at the end of every run of hesapla().
+    void redrawn(bool drawn);
+
+private slots:
+    void HScroll_F_Change(int value);
+    void HScroll_G_Change(int value);
+    void HScroll_b_Change(int value);
+    void HScroll_MaxC_Change(int value);
+    void Text_MaxC_Change();
+    void Picture_circle_Click();
+    void Picture_airfoil_Click();
+    void Mn_About_Click();
+
+private:
+    // Clears the notice of a refused b limit at the start of each user
+    // action, but not in the handlers that action runs nested.
+    class ActionScope;
+
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+    void Form_Load();
+    void LimitB();
+
+    wingmap::ParameterState m_state;
+    std::unique_ptr<Form_About> m_about;
+    QString m_limitNotice;
+    int m_handlerDepth = 0;
+
+    PlotPane *Picture_circle = nullptr;
+    PlotPane *Picture_airfoil = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label_F = nullptr;
+    QLabel *Label_G = nullptr;
+    QLabel *Label_b = nullptr;
+    QLineEdit *Text_F = nullptr;
+    QLineEdit *Text_G = nullptr;
+    QLineEdit *Text_b = nullptr;
+    QScrollBar *HScroll_F = nullptr;
+    QScrollBar *HScroll_G = nullptr;
+    QScrollBar *HScroll_b = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QLineEdit *Text_MaxC = nullptr;
+    QLabel *Label1 = nullptr;
+    QScrollBar *HScroll_MaxC = nullptr;
+    QLabel *Label_status = nullptr;
+    QAction *Mn_About = nullptr;
+};
+
+#endif

@@ -1,0 +1,46 @@
+#include "plot_pane.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    m_surface.setForeground(palette().color(QPalette::WindowText));
+}
+
+wingmap::ImageSurface &PlotPane::surface()
+{
+    fitSurface();
+    return m_surface;
+}
+
+void PlotPane::fitSurface()
+{
+    m_surface.setGeometry(contentsRect().size(), devicePixelRatioF());
+}
+
+void PlotPane::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    fitSurface();
+    QPainter painter(this);
+    painter.drawImage(QRectF(contentsRect()), m_surface.image());
+}
+
+void PlotPane::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QFrame::mousePressEvent(event);
+}
+
+void PlotPane::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QFrame::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
