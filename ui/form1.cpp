@@ -28,9 +28,12 @@ constexpr int kMaxB = 200;
 // text field shows its whole text.
 constexpr qreal kUiPointSize = 8.0;
 
-QString text(double value)
+// Writes a parameter into its field and shows the text from its start, as
+// a long value such as 0.866025403784439 does not fit the narrow fields.
+void writeNumber(QLineEdit *field, double value)
 {
-    return QString::fromStdString(wingmap::FormatNumber(value));
+    field->setText(QString::fromStdString(wingmap::FormatNumber(value)));
+    field->setCursorPosition(0);
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
@@ -214,7 +217,7 @@ void Form1::HScroll_F_Change(int value)
 {
     const ActionScope scope(*this);
     m_state.F = value / kParameterDivisor;
-    Text_F->setText(text(m_state.F));
+    writeNumber(Text_F, m_state.F);
     m_state.Fb = m_state.F * m_state.b;
     if (Check1->checkState() == Qt::Checked)
         LimitB();
@@ -225,7 +228,7 @@ void Form1::HScroll_G_Change(int value)
 {
     const ActionScope scope(*this);
     m_state.G = value / kParameterDivisor;
-    Text_G->setText(text(m_state.G));
+    writeNumber(Text_G, m_state.G);
     m_state.Gb = m_state.G * m_state.b;
     if (Check1->checkState() == Qt::Checked)
         LimitB();
@@ -237,7 +240,7 @@ void Form1::HScroll_b_Change(int value)
 {
     const ActionScope scope(*this);
     m_state.b = value / kParameterDivisor;
-    Text_b->setText(text(m_state.b));
+    writeNumber(Text_b, m_state.b);
     if (Check1->checkState() == Qt::Checked)
         LimitB();
     hesapla();
@@ -248,7 +251,7 @@ void Form1::HScroll_b_Change(int value)
 void Form1::HScroll_MaxC_Change(int value)
 {
     const ActionScope scope(*this);
-    Text_MaxC->setText(text(value / kScaleDivisor));
+    writeNumber(Text_MaxC, value / kScaleDivisor);
     hesapla();
 }
 
@@ -285,7 +288,7 @@ void Form1::LimitB()
         return;
 
     m_state.b = X;
-    Text_b->setText(text(m_state.b));
+    writeNumber(Text_b, m_state.b);
     // Rounded to the nearest integer, halves to the even neighbour (the
     // default rounding mode), then held inside the scroll bar's range so the
     // assignment is always valid. A different value runs HScroll_b_Change
