@@ -5,6 +5,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace wingmap {
@@ -223,6 +224,7 @@ void ImageSurface::drawLine(long double x1, long double y1, long double x2, long
                         m_image.height() + kClipMargin};
     if (!clipSegment(x1, y1, x2, y2, rect))
         return;
+    assert(std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2));
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, penWidthFor(m_ratio), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -248,6 +250,7 @@ void ImageSurface::drawCircle(double x, double y, double radius, const QColor &c
         return;
 
     if (std::max(rx, ry) <= kLargeRadius) {
+        assert(std::isfinite(cx) && std::isfinite(cy) && std::isfinite(rx) && std::isfinite(ry));
         QPainter painter(&m_image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(colour, penWidthFor(m_ratio)));
