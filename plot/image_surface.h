@@ -36,6 +36,7 @@ public:
 
     // The colour of lines drawn without a colour.
     void setForeground(const QColor &colour) { m_foreground = colour; }
+    QColor foreground() const { return m_foreground; }
 
     const QImage &image() const { return m_image; }
 
