@@ -107,11 +107,201 @@ QColor toQColor(Colour colour)
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
+// Paints operations onto the image with one painter, keeping the pen and
+// the mapping between them.
+struct ImageSurface::Renderer
+{
+    Renderer(QImage &image, Mapping &mapping, qreal ratio)
+        : image(image), mapping(mapping), painter(&image), penWidth(penWidthFor(ratio)),
+          // An odd pen width is centred on a pixel and an even one on a
+          // pixel boundary, so straight lines never straddle two rows.
+          offset(penWidth % 2 ? 0.5L : 0.0L), width(image.width()), height(image.height())
+    {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+    }
+
+    void render(const Operation &op)
+    {
+        const double *v = op.v;
+        switch (op.kind) {
+        case Operation::ScaleOp:
+            if (isValid({v[0], v[1], v[2], v[3]}))
+                mapping = {v[0], v[1], v[2], v[3]};
+            break;
+        case Operation::LineOp:
+            drawLine(deviceX(farAway(v[0])), deviceY(farAway(v[1])), deviceX(farAway(v[2])),
+                     deviceY(farAway(v[3])), op.colour);
+            break;
+        case Operation::CircleOp:
+            drawCircle(v[0], v[1], v[2], op.colour);
+            break;
+        }
+    }
+
+    static long double farAway(double v)
+    {
+        if (std::isinf(v))
+            return v > 0 ? kFarAway : -kFarAway;
+        return v;
+    }
+
+    // Pixel k covers [k, k + 1).
+    long double scaleX() const { return width / ((long double)mapping.x2 - mapping.x1); }
+    long double scaleY() const { return height / ((long double)mapping.y2 - mapping.y1); }
+    long double deviceX(long double x) const { return (x - mapping.x1) * scaleX() + offset; }
+    long double deviceY(long double y) const { return (y - mapping.y1) * scaleY() + offset; }
+
+    ~Renderer() { flushLines(); }
+
+    // Segments of one colour in a row that join end to start are handed to
+    // the painter as one polyline: one stroker set-up for a whole curve, and
+    // no joint drawn twice.
+    void flushLines()
+    {
+        if (pending.size() > 1)
+            painter.drawPolyline(pending.data(), int(pending.size()));
+        pending.clear();
+    }
+
+    void addSegment(const QPointF &from, const QPointF &to)
+    {
+        if (pending.empty() || pending.back() != from) {
+            flushLines();
+            pending.push_back(from);
+        }
+        pending.push_back(to);
+    }
+
+    void usePen(const QColor &colour)
+    {
+        if (hasPen && colour == penColour)
+            return;
+        flushLines();
+        QPen pen(colour, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        // One device pixel wide: the painter's fast antialiased line path.
+        pen.setCosmetic(penWidth == 1);
+        painter.setPen(pen);
+        penColour = colour;
+        hasPen = true;
+    }
+
+    void drawLine(long double x1, long double y1, long double x2, long double y2,
+                  const QColor &colour)
+    {
+        if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
+            return;
+        const ClipRect rect{-kClipMargin, -kClipMargin, width + kClipMargin,
+                            height + kClipMargin};
+        if (!clipSegment(x1, y1, x2, y2, rect))
+            return;
+        assert(std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2));
+        usePen(colour);
+        if (x1 == x2 || y1 == y2) {
+            // Axis-parallel, such as the axes and the arms of the cross: the
+            // band of pixels the pen covers, filled directly.
+            flushLines();
+            const long double half = penWidth / 2.0L;
+            const QRectF band(double(std::min(x1, x2) - half), double(std::min(y1, y2) - half),
+                              double(std::fabs(x2 - x1) + 2 * half),
+                              double(std::fabs(y2 - y1) + 2 * half));
+            painter.fillRect(band, colour);
+            return;
+        }
+        addSegment(QPointF(double(x1), double(y1)), QPointF(double(x2), double(y2)));
+    }
+
+    void drawCircle(double x, double y, double radius, const QColor &colour)
+    {
+        const long double cx = deviceX(farAway(x));
+        const long double cy = deviceY(farAway(y));
+        const long double rx = std::fabs(radius * scaleX());
+        const long double ry = std::fabs(radius * scaleY());
+        if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(rx) || !std::isfinite(ry))
+            return;
+
+        const long double w = width;
+        const long double h = height;
+        // Nothing of the outline can reach the image grown by the margin.
+        if (cx + rx < -kClipMargin || cx - rx > w + kClipMargin || cy + ry < -kClipMargin ||
+            cy - ry > h + kClipMargin)
+            return;
+
+        if (std::max(rx, ry) <= kLargeRadius) {
+            assert(std::isfinite(cx) && std::isfinite(cy) && std::isfinite(rx) &&
+                   std::isfinite(ry));
+            usePen(colour);
+            flushLines();
+            painter.drawEllipse(QPointF(double(cx), double(cy)), double(rx), double(ry));
+            return;
+        }
+        drawHugeOutline(cx, cy, rx, ry, colour);
+    }
+
+    // Works in the circle's own normalised frame, where it is the unit
+    // circle. The image subtends an angular window seen from the centre;
+    // the arc across it is drawn as short chords.
+    void drawHugeOutline(long double cx, long double cy, long double rx, long double ry,
+                         const QColor &colour)
+    {
+        const long double w = width;
+        const long double h = height;
+        const long double corners[4][2] = {{0, 0}, {w, 0}, {0, h}, {w, h}};
+        const long double nx = std::clamp(cx, 0.0L, w);
+        const long double ny = std::clamp(cy, 0.0L, h);
+        const long double nearest = std::hypot((nx - cx) / rx, (ny - cy) / ry);
+        bool allInside = true;
+        for (const auto &corner : corners) {
+            if (std::hypot((corner[0] - cx) / rx, (corner[1] - cy) / ry) >= 1.0L)
+                allInside = false;
+        }
+        if (allInside || nearest > 1.0L)
+            return;
+
+        const long double middle = std::atan2((h / 2 - cy) / ry, (w / 2 - cx) / rx);
+        long double from = 0.0L;
+        long double to = 0.0L;
+        for (const auto &corner : corners) {
+            long double angle = std::atan2((corner[1] - cy) / ry, (corner[0] - cx) / rx) - middle;
+            angle = std::remainder(angle, 2.0L * 3.14159265358979323846264338327950288L);
+            from = std::min(from, angle);
+            to = std::max(to, angle);
+        }
+        long double px = cx + rx * std::cos(middle + from);
+        long double py = cy + ry * std::sin(middle + from);
+        for (int i = 1; i <= kArcChords; ++i) {
+            const long double angle = middle + from + (to - from) * i / kArcChords;
+            const long double qx = cx + rx * std::cos(angle);
+            const long double qy = cy + ry * std::sin(angle);
+            drawLine(px, py, qx, qy, colour);
+            px = qx;
+            py = qy;
+        }
+    }
+
+    QImage &image;
+    Mapping &mapping;
+    QPainter painter;
+    const int penWidth;
+    const long double offset;
+    const long double width;
+    const long double height;
+    QColor penColour;
+    bool hasPen = false;
+    std::vector<QPointF> pending;
+};
+
 ImageSurface::ImageSurface(QSize logicalSize, qreal devicePixelRatio)
 {
     m_mapping = {0.0, 0.0, double(logicalSize.width()), double(logicalSize.height())};
     m_mappingAtCls = m_mapping;
     setGeometry(logicalSize, devicePixelRatio);
+}
+
+bool ImageSurface::isValid(const Mapping &m)
+{
+    return std::isfinite(m.x1) && std::isfinite(m.y1) && std::isfinite(m.x2) &&
+           std::isfinite(m.y2) && m.x1 != m.x2 && m.y1 != m.y2;
 }
 
 void ImageSurface::setGeometry(QSize logicalSize, qreal devicePixelRatio)
@@ -125,177 +315,52 @@ void ImageSurface::setGeometry(QSize logicalSize, qreal devicePixelRatio)
     m_ratio = devicePixelRatio;
     const QSize device(std::max(1, int(std::lround(size.width() * m_ratio))),
                        std::max(1, int(std::lround(size.height() * m_ratio))));
+    // Everything kept is painted again at the new resolution.
     m_image = QImage(device, QImage::Format_RGB32);
-    repaintAll();
+    m_image.fill(toQColor(kBackground));
+    m_painted = 0;
+    m_paintMapping = m_mappingAtCls;
 }
 
-void ImageSurface::repaintAll()
+const QImage &ImageSurface::image() const
 {
-    m_image.fill(toQColor(kBackground));
-    m_mapping = m_mappingAtCls;
-    for (const Operation &op : m_operations)
-        render(op);
+    if (m_painted < m_operations.size()) {
+        Renderer renderer(m_image, m_paintMapping, m_ratio);
+        for (; m_painted < m_operations.size(); ++m_painted)
+            renderer.render(m_operations[m_painted]);
+    }
+    return m_image;
 }
 
 void ImageSurface::Cls()
 {
     m_operations.clear();
     m_mappingAtCls = m_mapping;
+    m_paintMapping = m_mapping;
+    m_painted = 0;
     m_image.fill(toQColor(kBackground));
 }
 
 void ImageSurface::Scale(double x1, double y1, double x2, double y2)
 {
-    const Operation op{Operation::ScaleOp, {x1, y1, x2, y2}, {}};
-    m_operations.push_back(op);
-    render(op);
+    m_operations.push_back({Operation::ScaleOp, {x1, y1, x2, y2}, {}});
+    if (isValid({x1, y1, x2, y2}))
+        m_mapping = {x1, y1, x2, y2};
 }
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2)
 {
-    const Operation op{Operation::LineOp, {x1, y1, x2, y2}, m_foreground};
-    m_operations.push_back(op);
-    render(op);
+    m_operations.push_back({Operation::LineOp, {x1, y1, x2, y2}, m_foreground});
 }
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
 {
-    const Operation op{Operation::LineOp, {x1, y1, x2, y2}, toQColor(colour)};
-    m_operations.push_back(op);
-    render(op);
+    m_operations.push_back({Operation::LineOp, {x1, y1, x2, y2}, toQColor(colour)});
 }
 
 void ImageSurface::Circle(float x, float y, float radius, Colour colour)
 {
-    const Operation op{Operation::CircleOp, {x, y, radius, 0.0}, toQColor(colour)};
-    m_operations.push_back(op);
-    render(op);
-}
-
-void ImageSurface::render(const Operation &op)
-{
-    const double *v = op.v;
-    switch (op.kind) {
-    case Operation::ScaleOp:
-        if (std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]) &&
-            std::isfinite(v[3]) && v[0] != v[2] && v[1] != v[3]) {
-            m_mapping = {v[0], v[1], v[2], v[3]};
-        }
-        break;
-    case Operation::LineOp:
-        drawLine(deviceX(farAway(v[0])), deviceY(farAway(v[1])), deviceX(farAway(v[2])),
-                 deviceY(farAway(v[3])), op.colour);
-        break;
-    case Operation::CircleOp:
-        drawCircle(v[0], v[1], v[2], op.colour);
-        break;
-    }
-}
-
-long double ImageSurface::farAway(double v) const
-{
-    if (std::isinf(v))
-        return v > 0 ? kFarAway : -kFarAway;
-    return v;
-}
-
-// Pixel k covers [k, k + 1). An odd pen width is centred on a pixel and an
-// even one on a pixel boundary, so straight lines never straddle two rows.
-long double ImageSurface::deviceX(long double x) const
-{
-    const long double offset = penWidthFor(m_ratio) % 2 ? 0.5L : 0.0L;
-    return (x - m_mapping.x1) * (m_image.width() / ((long double)m_mapping.x2 - m_mapping.x1)) +
-           offset;
-}
-
-long double ImageSurface::deviceY(long double y) const
-{
-    const long double offset = penWidthFor(m_ratio) % 2 ? 0.5L : 0.0L;
-    return (y - m_mapping.y1) * (m_image.height() / ((long double)m_mapping.y2 - m_mapping.y1)) +
-           offset;
-}
-
-void ImageSurface::drawLine(long double x1, long double y1, long double x2, long double y2,
-                            const QColor &colour)
-{
-    if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
-        return;
-    const ClipRect rect{-kClipMargin, -kClipMargin, m_image.width() + kClipMargin,
-                        m_image.height() + kClipMargin};
-    if (!clipSegment(x1, y1, x2, y2, rect))
-        return;
-    assert(std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2));
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, penWidthFor(m_ratio), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawLine(QLineF(double(x1), double(y1), double(x2), double(y2)));
-}
-
-void ImageSurface::drawCircle(double x, double y, double radius, const QColor &colour)
-{
-    const long double cx = deviceX(farAway(x));
-    const long double cy = deviceY(farAway(y));
-    const long double scaleX = m_image.width() / ((long double)m_mapping.x2 - m_mapping.x1);
-    const long double scaleY = m_image.height() / ((long double)m_mapping.y2 - m_mapping.y1);
-    const long double rx = std::fabs(radius * scaleX);
-    const long double ry = std::fabs(radius * scaleY);
-    if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(rx) || !std::isfinite(ry))
-        return;
-
-    const long double w = m_image.width();
-    const long double h = m_image.height();
-    // Nothing of the outline can reach the image grown by the margin.
-    if (cx + rx < -kClipMargin || cx - rx > w + kClipMargin || cy + ry < -kClipMargin ||
-        cy - ry > h + kClipMargin)
-        return;
-
-    if (std::max(rx, ry) <= kLargeRadius) {
-        assert(std::isfinite(cx) && std::isfinite(cy) && std::isfinite(rx) && std::isfinite(ry));
-        QPainter painter(&m_image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(colour, penWidthFor(m_ratio)));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QPointF(double(cx), double(cy)), double(rx), double(ry));
-        return;
-    }
-
-    // A huge outline: work in the circle's own normalised frame, where it is
-    // the unit circle. The image then subtends an angular window seen from
-    // the centre; draw the arc across it as short chords.
-    const long double corners[4][2] = {{0, 0}, {w, 0}, {0, h}, {w, h}};
-    long double nearest = 0.0L;
-    bool allInside = true;
-    {
-        const long double nx = std::clamp(cx, 0.0L, w);
-        const long double ny = std::clamp(cy, 0.0L, h);
-        nearest = std::hypot((nx - cx) / rx, (ny - cy) / ry);
-    }
-    for (const auto &corner : corners) {
-        if (std::hypot((corner[0] - cx) / rx, (corner[1] - cy) / ry) >= 1.0L)
-            allInside = false;
-    }
-    if (allInside || nearest > 1.0L)
-        return;
-
-    const long double middle = std::atan2((h / 2 - cy) / ry, (w / 2 - cx) / rx);
-    long double from = 0.0L;
-    long double to = 0.0L;
-    for (const auto &corner : corners) {
-        long double angle = std::atan2((corner[1] - cy) / ry, (corner[0] - cx) / rx) - middle;
-        angle = std::remainder(angle, 2.0L * 3.14159265358979323846264338327950288L);
-        from = std::min(from, angle);
-        to = std::max(to, angle);
-    }
-    long double px = cx + rx * std::cos(middle + from);
-    long double py = cy + ry * std::sin(middle + from);
-    for (int i = 1; i <= kArcChords; ++i) {
-        const long double angle = middle + from + (to - from) * i / kArcChords;
-        const long double qx = cx + rx * std::cos(angle);
-        const long double qy = cy + ry * std::sin(angle);
-        drawLine(px, py, qx, qy, colour);
-        px = qx;
-        py = qy;
-    }
+    m_operations.push_back({Operation::CircleOp, {x, y, radius, 0.0}, toQColor(colour)});
 }
 
 } // namespace wingmap

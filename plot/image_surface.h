@@ -38,7 +38,9 @@ public:
     void setForeground(const QColor &colour) { m_foreground = colour; }
     QColor foreground() const { return m_foreground; }
 
-    const QImage &image() const { return m_image; }
+    // The drawing so far. Operations are recorded as they come and painted
+    // here, all pending ones with one painter.
+    const QImage &image() const;
 
     void Cls() override;
     void Scale(double x1, double y1, double x2, double y2) override;
@@ -58,22 +60,21 @@ private:
         QColor colour;
     };
 
-    void render(const Operation &op);
-    void drawLine(long double x1, long double y1, long double x2, long double y2,
-                  const QColor &colour);
-    void drawCircle(double x, double y, double radius, const QColor &colour);
-    void repaintAll();
-    long double deviceX(long double x) const;
-    long double deviceY(long double y) const;
-    long double farAway(double v) const;
+    // Painting state, changed only while pending operations are painted.
+    struct Renderer;
+
+    static bool isValid(const Mapping &m);
 
     QSize m_logicalSize;
     qreal m_ratio = 1.0;
-    QImage m_image;
     QColor m_foreground = Qt::black;
-    Mapping m_mapping;
-    Mapping m_mappingAtCls;
+    Mapping m_mapping;      // in effect after the last recorded operation
+    Mapping m_mappingAtCls; // in effect when the kept drawing began
     std::vector<Operation> m_operations;
+
+    mutable QImage m_image;
+    mutable std::size_t m_painted = 0; // operations already in the image
+    mutable Mapping m_paintMapping;    // in effect after them
 };
 
 QColor toQColor(Colour colour);

@@ -5,6 +5,7 @@ WINGMAP_PACKAGES=(
     g++ cmake make
     qt6-base-dev libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core locales
+    desktop-file-utils dpkg-dev file
 )
 
 wingmap_install_missing() {

@@ -201,8 +201,8 @@ void Form1::hesapla()
     const wingmap::RedrawOutcome outcome = wingmap::hesapla(
         texts, m_state, Picture_circle->surface(), Picture_airfoil->surface());
     if (outcome.drawn) {
-        Picture_circle->update();
-        Picture_airfoil->update();
+        Picture_circle->update(Picture_circle->contentsRect());
+        Picture_airfoil->update(Picture_airfoil->contentsRect());
         Label_status->setText(m_limitNotice);
     } else {
         QString message = QString::fromStdString(outcome.message);

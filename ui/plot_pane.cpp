@@ -7,6 +7,8 @@ PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
+    // paintEvent covers the inner area with the image: nothing to clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_surface.setForeground(palette().color(QPalette::WindowText));
 }
 

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the built program into a temporary prefix and packages it with
+# cpack, then checks what a desktop would find: the program, a valid desktop
+# entry, the icon, and a Debian package that holds the same and declares its
+# Qt run-time dependencies. Usage: check_install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+for file in bin/wingmap share/applications/wingmap.desktop \
+    share/icons/hicolor/scalable/apps/wingmap.svg; do
+    [ -f "$work/prefix/$file" ] || { echo "FAIL: $file not installed"; exit 1; }
+done
+[ -x "$work/prefix/bin/wingmap" ] || { echo "FAIL: bin/wingmap is not executable"; exit 1; }
+desktop-file-validate "$work/prefix/share/applications/wingmap.desktop"
+grep -q '^Exec=wingmap$' "$work/prefix/share/applications/wingmap.desktop"
+grep -q '<svg' "$work/prefix/share/icons/hicolor/scalable/apps/wingmap.svg"
+
+(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
+deb=$(ls "$work"/package/wingmap_*.deb)
+contents=$(dpkg-deb -c "$deb")
+for file in ./usr/bin/wingmap ./usr/share/applications/wingmap.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/wingmap.svg; do
+    grep -q " $file\$" <<<"$contents" || { echo "FAIL: $file not in the package"; exit 1; }
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+    grep -q "$package" <<<"$depends" || { echo "FAIL: Depends lacks $package: $depends"; exit 1; }
+done
+echo "1 passed, 0 failed"
