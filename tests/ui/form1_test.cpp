@@ -87,6 +87,7 @@ private slots:
     void draggingTheThumbRedrawsOnlyOnRelease();
     void keyboardReachesAndMovesEveryControl();
     void refusedRedrawKeepsTheDrawingAndSaysWhy();
+    void panesRenderAtTheScreenRatio();
     void aboutOpensOneNonModalWindow();
     void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
 
@@ -353,6 +354,23 @@ void Form1Test::refusedRedrawKeepsTheDrawingAndSaysWhy()
     QTest::keyClicks(scale, "2");
     QVERIFY(statusText().isEmpty());
     QVERIFY(circleImage() != before);
+}
+
+// Run a second time with QT_SCALE_FACTOR=2: the panes then draw two device
+// pixels per logical pixel, and their one-pixel lines stay on whole rows.
+void Form1Test::panesRenderAtTheScreenRatio()
+{
+    PlotPane *pane = child<PlotPane>("Picture_circle");
+    const qreal ratio = pane->devicePixelRatioF();
+    const QImage image = pane->surface().image();
+    QCOMPARE(image.size(), pane->contentsRect().size() * ratio);
+    const int width = qMax(1, qRound(ratio)); // the x axis, in device rows
+    // Odd widths are centred on a pixel, even ones on a pixel boundary.
+    const int top = qRound(98 * ratio + (width % 2 ? 0.5 : 0.0) - width / 2.0);
+    for (int row = top; row < top + width; ++row)
+        QVERIFY2(pixels::isDark(image.pixel(5, row)), qPrintable(QString::number(row)));
+    QVERIFY(pixels::isBackground(image.pixel(5, top - 1)));
+    QVERIFY(pixels::isBackground(image.pixel(5, top + width)));
 }
 
 void Form1Test::aboutOpensOneNonModalWindow()
