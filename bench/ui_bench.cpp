@@ -1,28 +1,11 @@
 #include "form1.h"
+#include "scroll_bar_parts.h"
 
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QPoint arrowCentre(QScrollBar *bar, QStyle::SubControl control)
-{
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = Qt::Horizontal;
-    opt.state |= QStyle::State_Horizontal;
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.pageStep = bar->pageStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, control, bar).center();
-}
 
 // One arrow click on HScroll_F through the real widget, offscreen: the
 // handler runs and both pane images hold the new drawing when it returns.
@@ -36,8 +19,8 @@ void BM_UserAction(benchmark::State &state)
     }
     auto *bar = form.findChild<QScrollBar *>("HScroll_F");
     bar->setValue(10);
-    const QPoint right = arrowCentre(bar, QStyle::SC_ScrollBarAddLine);
-    const QPoint left = arrowCentre(bar, QStyle::SC_ScrollBarSubLine);
+    const QPoint right = scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center();
+    const QPoint left = scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).center();
     bool forward = true;
     for (auto _ : state) {
         QTest::mouseClick(bar, Qt::LeftButton, {}, forward ? right : left);

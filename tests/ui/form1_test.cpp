@@ -4,6 +4,7 @@
 #include "form_about.h"
 #include "pixel_checks.h"
 #include "plot_pane.h"
+#include "scroll_bar_parts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,8 +13,6 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -21,38 +20,14 @@
 
 namespace {
 
-QStyleOptionSlider styleOption(QScrollBar *bar)
-{
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = bar->orientation();
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    opt.upsideDown = false;
-    if (bar->orientation() == Qt::Horizontal)
-        opt.state |= QStyle::State_Horizontal;
-    return opt;
-}
-
-QRect subControl(QScrollBar *bar, QStyle::SubControl control)
-{
-    const QStyleOptionSlider opt = styleOption(bar);
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, control, bar);
-}
-
 void clickRightArrow(QScrollBar *bar)
 {
-    QTest::mouseClick(bar, Qt::LeftButton, {}, subControl(bar, QStyle::SC_ScrollBarAddLine).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center());
 }
 
 void clickLeftArrow(QScrollBar *bar)
 {
-    QTest::mouseClick(bar, Qt::LeftButton, {}, subControl(bar, QStyle::SC_ScrollBarSubLine).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).center());
 }
 
 QList<QWidget *> topLevelAboutWindows()
@@ -297,7 +272,7 @@ void Form1Test::draggingTheThumbRedrawsOnlyOnRelease()
 {
     QScrollBar *bar = child<QScrollBar>("HScroll_F");
     QSignalSpy spy(m_form.get(), &Form1::redrawn);
-    const QRect handle = subControl(bar, QStyle::SC_ScrollBarSlider);
+    const QRect handle = scrollBarPart(bar, QStyle::SC_ScrollBarSlider);
     const QPoint start = handle.center();
     QTest::mousePress(bar, Qt::LeftButton, {}, start);
     for (int dx = 4; dx <= 20; dx += 4)

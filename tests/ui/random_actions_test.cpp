@@ -11,6 +11,7 @@
 #include "image_surface.h"
 #include "number_text.h"
 #include "plot_pane.h"
+#include "scroll_bar_parts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,8 +22,6 @@
 #include <QMenuBar>
 #include <QRandomGenerator>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <random>
@@ -31,22 +30,6 @@ namespace {
 
 constexpr int kDefaultActions = 4000;
 constexpr qint64 kTimeBudgetMs = 45000;
-
-QRect subControl(QScrollBar *bar, QStyle::SubControl control)
-{
-    QStyleOptionSlider opt;
-    opt.initFrom(bar);
-    opt.subControls = QStyle::SC_All;
-    opt.orientation = Qt::Horizontal;
-    opt.state |= QStyle::State_Horizontal;
-    opt.minimum = bar->minimum();
-    opt.maximum = bar->maximum();
-    opt.sliderPosition = bar->sliderPosition();
-    opt.sliderValue = bar->value();
-    opt.singleStep = bar->singleStep();
-    opt.pageStep = bar->pageStep();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, control, bar);
-}
 
 // Types the text key by key; characters beyond ASCII arrive as key events
 // that carry only their text, as from an input method.
@@ -122,7 +105,7 @@ private:
         QScrollBar *bar = m_bars[pick(4)];
         const bool add = pick(2);
         QTest::mouseClick(bar, Qt::LeftButton, {},
-                          subControl(bar, add ? QStyle::SC_ScrollBarAddLine
+                          scrollBarPart(bar, add ? QStyle::SC_ScrollBarAddLine
                                               : QStyle::SC_ScrollBarSubLine)
                               .center());
         return QString("arrow %1 %2").arg(bar->objectName(), add ? "right" : "left");
@@ -133,7 +116,7 @@ private:
         QScrollBar *bar = m_bars[pick(4)];
         const bool add = pick(2);
         const QRect page =
-            subControl(bar, add ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+            scrollBarPart(bar, add ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
         if (page.isEmpty())
             return "page click on an empty page area (nothing)";
         QTest::mouseClick(bar, Qt::LeftButton, {}, page.center());
@@ -154,7 +137,7 @@ private:
     QString dragThumb()
     {
         QScrollBar *bar = m_bars[pick(4)];
-        const QPoint start = subControl(bar, QStyle::SC_ScrollBarSlider).center();
+        const QPoint start = scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
         const int dx = pick(81) - 40;
         QTest::mousePress(bar, Qt::LeftButton, {}, start);
         for (int step = 1; step <= 4; ++step)
