@@ -28,5 +28,7 @@ void BM_Hesapla(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_Hesapla)->ArgNames({"ratio", "cambered"})->ArgsProduct({{1, 2}, {0, 1}})
+BENCHMARK(BM_Hesapla)
+    ->ArgNames({"ratio", "cambered"})
+    ->ArgsProduct({{1, 2}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);

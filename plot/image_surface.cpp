@@ -191,8 +191,7 @@ struct ImageSurface::Renderer
     {
         if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2))
             return;
-        const ClipRect rect{-kClipMargin, -kClipMargin, width + kClipMargin,
-                            height + kClipMargin};
+        const ClipRect rect{-kClipMargin, -kClipMargin, width + kClipMargin, height + kClipMargin};
         if (!clipSegment(x1, y1, x2, y2, rect))
             return;
         assert(std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2));

@@ -12,9 +12,18 @@ inline constexpr Colour kCurveColour = 0xFF0000; // pure blue
 inline constexpr Colour kMarkColour = 0x0000FF;  // pure red
 inline constexpr Colour kBackground = 0xC0FFFF;  // light yellow
 
-constexpr int redOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Colour c)
+{
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Colour c)
+{
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Colour c)
+{
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // A plot pane as the redraw procedure sees it: four operations in a user
 // coordinate system set by Scale.

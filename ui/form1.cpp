@@ -141,8 +141,8 @@ void Form1::createControls()
     Text_b = makeTextField(Frame1, "Text_b", "b", "1", fromTwips(480, 720, 615, 285));
     HScroll_F = makeScrollBar(Frame1, "HScroll_F", "F", 0, 100, 0, fromTwips(1200, 240, 1095, 255));
     HScroll_G = makeScrollBar(Frame1, "HScroll_G", "G", 0, 50, 0, fromTwips(1200, 480, 1095, 255));
-    HScroll_b = makeScrollBar(Frame1, "HScroll_b", "b", kMinB, kMaxB, 40,
-                              fromTwips(1200, 720, 1095, 255));
+    HScroll_b =
+        makeScrollBar(Frame1, "HScroll_b", "b", kMinB, kMaxB, 40, fromTwips(1200, 720, 1095, 255));
 
     Check1 = new QCheckBox("Check1", client);
     Check1->setObjectName("Check1");
@@ -196,10 +196,9 @@ void Form1::Form_Load()
 void Form1::hesapla()
 {
     const wingmap::InputTexts texts{Text_F->text().toStdString(), Text_G->text().toStdString(),
-                                    Text_b->text().toStdString(),
-                                    Text_MaxC->text().toStdString()};
-    const wingmap::RedrawOutcome outcome = wingmap::hesapla(
-        texts, m_state, Picture_circle->surface(), Picture_airfoil->surface());
+                                    Text_b->text().toStdString(), Text_MaxC->text().toStdString()};
+    const wingmap::RedrawOutcome outcome =
+        wingmap::hesapla(texts, m_state, Picture_circle->surface(), Picture_airfoil->surface());
     if (outcome.drawn) {
         Picture_circle->update(Picture_circle->contentsRect());
         Picture_airfoil->update(Picture_airfoil->contentsRect());
@@ -293,8 +292,8 @@ void Form1::LimitB()
     // default rounding mode), then held inside the scroll bar's range so the
     // assignment is always valid. A different value runs HScroll_b_Change
     // nested, which may set b and Text_b again.
-    const double k = std::clamp(std::nearbyint(m_state.b * kParameterDivisor), double(kMinB),
-                                double(kMaxB));
+    const double k =
+        std::clamp(std::nearbyint(m_state.b * kParameterDivisor), double(kMinB), double(kMaxB));
     HScroll_b->setValue(static_cast<int>(k));
 }
 

@@ -1,7 +1,7 @@
 #include "form_about.h"
 
-#include "plot_surface.h"
 #include "image_surface.h"
+#include "plot_surface.h"
 #include "twips.h"
 
 #include <QLabel>

@@ -18,8 +18,8 @@ public:
     explicit Form_About(QWidget *parent = nullptr);
 
 private:
-    QLabel *addLabel(const char *name, const QString &text, const QRect &twips,
-                     qreal pointSize, std::uint32_t colour);
+    QLabel *addLabel(const char *name, const QString &text, const QRect &twips, qreal pointSize,
+                     std::uint32_t colour);
 
     QLabel *Label1;
     QLabel *Label2;

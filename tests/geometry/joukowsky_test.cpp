@@ -33,7 +33,8 @@ struct Params
 };
 
 class SampleProfileValid : public testing::TestWithParam<Params>
-{};
+{
+};
 
 // Checked against the geometry itself, not against the formulas of the
 // sampling: every circle point lies on the unit circle about (-F*b, G*b) in

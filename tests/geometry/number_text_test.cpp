@@ -20,7 +20,8 @@ struct ReadCase
 };
 
 class ReadNumberTest : public testing::TestWithParam<ReadCase>
-{};
+{
+};
 
 TEST_P(ReadNumberTest, ReadsTheLeadingNumber)
 {
@@ -48,14 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"--1", 0.0},
         // Exponents: E or e, signed, and only with a digit.
         ReadCase{"1E2", 100.0}, ReadCase{"1e2", 100.0}, ReadCase{"2.5E-1", 0.25},
-        ReadCase{"1E+3", 1000.0}, ReadCase{"1E", 1.0}, ReadCase{"1E+", 1.0},
-        ReadCase{"1E+x", 1.0}, ReadCase{"3e-", 3.0},
+        ReadCase{"1E+3", 1000.0}, ReadCase{"1E", 1.0}, ReadCase{"1E+", 1.0}, ReadCase{"1E+x", 1.0},
+        ReadCase{"3e-", 3.0},
         // Beyond the double range.
         ReadCase{"1e400", std::numeric_limits<double>::infinity()},
-        ReadCase{"-1e400", -std::numeric_limits<double>::infinity()},
-        ReadCase{"1e-400", 0.0}, ReadCase{"-1e-400", -0.0},
-        ReadCase{"0.0001e-330", 0.0}, ReadCase{"123e99999999999999999999",
-                                                std::numeric_limits<double>::infinity()},
+        ReadCase{"-1e400", -std::numeric_limits<double>::infinity()}, ReadCase{"1e-400", 0.0},
+        ReadCase{"-1e-400", -0.0}, ReadCase{"0.0001e-330", 0.0},
+        ReadCase{"123e99999999999999999999", std::numeric_limits<double>::infinity()},
         ReadCase{"0e99999", 0.0}));
 
 TEST(ReadNumber, RoundsLongDigitStringsCorrectly)

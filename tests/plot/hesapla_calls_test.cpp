@@ -121,7 +121,8 @@ struct RefusedCase
 };
 
 class HesaplaRefused : public testing::TestWithParam<RefusedCase>
-{};
+{
+};
 
 TEST_P(HesaplaRefused, TouchesNoSurfaceAndSaysWhy)
 {

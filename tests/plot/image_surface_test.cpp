@@ -25,11 +25,9 @@ const QSize kAirfoilInner(396, 196);
 struct Panes
 {
     explicit Panes(qreal ratio = 1.0) : circle(kCircleInner, ratio), airfoil(kAirfoilInner, ratio)
-    {}
-    RedrawOutcome draw(const InputTexts &texts)
     {
-        return hesapla(texts, state, circle, airfoil);
     }
+    RedrawOutcome draw(const InputTexts &texts) { return hesapla(texts, state, circle, airfoil); }
     ParameterState state;
     ImageSurface circle;
     ImageSurface airfoil;
@@ -140,8 +138,8 @@ TEST(ImageSurface, RefusedRunLeavesBothImagesUntouched)
 
 TEST(ImageSurface, ExtremeScalesReturnPromptlyWithAxesWhereRepresentable)
 {
-    for (const char *scale : {"1e-300", "1e300", "-1e300", "1e-30", "1e30", "1e-320", "8e307",
-                              "0.001", "1000000"}) {
+    for (const char *scale :
+         {"1e-300", "1e300", "-1e300", "1e-30", "1e30", "1e-320", "8e307", "0.001", "1000000"}) {
         Panes panes;
         panes.state.Fb = 0.5; // keep the red cross off the axes
         panes.state.Gb = 0.5;

@@ -24,7 +24,8 @@ class RecordingSurface : public PlotSurface
 {
 public:
     RecordingSurface(std::string name, std::vector<Call> &log) : m_name(std::move(name)), m_log(log)
-    {}
+    {
+    }
 
     void Cls() override { m_log.push_back({m_name, "Cls", {}, {}}); }
     void Scale(double x1, double y1, double x2, double y2) override

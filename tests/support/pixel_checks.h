@@ -76,7 +76,8 @@ inline bool showsStartProfile(const QImage &a, int x0 = 0, int y0 = 0)
            isDark(a.pixel(x0 + int(ax + unit * 2.5), y0 + 98)) &&
            isBackground(a.pixel(x0 + int(ax + unit), y0 + 96)) &&
            near(a, x0 + ax + 2 * unit, y0 + 98.5, 2, isRed) &&
-           near(a, x0 + ax - 2 * unit, y0 + 98.5, 2, isRed) && !near(a, x0 + ax, y0 + 98.5, 2, isRed);
+           near(a, x0 + ax - 2 * unit, y0 + 98.5, 2, isRed) &&
+           !near(a, x0 + ax, y0 + 98.5, 2, isRed);
 }
 
 } // namespace pixels

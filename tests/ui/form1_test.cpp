@@ -22,12 +22,14 @@ namespace {
 
 void clickRightArrow(QScrollBar *bar)
 {
-    QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center());
 }
 
 void clickLeftArrow(QScrollBar *bar)
 {
-    QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).center());
 }
 
 QList<QWidget *> topLevelAboutWindows()
@@ -125,11 +127,19 @@ void Form1Test::arrowClicksRedrawOnceOrTwice_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("redraws");
-    QTest::newRow("F") << "HScroll_F" << "Text_F" << "0.01" << 1;
-    QTest::newRow("G") << "HScroll_G" << "Text_G" << "0.01" << 1;
-    QTest::newRow("b") << "HScroll_b" << "Text_b" << "1.01" << 1;
+    QTest::newRow("F") << "HScroll_F"
+                       << "Text_F"
+                       << "0.01" << 1;
+    QTest::newRow("G") << "HScroll_G"
+                       << "Text_G"
+                       << "0.01" << 1;
+    QTest::newRow("b") << "HScroll_b"
+                       << "Text_b"
+                       << "1.01" << 1;
     // The Scale handler writes its text, which redraws nested, then redraws.
-    QTest::newRow("Scale") << "HScroll_MaxC" << "Text_MaxC" << "1.6" << 2;
+    QTest::newRow("Scale") << "HScroll_MaxC"
+                           << "Text_MaxC"
+                           << "1.6" << 2;
 }
 
 void Form1Test::arrowClicksRedrawOnceOrTwice()
@@ -253,7 +263,8 @@ void Form1Test::typingDoesNotRedrawUntilAPaneIsClicked()
     QCOMPARE(m_form->state().F, 0.3);
     // The circle moved left: its centre is at (-0.3, 0), 0.3 * 196 / 3 px.
     const QPointF centre = pixels::blueCentroid(circleImage());
-    QVERIFY2(qAbs(centre.x() - (98.5 - 0.3 * 196 / 3)) < 2, qPrintable(QString::number(centre.x())));
+    QVERIFY2(qAbs(centre.x() - (98.5 - 0.3 * 196 / 3)) < 2,
+             qPrintable(QString::number(centre.x())));
 }
 
 void Form1Test::typingTheScaleRedrawsAtEveryKeystroke()
@@ -289,7 +300,7 @@ void Form1Test::draggingTheThumbRedrawsOnlyOnRelease()
 
 void Form1Test::keyboardReachesAndMovesEveryControl()
 {
-    const QStringList order{"Text_F",   "Text_G",   "Text_b", "HScroll_F", "HScroll_G",
+    const QStringList order{"Text_F",    "Text_G", "Text_b",    "HScroll_F",   "HScroll_G",
                             "HScroll_b", "Check1", "Text_MaxC", "HScroll_MaxC"};
     child<QLineEdit>("Text_F")->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>("Text_F"));
@@ -364,7 +375,8 @@ void Form1Test::aboutOpensOneNonModalWindow()
     QVERIFY(!window->isModal());
     QCOMPARE(window->windowTitle(), QString("About"));
     QCOMPARE(window->size(), QSize(275, 213));
-    QCOMPARE(window->findChild<QLabel *>("Label8")->text(), QString("last update : Februaray 2007"));
+    QCOMPARE(window->findChild<QLabel *>("Label8")->text(),
+             QString("last update : Februaray 2007"));
 
     // The main window stays usable.
     QSignalSpy spy(m_form.get(), &Form1::redrawn);

@@ -66,21 +66,28 @@ public:
     {
         switch (pick(10)) {
         case 0:
-        case 1: return clickArrow();
-        case 2: return clickPage();
-        case 3: return pressKey();
-        case 4: return dragThumb();
+        case 1:
+            return clickArrow();
+        case 2:
+            return clickPage();
+        case 3:
+            return pressKey();
+        case 4:
+            return dragThumb();
         case 5:
-        case 6: return type();
+        case 6:
+            return type();
         case 7:
             QTest::mouseClick(m_check, Qt::LeftButton);
             return "toggle Check1";
         case 8: {
             PlotPane *pane = m_panes[pick(2)];
-            QTest::mouseClick(pane, Qt::LeftButton, {}, QPoint(pick(pane->width()), pick(pane->height())));
+            QTest::mouseClick(pane, Qt::LeftButton, {},
+                              QPoint(pick(pane->width()), pick(pane->height())));
             return "click " + pane->objectName();
         }
-        default: return about();
+        default:
+            return about();
         }
     }
 
@@ -104,10 +111,10 @@ private:
     {
         QScrollBar *bar = m_bars[pick(4)];
         const bool add = pick(2);
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          scrollBarPart(bar, add ? QStyle::SC_ScrollBarAddLine
-                                              : QStyle::SC_ScrollBarSubLine)
-                              .center());
+        QTest::mouseClick(
+            bar, Qt::LeftButton, {},
+            scrollBarPart(bar, add ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
+                .center());
         return QString("arrow %1 %2").arg(bar->objectName(), add ? "right" : "left");
     }
 
@@ -125,7 +132,7 @@ private:
 
     QString pressKey()
     {
-        static const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right, Qt::Key_PageUp,
+        static const Qt::Key keys[] = {Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
                                        Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
         QScrollBar *bar = m_bars[pick(4)];
         const Qt::Key key = keys[pick(6)];
@@ -149,11 +156,12 @@ private:
     QString randomText()
     {
         static const char *const specials[] = {
-            "1e400", "-0", "nan", "inf", "", " ", "-1e-400", "0.0001", "1E", "1e+", "1,5", "--",
-            "0x10", "+.5e-3", "1e-300", "1e300", "-1.5", "0", "3", "0.6", "2", "\xc3\xa4",
-            "\xd9\xa3", "\xcf\x80", "1 2", "\t-0.3"};
+            "1e400", "-0",  "nan", "inf",      "",         " ",        "-1e-400", "0.0001", "1E",
+            "1e+",   "1,5", "--",  "0x10",     "+.5e-3",   "1e-300",   "1e300",   "-1.5",   "0",
+            "3",     "0.6", "2",   "\xc3\xa4", "\xd9\xa3", "\xcf\x80", "1 2",     "\t-0.3"};
         switch (pick(4)) {
-        case 0: return QString::fromUtf8(specials[pick(std::size(specials))]);
+        case 0:
+            return QString::fromUtf8(specials[pick(std::size(specials))]);
         case 1: {
             QString text;
             if (pick(3) == 0)
@@ -170,8 +178,10 @@ private:
                 text += QString("e%1%2").arg(pick(2) ? "-" : "").arg(pick(400));
             return text;
         }
-        case 2: return QString::number(pick(300) / 100.0);
-        default: return QString::number(pick(30) / 10.0);
+        case 2:
+            return QString::number(pick(300) / 100.0);
+        default:
+            return QString::number(pick(30) / 10.0);
         }
     }
 
@@ -220,10 +230,9 @@ private:
     void checkRedraw(bool drawn)
     {
         ++m_redraws;
-        const wingmap::InputTexts texts{m_fields[0]->text().toStdString(),
-                                        m_fields[1]->text().toStdString(),
-                                        m_fields[2]->text().toStdString(),
-                                        m_fields[3]->text().toStdString()};
+        const wingmap::InputTexts texts{
+            m_fields[0]->text().toStdString(), m_fields[1]->text().toStdString(),
+            m_fields[2]->text().toStdString(), m_fields[3]->text().toStdString()};
         const double b = wingmap::ReadNumber(texts.b);
         if (!(m_form.state().b == b))
             fail(QString("state b %1 but Text_b reads %2").arg(m_form.state().b).arg(b));
@@ -302,10 +311,8 @@ void RandomActionsTest::randomActionsKeepTheWindowSound()
         if (problem.isEmpty())
             problem = driver.checkRanges();
         if (!problem.isEmpty()) {
-            QFAIL(qPrintable(QString("seed %1, action %2 (%3): %4")
-                                 .arg(seed)
-                                 .arg(done)
-                                 .arg(action, problem)));
+            QFAIL(qPrintable(
+                QString("seed %1, action %2 (%3): %4").arg(seed).arg(done).arg(action, problem)));
         }
     }
     if (Form_About *about = form.aboutWindow())
