@@ -6,6 +6,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Wingmap");
+    // Ties the window to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName("wingmap");
     Form1 form;
     form.show();
     return app.exec();
