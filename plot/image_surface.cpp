@@ -112,7 +112,7 @@ QColor toQColor(Colour colour)
 struct ImageSurface::Renderer
 {
     Renderer(QImage &image, Mapping &mapping, qreal ratio)
-        : image(image), mapping(mapping), painter(&image), penWidth(penWidthFor(ratio)),
+        : mapping(mapping), painter(&image), penWidth(penWidthFor(ratio)),
           // An odd pen width is centred on a pixel and an even one on a
           // pixel boundary, so straight lines never straddle two rows.
           offset(penWidth % 2 ? 0.5L : 0.0L), width(image.width()), height(image.height())
@@ -278,7 +278,6 @@ struct ImageSurface::Renderer
         }
     }
 
-    QImage &image;
     Mapping &mapping;
     QPainter painter;
     const int penWidth;
