@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "ui/form1.h"
 
 #include <QApplication>
 
@@ -8,7 +8,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName("Wingmap");
     // Ties the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName("wingmap");
-    Form1 form;
+    wingmap::Form1 form;
     form.show();
     return app.exec();
 }

@@ -1,4 +1,4 @@
-#include "joukowsky.h"
+#include "geometry/joukowsky.h"
 
 #include <benchmark/benchmark.h>
 

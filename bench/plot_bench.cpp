@@ -1,5 +1,5 @@
-#include "hesapla.h"
-#include "image_surface.h"
+#include "plot/hesapla.h"
+#include "plot/image_surface.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,11 @@
-#include "form1.h"
-#include "scroll_bar_parts.h"
+#include "ui/form1.h"
+#include "tests/support/scroll_bar_parts.h"
 
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+using namespace wingmap;
 
 namespace {
 

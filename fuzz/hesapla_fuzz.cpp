@@ -2,10 +2,10 @@
 // split at line feeds into the F, G, b and Scale texts and the texts of the
 // stored products Fb and Gb. No crash, no hang, and (checked by the surface's
 // assertions in this build) nothing non-finite reaches the painter.
-#include "fuzz_check.h"
-#include "hesapla.h"
-#include "image_surface.h"
-#include "number_text.h"
+#include "fuzz/fuzz_check.h"
+#include "plot/hesapla.h"
+#include "plot/image_surface.h"
+#include "geometry/number_text.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 // Reading any text never fails or reads past it; every finite double keeps
 // 15 significant digits through its text.
-#include "fuzz_check.h"
-#include "number_text.h"
+#include "fuzz/fuzz_check.h"
+#include "geometry/number_text.h"
 
 #include <cmath>
 #include <cstdint>

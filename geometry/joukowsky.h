@@ -1,7 +1,7 @@
 #ifndef WINGMAP_JOUKOWSKY_H
 #define WINGMAP_JOUKOWSKY_H
 
-#include "parameter_state.h"
+#include "geometry/parameter_state.h"
 
 namespace wingmap {
 

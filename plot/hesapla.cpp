@@ -1,8 +1,8 @@
-#include "hesapla.h"
+#include "plot/hesapla.h"
 
-#include "joukowsky.h"
-#include "number_text.h"
-#include "plot_surface.h"
+#include "geometry/joukowsky.h"
+#include "geometry/number_text.h"
+#include "plot/plot_surface.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #ifndef WINGMAP_HESAPLA_H
 #define WINGMAP_HESAPLA_H
 
-#include "parameter_state.h"
+#include "geometry/parameter_state.h"
 
 #include <string>
 

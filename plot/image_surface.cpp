@@ -1,4 +1,4 @@
-#include "image_surface.h"
+#include "plot/image_surface.h"
 
 #include <QLineF>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #ifndef WINGMAP_IMAGE_SURFACE_H
 #define WINGMAP_IMAGE_SURFACE_H
 
-#include "plot_surface.h"
+#include "plot/plot_surface.h"
 
 #include <QColor>
 #include <QImage>

@@ -2,7 +2,7 @@
 # missing, then configures and builds into build/. Sourced, not run.
 
 WINGMAP_PACKAGES=(
-    g++ cmake make
+    g++ clang libclang-rt-14-dev cmake make
     qt6-base-dev libgtest-dev libbenchmark-dev
     xvfb xauth fonts-dejavu-core locales
     desktop-file-utils dpkg-dev file

@@ -1,10 +1,10 @@
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "form_about.h"
-#include "hesapla.h"
-#include "number_text.h"
-#include "plot_pane.h"
-#include "twips.h"
+#include "ui/form_about.h"
+#include "plot/hesapla.h"
+#include "geometry/number_text.h"
+#include "ui/plot_pane.h"
+#include "ui/twips.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,6 +16,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace wingmap {
 
 namespace {
 
@@ -32,7 +34,7 @@ constexpr qreal kUiPointSize = 8.0;
 // a long value such as 0.866025403784439 does not fit the narrow fields.
 void writeNumber(QLineEdit *field, double value)
 {
-    field->setText(QString::fromStdString(wingmap::FormatNumber(value)));
+    field->setText(QString::fromStdString(FormatNumber(value)));
     field->setCursorPosition(0);
 }
 
@@ -195,9 +197,9 @@ void Form1::Form_Load()
 
 void Form1::hesapla()
 {
-    const wingmap::InputTexts texts{Text_F->text().toStdString(), Text_G->text().toStdString(),
+    const InputTexts texts{Text_F->text().toStdString(), Text_G->text().toStdString(),
                                     Text_b->text().toStdString(), Text_MaxC->text().toStdString()};
-    const wingmap::RedrawOutcome outcome =
+    const RedrawOutcome outcome =
         wingmap::hesapla(texts, m_state, Picture_circle->surface(), Picture_airfoil->surface());
     if (outcome.drawn) {
         Picture_circle->update(Picture_circle->contentsRect());
@@ -305,3 +307,5 @@ void Form1::Mn_About_Click()
     m_about->raise();
     m_about->activateWindow();
 }
+
+} // namespace wingmap

@@ -1,20 +1,23 @@
 #ifndef WINGMAP_FORM1_H
 #define WINGMAP_FORM1_H
 
-#include "parameter_state.h"
+#include "geometry/parameter_state.h"
 
 #include <QMainWindow>
 
 #include <memory>
 
-class Form_About;
-class PlotPane;
 class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QScrollBar;
+
+namespace wingmap {
+
+class Form_About;
+class PlotPane;
 
 // The main window: the circle and airfoil panes, the F, G and b controls,
 // the b-limit check box, the Scale controls, and the About menu entry.
@@ -36,7 +39,7 @@ public:
     // line says why.
     void hesapla();
 
-    const wingmap::ParameterState &state() const { return m_state; }
+    const ParameterState &state() const { return m_state; }
     // The About window, or null before it was first opened.
     Form_About *aboutWindow() const { return m_about.get(); }
 
@@ -65,7 +68,7 @@ private:
     void Form_Load();
     void LimitB();
 
-    wingmap::ParameterState m_state;
+    ParameterState m_state;
     std::unique_ptr<Form_About> m_about;
     QString m_limitNotice;
     int m_handlerDepth = 0;
@@ -89,5 +92,7 @@ private:
     QLabel *Label_status = nullptr;
     QAction *Mn_About = nullptr;
 };
+
+} // namespace wingmap
 
 #endif

@@ -1,21 +1,23 @@
-#include "form_about.h"
+#include "ui/form_about.h"
 
-#include "image_surface.h"
-#include "plot_surface.h"
-#include "twips.h"
+#include "plot/image_surface.h"
+#include "plot/plot_surface.h"
+#include "ui/twips.h"
 
 #include <QLabel>
 
+namespace wingmap {
+
 namespace {
 
-constexpr wingmap::Colour kDarkGreen = 0x008000;
-constexpr wingmap::Colour kBlue = 0xFF0000;
+constexpr Colour kDarkGreen = 0x008000;
+constexpr Colour kBlue = 0xFF0000;
 // Marks a label whose text keeps the palette's default colour.
-constexpr wingmap::Colour kDefaultText = 0xFFFFFFFF;
+constexpr Colour kDefaultText = 0xFFFFFFFF;
 
 QPalette lightYellow(QPalette palette)
 {
-    palette.setColor(QPalette::Window, wingmap::toQColor(wingmap::kBackground));
+    palette.setColor(QPalette::Window, toQColor(kBackground));
     return palette;
 }
 
@@ -50,7 +52,7 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
 }
 
 QLabel *Form_About::addLabel(const char *name, const QString &text, const QRect &geometry,
-                             qreal pointSize, wingmap::Colour colour)
+                             qreal pointSize, Colour colour)
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(name);
@@ -62,8 +64,10 @@ QLabel *Form_About::addLabel(const char *name, const QString &text, const QRect 
     label->setFont(font);
     QPalette palette = lightYellow(label->palette());
     if (colour != kDefaultText)
-        palette.setColor(QPalette::WindowText, wingmap::toQColor(colour));
+        palette.setColor(QPalette::WindowText, toQColor(colour));
     label->setPalette(palette);
     label->setAutoFillBackground(true);
     return label;
 }
+
+} // namespace wingmap

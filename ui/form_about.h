@@ -7,6 +7,8 @@
 
 class QLabel;
 
+namespace wingmap {
+
 // The information window opened from the About menu entry: six static
 // labels on a light-yellow window of fixed size. It has no parent, so that
 // it keeps the program running while it is open on its own.
@@ -28,5 +30,7 @@ private:
     QLabel *Label4;
     QLabel *Label5;
 };
+
+} // namespace wingmap
 
 #endif

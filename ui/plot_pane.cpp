@@ -1,7 +1,9 @@
-#include "plot_pane.h"
+#include "ui/plot_pane.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace wingmap {
 
 PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
 {
@@ -12,7 +14,7 @@ PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
     m_surface.setForeground(palette().color(QPalette::WindowText));
 }
 
-wingmap::ImageSurface &PlotPane::surface()
+ImageSurface &PlotPane::surface()
 {
     fitSurface();
     return m_surface;
@@ -46,3 +48,5 @@ void PlotPane::mouseReleaseEvent(QMouseEvent *event)
     if (click)
         emit clicked();
 }
+
+} // namespace wingmap

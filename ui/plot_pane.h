@@ -1,9 +1,11 @@
 #ifndef WINGMAP_PLOT_PANE_H
 #define WINGMAP_PLOT_PANE_H
 
-#include "image_surface.h"
+#include "plot/image_surface.h"
 
 #include <QFrame>
+
+namespace wingmap {
 
 // A sunken plot pane that shows its ImageSurface on its inner area and
 // reports clicks. Painting only copies the image: the drawing itself is made
@@ -18,7 +20,7 @@ public:
     explicit PlotPane(QWidget *parent = nullptr);
 
     // The surface, sized to the pane's current inner area and screen.
-    wingmap::ImageSurface &surface();
+    ImageSurface &surface();
 
 signals:
     void clicked();
@@ -31,8 +33,10 @@ protected:
 private:
     void fitSurface();
 
-    wingmap::ImageSurface m_surface;
+    ImageSurface m_surface;
     bool m_pressed = false;
 };
+
+} // namespace wingmap
 
 #endif

@@ -1,6 +1,6 @@
 // The redraw procedure seen through the calls it makes on its two surfaces.
-#include "hesapla.h"
-#include "recording_surface.h"
+#include "plot/hesapla.h"
+#include "tests/plot/recording_surface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // What the redraw looks like on the image-backed panes, checked on pixels.
-#include "hesapla.h"
-#include "image_surface.h"
-#include "pixel_checks.h"
+#include "plot/hesapla.h"
+#include "plot/image_surface.h"
+#include "tests/support/pixel_checks.h"
 
 #include <gtest/gtest.h>
 

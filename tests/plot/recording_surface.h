@@ -1,7 +1,7 @@
 #ifndef WINGMAP_RECORDING_SURFACE_H
 #define WINGMAP_RECORDING_SURFACE_H
 
-#include "plot_surface.h"
+#include "plot/plot_surface.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
 // The main window driven as a user drives it: mouse and keys on the real
 // controls, offscreen.
-#include "form1.h"
-#include "form_about.h"
-#include "pixel_checks.h"
-#include "plot_pane.h"
-#include "scroll_bar_parts.h"
+#include "ui/form1.h"
+#include "ui/form_about.h"
+#include "tests/support/pixel_checks.h"
+#include "ui/plot_pane.h"
+#include "tests/support/scroll_bar_parts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,6 +17,8 @@
 #include <QTimer>
 
 #include <memory>
+
+using namespace wingmap;
 
 namespace {
 

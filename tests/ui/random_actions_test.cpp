@@ -5,13 +5,13 @@
 // complete drawing.
 //
 // WINGMAP_SEED replays a run; WINGMAP_ACTIONS sets how many actions to make.
-#include "form1.h"
-#include "form_about.h"
-#include "hesapla.h"
-#include "image_surface.h"
-#include "number_text.h"
-#include "plot_pane.h"
-#include "scroll_bar_parts.h"
+#include "ui/form1.h"
+#include "ui/form_about.h"
+#include "plot/hesapla.h"
+#include "plot/image_surface.h"
+#include "geometry/number_text.h"
+#include "ui/plot_pane.h"
+#include "tests/support/scroll_bar_parts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,6 +25,8 @@
 #include <QTest>
 
 #include <random>
+
+using namespace wingmap;
 
 namespace {
 

@@ -3,7 +3,7 @@
 // drawing. With --runs N it starts the program N times and reports the
 // median time to the drawn window and the peak resident memory.
 // Usage: window_on_screen PROGRAM [--screenshot FILE] [--runs N]
-#include "pixel_checks.h"
+#include "tests/support/pixel_checks.h"
 
 #include <QElapsedTimer>
 #include <QFile>
