@@ -1,0 +1,40 @@
+#ifndef WINGMAP_PROFILE_SHAPE_H
+#define WINGMAP_PROFILE_SHAPE_H
+
+namespace wingmap {
+
+// Why a profile has no measured shape.
+enum class ShapeFailure {
+    None,
+    NotSampled,      // b = 0, a non-finite input, or the circle does not enclose the origin
+    SelfCrossing,    // the profile crosses itself
+    NotSingleValued, // a side turns back along the chord: thickness and camber are undefined
+};
+
+// The measured shape of the profile of F, G and b, in the chord frame: the
+// leading edge at (0, 0) and the trailing edge at (1, 0), where the two edges
+// are the two points of the profile farthest apart and the trailing edge is
+// the one with the larger x. The upper side is the side with the larger mean
+// y; thickness t(x) = y_upper - y_lower, camber m(x) = (y_upper + y_lower) / 2.
+// Fractions of the chord (0.123 is 12.3 %); positions from the leading edge.
+struct ProfileShape
+{
+    ShapeFailure failure = ShapeFailure::None;
+    double chord = 0.0;       // the edges' distance, in plot units
+    double thickness = 0.0;   // the largest t(x)
+    double thicknessAt = 0.0; // where it is
+    double camber = 0.0;      // the m(x) of largest magnitude, sign kept
+    double camberAt = 0.0;    // where it is
+
+    bool ok() const { return failure == ShapeFailure::None; }
+};
+
+// Measures the profile from a dense sampling of the circle of radius 1 about
+// (-F*b, G*b) and its image under z + b^2/z (independent of the drawing's
+// 181 points). Thickness and camber are within 0.0005 of chord of the exact
+// values, the chord within 0.1 %, the positions within 0.01 of chord.
+[[nodiscard]] ProfileShape MeasureProfile(double F, double G, double b);
+
+} // namespace wingmap
+
+#endif

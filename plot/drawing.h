@@ -1,0 +1,68 @@
+#ifndef WINGMAP_DRAWING_H
+#define WINGMAP_DRAWING_H
+
+#include "plot/plot_surface.h"
+
+#include <QColor>
+
+#include <vector>
+
+class QPainter;
+class QRectF;
+
+namespace wingmap {
+
+// One pane's drawing kept as data: every operation since the last Cls, as
+// it was given. It draws nothing itself; paint() puts it on any painter, so
+// the pane's image, an SVG file and a clipboard picture are three callers of
+// the same routine:
+//
+//     QSvgGenerator svg;               // or a QImage, a QPixmap, a printer
+//     QPainter painter(&svg);
+//     pane.drawing().paint(painter, QRectF(QPointF(0, 0), logicalInnerSize));
+//
+// For a raster device of device-pixel ratio r (QImage::setDevicePixelRatio),
+// lines are r device pixels wide and straight lines fall on whole device
+// pixels, as on the screen; a vector device gets one-unit lines.
+class Drawing : public PlotSurface
+{
+public:
+    // A kept operation: ScaleOp holds x1, y1, x2, y2 (as given, also when
+    // refused); LineOp holds x1, y1, x2, y2 and its colour (the foreground
+    // when hasColour is false); CircleOp holds x, y, radius and its colour.
+    struct Operation
+    {
+        enum Kind { ScaleOp, LineOp, CircleOp } kind;
+        double v[4];
+        bool hasColour;
+        Colour colour;
+    };
+
+    void Cls() override;
+    void Scale(double x1, double y1, double x2, double y2) override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void Circle(float x, float y, float radius, Colour colour) override;
+
+    // The colour of lines drawn without a colour; used when painting, so a
+    // change applies to the kept drawing as well.
+    void setForeground(const QColor &colour) { m_foreground = colour; }
+    QColor foreground() const { return m_foreground; }
+
+    // The operations since the last Cls, in order.
+    const std::vector<Operation> &operations() const { return m_operations; }
+
+    // Paints the background and the kept drawing so that the pane's inner
+    // area fills `area`, given in the painter's logical coordinates (its
+    // current transform applies; keep translations to whole logical pixels
+    // for crisp lines). Nothing non-finite reaches the painter.
+    void paint(QPainter &painter, const QRectF &area) const;
+
+private:
+    std::vector<Operation> m_operations;
+    QColor m_foreground = Qt::black;
+};
+
+} // namespace wingmap
+
+#endif
