@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs the program with no display at all, as a user would from a text
+# console: --help and --version answer on standard output and exit 0; a wrong
+# argument is named on standard error with the usage, and exits 2.
+# Usage: check_command_line.sh PROGRAM VERSION
+set -uo pipefail
+program=$1
+version=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+
+# matches FILE LINE: FILE holds LINE, or is empty when LINE is ''.
+matches() {
+    if [ -z "$2" ]; then [ ! -s "$1" ]; else grep -qxF -- "$2" "$1"; fi
+}
+
+# expect STATUS STDOUT_LINE STDERR_LINE ARGUMENT...
+expect() {
+    local status=$1 out=$2 err=$3
+    shift 3
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$program" "$@" \
+        >"$work/out" 2>"$work/err"
+    local got=$?
+    if [ "$got" -ne "$status" ] || ! matches "$work/out" "$out" || ! matches "$work/err" "$err"; then
+        echo "FAIL: wingmap $* exited $got, expected $status; stdout, then stderr:"
+        cat "$work/out" "$work/err"
+        failed=$((failed + 1))
+    fi
+}
+
+usage='Usage: wingmap [-h | --help | -v | --version] [Qt options]'
+expect 0 "$usage" '' --help
+expect 0 '  -v, --version  print the version and exit' '' -h
+expect 0 "wingmap $version" '' --version
+expect 0 "wingmap $version" '' -v
+expect 2 '' "wingmap: unknown option '--bogus'" --bogus
+expect 2 '' "$usage" --bogus
+expect 2 '' "wingmap: unexpected argument 'notes.txt'" notes.txt
+expect 2 '' "wingmap: option '-style' needs a value" -style
+expect 2 '' "wingmap: unknown option '--verbose'" -style fusion --verbose
+
+[ "$failed" -eq 0 ] && echo "9 passed, 0 failed"
+exit "$failed"
