@@ -2,7 +2,9 @@
 # Installs the built program into a temporary prefix and packages it with
 # cpack, then checks what a desktop would find: the program, a valid desktop
 # entry, the icon, and a Debian package that holds the same and declares its
-# Qt run-time dependencies. Usage: check_install.sh BUILD_DIR
+# Qt run-time dependencies. The package must pass lintian and the AppStream
+# validator, carry an icon of each size, and hold a hardened binary with no
+# RUNPATH. Usage: check_install.sh BUILD_DIR
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -22,11 +24,26 @@ grep -q '<svg' "$work/prefix/share/icons/hicolor/scalable/apps/wingmap.svg"
 deb=$(ls "$work"/package/wingmap_*.deb)
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/wingmap ./usr/share/applications/wingmap.desktop \
-    ./usr/share/icons/hicolor/scalable/apps/wingmap.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/wingmap.svg \
+    ./usr/share/metainfo/invalid.wingmap.wingmap.metainfo.xml ./usr/share/man/man1/wingmap.1.gz \
+    ./usr/share/doc/wingmap/copyright ./usr/share/doc/wingmap/changelog.gz; do
     grep -q " $file\$" <<<"$contents" || { echo "FAIL: $file not in the package"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
     grep -q "$package" <<<"$depends" || { echo "FAIL: Depends lacks $package: $depends"; exit 1; }
 done
+
+dpkg-deb -x "$deb" "$work/root"
+for size in 16 32 48 64 128 256; do
+    file "$work/root/usr/share/icons/hicolor/${size}x$size/apps/wingmap.png" |
+        grep -q "PNG image data, $size x $size," || { echo "FAIL: no ${size}x$size PNG icon"; exit 1; }
+done
+dynamic=$(readelf -d "$work/root/usr/bin/wingmap")
+if grep -q 'RUNPATH\|RPATH' <<<"$dynamic" || ! grep -q 'BIND_NOW' <<<"$dynamic"; then
+    echo "FAIL: the binary has a RUNPATH or lacks BIND_NOW:"; echo "$dynamic"; exit 1
+fi
+lintian --fail-on error,warning "$deb" 2>/dev/null || { echo "FAIL: lintian"; exit 1; }
+report=$(appstreamcli validate-tree --no-net "$work/root") ||
+    { echo "$report"; echo "FAIL: AppStream metadata"; exit 1; }
 echo "1 passed, 0 failed"
