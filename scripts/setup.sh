@@ -1,5 +1,7 @@
 # Shared set-up for run.sh and test.sh: installs the Debian packages that are
-# missing, then configures and builds into build/. Sourced, not run.
+# missing, then configures and builds into build/. Sourced, not run. Where
+# root is needed and neither root nor sudo is at hand, it prints the command
+# to run as root and fails.
 
 WINGMAP_PACKAGES=(
     g++ clang libclang-rt-14-dev cmake make
@@ -20,7 +22,14 @@ wingmap_install_missing() {
     [ ${#missing[@]} -eq 0 ] && return 0
 
     local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Some Debian packages are missing and installing them needs root; as root, run:" >&2
+            echo "apt-get install --no-install-recommends ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
@@ -31,7 +40,14 @@ wingmap_install_missing() {
 wingmap_ensure_locale() {
     locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
     local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "The tests need the de_DE.UTF-8 locale, and making it needs root; as root, run:" >&2
+            echo "localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
     echo "Generating the de_DE.UTF-8 locale"
     "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }
@@ -42,4 +58,14 @@ wingmap_build() {
     shift
     cmake -S . -B "$dir" --log-level=WARNING "$@" >/dev/null
     cmake --build "$dir" -j2 -- --no-print-directory
+}
+
+# wingmap_build_program DIR: configures DIR and builds the program alone. It
+# shows what had to be compiled or linked, and any warning or error; nothing
+# when all is up to date.
+wingmap_build_program() {
+    local dir=$1
+    cmake -S . -B "$dir" --log-level=WARNING >/dev/null
+    cmake --build "$dir" --target wingmap -j2 -- --no-print-directory |
+        { grep --line-buffered -v -E '^(\[ *[0-9]+%\] )?(Built target|Automatic (MOC|UIC|RCC))' || true; }
 }
