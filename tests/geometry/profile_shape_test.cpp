@@ -1,8 +1,10 @@
 #include "geometry/profile_shape.h"
+#include "geometry/selig.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <complex>
 #include <limits>
@@ -13,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+using wingmap::ChordPoint;
 using wingmap::MeasureProfile;
 using wingmap::ShapeFailure;
 using Point = std::complex<double>;
@@ -142,6 +145,58 @@ TEST_P(ProfileTest, MatchesTheExactProfile)
     EXPECT_TRUE(e.camber == 0 || std::abs(s.camberAt - e.camberAt) <= 0.01);
 }
 
+// How far a chord-frame point lies from the exact profile: back to the plot
+// plane through the measured edges, then z^2 - zeta z + b^2 = 0 gives the
+// two circle candidates; each is moved onto the circle radially and mapped
+// again.
+double distanceFromProfile(const ShapeCase &p, const wingmap::ProfileShape &shape, ChordPoint c)
+{
+    const Point leading(shape.leadingX, shape.leadingY);
+    const Point chord = Point(shape.trailingX, shape.trailingY) - leading;
+    const Point zeta = leading + chord * Point(c.x, c.y);
+    const Point centre(-p.F * p.b, p.G * p.b);
+    const Point root = std::sqrt(zeta * zeta - 4 * p.b * p.b);
+    double distance = std::numeric_limits<double>::infinity();
+    for (const Point z : {(zeta + root) / 2.0, (zeta - root) / 2.0}) {
+        const Point onCircle = centre + (z - centre) / std::abs(z - centre);
+        distance = std::min(distance, std::abs(onCircle + p.b * p.b / onCircle - zeta));
+    }
+    return distance / std::abs(chord);
+}
+
+TEST_P(ProfileTest, SeligPointsRunOverTheUpperSideAndBackOnTheExactProfile)
+{
+    const ShapeCase &p = GetParam();
+    const auto coordinates = wingmap::SeligCoordinates(p.F, p.G, p.b);
+    const auto &points = coordinates.points;
+    ASSERT_TRUE(coordinates.ok());
+    ASSERT_GE(points.size(), 100u);
+    for (const ChordPoint end : {points.front(), points.back()})
+        EXPECT_NEAR(std::hypot(end.x - 1, end.y), 0.0, 1e-12);
+
+    const auto nose = std::min_element(points.begin(), points.end(),
+                                       [](ChordPoint l, ChordPoint r) { return l.x < r.x; });
+    EXPECT_NEAR(std::hypot(nose->x, nose->y), 0.0, 1e-12);
+    EXPECT_TRUE(std::is_sorted(points.begin(), nose + 1,
+                               [](ChordPoint l, ChordPoint r) { return l.x > r.x; }));
+    EXPECT_TRUE(
+        std::is_sorted(nose, points.end(), [](ChordPoint l, ChordPoint r) { return l.x < r.x; }));
+    EXPECT_GE(std::count_if(points.begin(), points.end(), [](ChordPoint c) { return c.x < 0.01; }),
+              4);
+
+    // The same chord positions on both sides, the upper side first.
+    const auto upper = static_cast<std::size_t>(nose - points.begin());
+    ASSERT_EQ(points.size(), 2 * upper + 1);
+    for (std::size_t k = 0; k < upper; ++k) {
+        EXPECT_NEAR(points[k].x, points[points.size() - 1 - k].x, 1e-12);
+        EXPECT_GE(points[k].y, points[points.size() - 1 - k].y - 1e-12);
+    }
+
+    const wingmap::ProfileShape shape = wingmap::MeasureProfile(p.F, p.G, p.b);
+    for (const ChordPoint c : points)
+        ASSERT_LE(distanceFromProfile(p, shape, c), 1e-6) << c.x << " " << c.y;
+}
+
 const double kArc5 = 1 / std::sqrt(1.25);
 const double kArc2 = 1 / std::sqrt(1.04);
 
@@ -180,9 +235,11 @@ TEST_P(ShapeFailureTest, SaysWhyAndGivesNoNumbers)
     const FailureCase &c = GetParam();
     const wingmap::ProfileShape s = MeasureProfile(c.F, c.G, c.b);
     EXPECT_EQ(s.failure, c.expected);
+    EXPECT_EQ(wingmap::SeligCoordinates(c.F, c.G, c.b).failure, c.expected);
     if (!s.ok()) {
         EXPECT_EQ(s.chord, 0.0);
         EXPECT_EQ(s.thickness, 0.0);
+        EXPECT_TRUE(wingmap::SeligCoordinates(c.F, c.G, c.b).points.empty());
     }
 }
 
@@ -201,5 +258,26 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"notFinite", kInf, 0, 1, ShapeFailure::NotSampled},
                     FailureCase{"overflow", 0, 0, 1e200, ShapeFailure::NotSampled}),
     [](const testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.name); });
+
+// The file must read the same in every locale: the C one, then a
+// comma-decimal one when installed.
+TEST(SeligText, WritesTheNameThenOnePointALineWithDecimalPoints)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    const std::string expected = "wing 1 a\n"
+                                 "1.000000 0.000000\n"
+                                 "0.500000 0.061235\n"
+                                 "0.000000 0.000000\n"
+                                 "0.250000 -0.012346\n"
+                                 "1.000000 0.000000\n";
+    const std::vector<ChordPoint> points = {
+        {1, 0}, {0.5, 0.0612345678}, {0, 0}, {0.25, -0.0123456}, {1, -1e-9}};
+    for (const char *name : {"C", "de_DE.UTF-8", "de_DE.utf8"}) {
+        if (std::setlocale(LC_ALL, name) != nullptr) {
+            EXPECT_EQ(wingmap::SeligText("wing 1\na", points), expected) << name;
+        }
+    }
+    std::setlocale(LC_ALL, previous.c_str());
+}
 
 } // namespace
