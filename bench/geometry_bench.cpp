@@ -1,4 +1,5 @@
 #include "geometry/joukowsky.h"
+#include "geometry/profile_shape.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,3 +17,14 @@ static void BM_SampleProfile(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SampleProfile);
+
+// One measurement of a cambered profile with a rounded trailing edge: the
+// edges, thickness and camber, as done once per drawn state.
+static void BM_ProfileShape(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const wingmap::ProfileShape shape = wingmap::MeasureProfile(0.1, 0.1, 0.9);
+        benchmark::DoNotOptimize(shape);
+    }
+}
+BENCHMARK(BM_ProfileShape);

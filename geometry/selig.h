@@ -9,6 +9,8 @@
 
 namespace wingmap {
 
+// A point in the chord frame: fractions of the chord, x from the leading
+// edge towards the trailing edge, y up.
 struct ChordPoint
 {
     double x = 0.0;
@@ -24,15 +26,18 @@ struct ProfileCoordinates
 };
 
 // The profile of F, G and b in the chord frame of ProfileShape, in the order
-// airfoil coordinate files use: from the trailing edge over the upper side
-// to the leading edge and back along the lower side to the trailing edge.
-// At least 100 points, denser near the leading edge (at least 4 within 0.01
-// of it), each on the exact profile within 1e-6. A profile that crosses
-// itself or whose sides are not single-valued gives no points.
+// airfoil coordinate files use: from the trailing edge (1, 0) over the upper
+// side to the leading edge (0, 0) and back along the lower side to the
+// trailing edge. 161 points: both sides at the same 81 cosine-spaced chord
+// positions, so denser near the edges (11 points with x below 0.01), each
+// point on the exact profile to rounding. A profile that cannot be measured
+// (see ShapeFailure) gives no points.
 [[nodiscard]] ProfileCoordinates SeligCoordinates(double F, double G, double b);
 
-// The file text: the name on the first line, then one "x y" line a point,
-// "." as the decimal separator whatever the locale, 6 decimals or more.
+// The file text: the name on the first line (a line break in it written as a
+// blank), then one "x y" line a point with 6 decimals, "." as the decimal
+// separator whatever the locale, "-0.000000" written "0.000000"; every line
+// ends with a line feed.
 std::string SeligText(std::string_view name, const std::vector<ChordPoint> &points);
 
 } // namespace wingmap

@@ -1,0 +1,80 @@
+#include "geometry/selig.h"
+
+#include "geometry/profile_sides.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <numbers>
+
+namespace wingmap {
+
+namespace {
+
+// Intervals along each side: 2 * 80 + 1 = 161 points in all.
+constexpr std::size_t kIntervalsPerSide = 80;
+constexpr int kDecimals = 6;
+// Room for the widest fixed-point double: sign, 309 digits, point, decimals.
+constexpr std::size_t kNumberRoom = 330;
+
+// Cosine spacing: chord position of step k of kIntervalsPerSide, from the
+// leading edge; steps are closest together at both edges.
+double chordPosition(std::size_t k)
+{
+    return 0.5 * (1.0 - std::cos(std::numbers::pi * static_cast<double>(k) /
+                                 static_cast<double>(kIntervalsPerSide)));
+}
+
+void appendNumber(std::string &text, double value)
+{
+    std::array<char, kNumberRoom> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, kDecimals);
+    const char *begin = buffer.data();
+    const char *end = written.ptr;
+    // A tiny negative value rounds to "-0.000000"; it is written unsigned.
+    if (*begin == '-' && std::string_view(begin + 1, end) == "0.000000")
+        ++begin;
+    text.append(begin, end);
+}
+
+} // namespace
+
+ProfileCoordinates SeligCoordinates(double F, double G, double b)
+{
+    const ProfileSides sides(F, G, b);
+    ProfileCoordinates coordinates;
+    coordinates.failure = sides.failure();
+    if (!coordinates.ok())
+        return coordinates;
+
+    coordinates.points.reserve(2 * kIntervalsPerSide + 1);
+    const auto add = [&coordinates](std::complex<double> p) {
+        coordinates.points.push_back({p.real(), p.imag()});
+    };
+    for (std::size_t k = kIntervalsPerSide + 1; k-- > 0;)
+        add(sides.pointAt(ProfileSides::Side::Upper, chordPosition(k)));
+    for (std::size_t k = 1; k <= kIntervalsPerSide; ++k)
+        add(sides.pointAt(ProfileSides::Side::Lower, chordPosition(k)));
+    return coordinates;
+}
+
+std::string SeligText(std::string_view name, const std::vector<ChordPoint> &points)
+{
+    std::string text;
+    text.reserve(name.size() + 1 + points.size() * 20);
+    // A line break inside the name would turn its rest into a point line.
+    for (const char c : name)
+        text.push_back(c == '\n' || c == '\r' ? ' ' : c);
+    text.push_back('\n');
+    for (const ChordPoint &p : points) {
+        appendNumber(text, p.x);
+        text.push_back(' ');
+        appendNumber(text, p.y);
+        text.push_back('\n');
+    }
+    return text;
+}
+
+} // namespace wingmap
