@@ -1,12 +1,14 @@
 #include "ui/form1.h"
 
-#include "ui/form_about.h"
-#include "plot/hesapla.h"
 #include "geometry/number_text.h"
+#include "plot/hesapla.h"
+#include "ui/contrast.h"
+#include "ui/form_about.h"
 #include "ui/plot_pane.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -29,6 +31,7 @@ constexpr int kMaxB = 200;
 // The layout was made for a small UI font; at this size every label and
 // text field shows its whole text.
 constexpr qreal kUiPointSize = 8.0;
+constexpr QRgb kStatusColour = 0xA00000; // dark red
 
 // Writes a parameter into its field and shows the text from its start, as
 // a long value such as 0.866025403784439 does not fit the narrow fields.
@@ -106,6 +109,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setFont(uiFont);
 
     createControls();
+    followPalette();
     createMenus();
     connectHandlers();
     Form_Load();
@@ -161,9 +165,23 @@ void Form1::createControls()
     Label_status = makeLabel(client, "Label_status", QString(), fromTwips(3120, 3420, 6120, 375));
     Label_status->setWordWrap(true);
     Label_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette statusPalette = Label_status->palette();
-    statusPalette.setColor(QPalette::WindowText, QColor(0xA0, 0x00, 0x00));
-    Label_status->setPalette(statusPalette);
+}
+
+// The status line stands on the window's own background. (On a change of
+// palette the window hears of it before its children.)
+void Form1::followPalette()
+{
+    QPalette status = Label_status->palette();
+    status.setColor(QPalette::WindowText, readableShade(QColor::fromRgb(kStatusColour),
+                                                        palette().color(QPalette::Window)));
+    Label_status->setPalette(status);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::createMenus()

@@ -2,8 +2,10 @@
 
 #include "plot/image_surface.h"
 #include "plot/plot_surface.h"
+#include "ui/contrast.h"
 #include "ui/twips.h"
 
+#include <QEvent>
 #include <QLabel>
 
 namespace wingmap {
@@ -49,6 +51,7 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
     Label4 = addLabel("Label4", "for comments and questions e-mail to",
                       fromTwips(480, 2520, 3375, 255), 8.25, kDefaultText);
     Label5 = addLabel("Label5", "the maintainers", fromTwips(1200, 2760, 1935, 255), 8.25, kBlue);
+    followPalette();
 }
 
 QLabel *Form_About::addLabel(const char *name, const QString &text, const QRect &geometry,
@@ -65,9 +68,29 @@ QLabel *Form_About::addLabel(const char *name, const QString &text, const QRect 
     QPalette palette = lightYellow(label->palette());
     if (colour != kDefaultText)
         palette.setColor(QPalette::WindowText, toQColor(colour));
+    else
+        m_plainLabels.push_back(label);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
     return label;
+}
+
+void Form_About::followPalette()
+{
+    const QColor text =
+        readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black);
+    for (QLabel *label : m_plainLabels) {
+        QPalette own = label->palette();
+        own.setColor(QPalette::WindowText, text);
+        label->setPalette(own);
+    }
+}
+
+void Form_About::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QWidget::changeEvent(event);
 }
 
 } // namespace wingmap

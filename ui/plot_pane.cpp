@@ -1,5 +1,7 @@
 #include "ui/plot_pane.h"
 
+#include "ui/contrast.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,7 +13,13 @@ PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
     setLineWidth(2);
     // paintEvent covers the inner area with the image: nothing to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface.setForeground(palette().color(QPalette::WindowText));
+    followPalette();
+}
+
+void PlotPane::followPalette()
+{
+    m_surface.setForeground(
+        readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black));
 }
 
 ImageSurface &PlotPane::surface()
@@ -31,6 +39,13 @@ void PlotPane::paintEvent(QPaintEvent *event)
     fitSurface();
     QPainter painter(this);
     painter.drawImage(QRectF(contentsRect()), m_surface.image());
+}
+
+void PlotPane::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QFrame::changeEvent(event);
 }
 
 void PlotPane::mousePressEvent(QMouseEvent *event)

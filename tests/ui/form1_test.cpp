@@ -1,16 +1,18 @@
 // The main window driven as a user drives it: mouse and keys on the real
 // controls, offscreen.
+#include "tests/support/pixel_checks.h"
+#include "tests/support/scroll_bar_parts.h"
+#include "ui/contrast.h"
 #include "ui/form1.h"
 #include "ui/form_about.h"
-#include "tests/support/pixel_checks.h"
 #include "ui/plot_pane.h"
-#include "tests/support/scroll_bar_parts.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -69,6 +71,8 @@ private slots:
     void panesRenderAtTheScreenRatio();
     void aboutOpensOneNonModalWindow();
     void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
+    void textStaysReadableInEveryTheme_data();
+    void textStaysReadableInEveryTheme();
 
 private:
     template <typename T> T *child(const char *name)
@@ -421,6 +425,54 @@ void Form1Test::aboutKeepsTheProgramRunningAfterTheMainWindowCloses()
     qApp->setQuitOnLastWindowClosed(false);
     QVERIFY2(aboutClosedByUs, "the program ended when the main window closed");
     QVERIFY2(safety.isActive(), "the program kept running after both windows closed");
+}
+
+void Form1Test::textStaysReadableInEveryTheme_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("axis"); // also the About window's plain labels
+    QTest::addColumn<bool>("statusKept");
+    // Dark red on Fusion's light grey: 7.3 : 1.
+    QTest::newRow("light") << QColor(0xEF, 0xEF, 0xEF) << QColor(Qt::black) << QColor(Qt::black)
+                           << true;
+    // Navy reads on the yellow (15.5 : 1) and is kept; dark red on white 8.4 : 1.
+    QTest::newRow("navy text") << QColor(Qt::white) << QColor(0, 0, 0x80) << QColor(0, 0, 0x80)
+                               << true;
+    // White on the yellow is 1.03 : 1; dark red on #303030 1.6 : 1.
+    QTest::newRow("dark") << QColor(0x30, 0x30, 0x30) << QColor(Qt::white) << QColor(Qt::black)
+                          << false;
+    // Dark red on mid grey is 1.9 : 1; only a darker red reads there.
+    QTest::newRow("mid grey") << QColor(0x77, 0x77, 0x77) << QColor(Qt::white) << QColor(Qt::black)
+                              << false;
+}
+
+// The palette changes while the windows are open, as a desktop's does.
+void Form1Test::textStaysReadableInEveryTheme()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    QFETCH(QColor, axis);
+    QFETCH(bool, statusKept);
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    m_form->findChild<QAction *>("Mn_About")->trigger();
+    QPalette palette = original;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
+
+    QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
+    QCOMPARE(QColor(circleImage().pixel(5, 98)), axis);
+    for (const char *name : {"Label7", "Label4"})
+        QCOMPARE(
+            m_form->aboutWindow()->findChild<QLabel *>(name)->palette().color(QPalette::WindowText),
+            axis);
+    const QColor status = child<QLabel>("Label_status")->palette().color(QPalette::WindowText);
+    QCOMPARE(status == QColor(0xA0, 0, 0), statusKept);
+    QVERIFY(status.red() > status.green() && status.green() == status.blue());
+    QVERIFY2(contrastRatio(status, window) >= 4.5, qPrintable(status.name()));
 }
 
 int main(int argc, char *argv[])
