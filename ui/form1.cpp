@@ -4,8 +4,11 @@
 #include "plot/hesapla.h"
 #include "ui/contrast.h"
 #include "ui/form_about.h"
+#include "ui/menu_bar_keys.h"
 #include "ui/plot_pane.h"
+#include "ui/scroll_bar.h"
 #include "ui/twips.h"
+#include "ui/window_keys.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -65,7 +68,7 @@ QLineEdit *makeTextField(QWidget *parent, const char *name, const QString &acces
 QScrollBar *makeScrollBar(QWidget *parent, const char *name, const QString &accessibleName,
                           int minimum, int maximum, int value, const QRect &geometry)
 {
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    auto *bar = new ScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(name);
     bar->setAccessibleName(accessibleName);
     bar->setRange(minimum, maximum);
@@ -76,7 +79,8 @@ QScrollBar *makeScrollBar(QWidget *parent, const char *name, const QString &acce
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     // A scroll bar's keys are inverted by default (Left would add); here the
-    // keys follow the thumb: Left and Page Down lower the value.
+    // keys follow the thumb: Left lowers the value, Right raises it, and the
+    // Page keys go the same way (see ScrollBar).
     bar->setInvertedControls(false);
     bar->setGeometry(geometry);
     return bar;
@@ -111,6 +115,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     createControls();
     followPalette();
     createMenus();
+    createKeys();
     connectHandlers();
     Form_Load();
 }
@@ -160,6 +165,10 @@ void Form1::createControls()
     HScroll_MaxC = makeScrollBar(client, "HScroll_MaxC", "Scale", 10, 30, 15,
                                  fromTwips(7440, 3960, 1095, 255));
 
+    // The window opens with the cursor in the F field, although the panes
+    // come before it in the tab order.
+    Text_F->setFocus();
+
     // The status line, in the free band between the airfoil pane and the
     // Check1 and Scale row.
     Label_status = makeLabel(client, "Label_status", QString(), fromTwips(3120, 3420, 6120, 375));
@@ -188,6 +197,14 @@ void Form1::createMenus()
 {
     Mn_About = menuBar()->addAction("About");
     Mn_About->setObjectName("Mn_About");
+}
+
+// A shortcut of its own, not a mnemonic: the entry's text stays "About".
+void Form1::createKeys()
+{
+    Mn_About->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
+    new MenuBarKeys(menuBar());
+    addCloseKeys(this);
 }
 
 // Direct connections: an assignment runs its control's handler nested,

@@ -22,7 +22,9 @@ class PlotPane;
 // The main window: the circle and airfoil panes, the F, G and b controls,
 // the b-limit check box, the Scale controls, and the About menu entry.
 //
-// The status line keeps its dark red where that reads on the window's
+// Keys beyond each control's own: Alt+A opens About, F10 gives the keyboard
+// to the menu bar, Ctrl+W closes the window and Ctrl+Q every window. The
+// status line keeps its dark red where that reads on the window's
 // background, and a readable shade of red where it does not.
 //
 // The window owns the parameter record. Every handler ends in hesapla(),
@@ -70,6 +72,7 @@ private:
 
     void createControls();
     void createMenus();
+    void createKeys();
     void connectHandlers();
     void followPalette();
     void Form_Load();

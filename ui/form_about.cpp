@@ -4,9 +4,11 @@
 #include "plot/plot_surface.h"
 #include "ui/contrast.h"
 #include "ui/twips.h"
+#include "ui/window_keys.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <QShortcut>
 
 namespace wingmap {
 
@@ -52,6 +54,9 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
                       fromTwips(480, 2520, 3375, 255), 8.25, kDefaultText);
     Label5 = addLabel("Label5", "the maintainers", fromTwips(1200, 2760, 1935, 255), 8.25, kBlue);
     followPalette();
+
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    addCloseKeys(this);
 }
 
 QLabel *Form_About::addLabel(const char *name, const QString &text, const QRect &geometry,

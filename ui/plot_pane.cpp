@@ -2,6 +2,7 @@
 
 #include "ui/contrast.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +14,7 @@ PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
     setLineWidth(2);
     // paintEvent covers the inner area with the image: nothing to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::TabFocus);
     followPalette();
 }
 
@@ -39,6 +41,23 @@ void PlotPane::paintEvent(QPaintEvent *event)
     fitSurface();
     QPainter painter(this);
     painter.drawImage(QRectF(contentsRect()), m_surface.image());
+    if (hasFocus()) {
+        painter.setClipRegion(QRegion(rect()).subtracted(contentsRect()));
+        painter.fillRect(rect(), focusColour(palette()));
+    }
+}
+
+void PlotPane::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (!plain || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    // A held key repeats; a click happens once.
+    if (!event->isAutoRepeat())
+        emit clicked();
 }
 
 void PlotPane::changeEvent(QEvent *event)

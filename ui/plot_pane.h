@@ -13,6 +13,9 @@ namespace wingmap {
 // screen's device-pixel ratio changes, the surface renders its kept drawing
 // again at the new resolution.
 //
+// The pane takes the focus by Tab (a mouse click leaves the focus where it
+// is) and shows it by drawing its frame in the focus colour; the inner area
+// stays the drawing. Space, Enter or Return on the focused pane is a click.
 // Lines drawn without a colour (the axes) take the palette's text colour
 // when it reads on the light-yellow background, else black; a change of
 // palette shows in the pane's next drawing.
@@ -31,6 +34,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -73,6 +73,10 @@ private slots:
     void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
     void textStaysReadableInEveryTheme_data();
     void textStaysReadableInEveryTheme();
+    void focusShowsOnEveryKindOfControl_data();
+    void focusShowsOnEveryKindOfControl();
+    void standardKeysAct_data();
+    void standardKeysAct();
 
 private:
     template <typename T> T *child(const char *name)
@@ -117,6 +121,8 @@ void Form1Test::startsWithTheStoredValuesAndTheFirstDrawing()
     QCOMPARE(m_form->state().b, 1.0);
     QCOMPARE(m_form->state().Fb, 0.0);
     QVERIFY(statusText().isEmpty());
+    // The panes come first in the tab order, but the cursor starts in F.
+    QCOMPARE(m_form->focusWidget(), child<QWidget>("Text_F"));
 
     // The drawing made before the window was shown is on screen.
     const QImage shown = m_form->grab().toImage();
@@ -306,10 +312,11 @@ void Form1Test::draggingTheThumbRedrawsOnlyOnRelease()
 
 void Form1Test::keyboardReachesAndMovesEveryControl()
 {
-    const QStringList order{"Text_F",    "Text_G", "Text_b",    "HScroll_F",   "HScroll_G",
-                            "HScroll_b", "Check1", "Text_MaxC", "HScroll_MaxC"};
-    child<QLineEdit>("Text_F")->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>("Text_F"));
+    const QStringList order{"Picture_circle", "Picture_airfoil", "Text_F",      "Text_G",
+                            "Text_b",         "HScroll_F",       "HScroll_G",   "HScroll_b",
+                            "Check1",         "Text_MaxC",       "HScroll_MaxC"};
+    child<QWidget>("Picture_circle")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>("Picture_circle"));
     for (int i = 1; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[i % order.size()]);
@@ -322,11 +329,11 @@ void Form1Test::keyboardReachesAndMovesEveryControl()
     QCOMPARE(bar->value(), 100);
     QTest::keyClick(bar, Qt::Key_Left);
     QCOMPARE(bar->value(), 99);
-    QTest::keyClick(bar, Qt::Key_PageDown);
+    QTest::keyClick(bar, Qt::Key_PageUp);
     QCOMPARE(bar->value(), 89);
     QTest::keyClick(bar, Qt::Key_Right);
     QCOMPARE(bar->value(), 90);
-    QTest::keyClick(bar, Qt::Key_PageUp);
+    QTest::keyClick(bar, Qt::Key_PageDown);
     QCOMPARE(bar->value(), 100);
     QTest::keyClick(bar, Qt::Key_Home);
     QCOMPARE(bar->value(), 0);
@@ -473,6 +480,108 @@ void Form1Test::textStaysReadableInEveryTheme()
     QCOMPARE(status == QColor(0xA0, 0, 0), statusKept);
     QVERIFY(status.red() > status.green() && status.green() == status.blue());
     QVERIFY2(contrastRatio(status, window) >= 4.5, qPrintable(status.name()));
+}
+
+void Form1Test::focusShowsOnEveryKindOfControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("before"); // the control before it in the tab order
+    for (const auto &[control, before] : {std::pair{"Picture_circle", "HScroll_MaxC"},
+                                          {"Text_F", "Picture_airfoil"},
+                                          {"HScroll_F", "Text_b"},
+                                          {"Check1", "HScroll_b"}})
+        QTest::newRow(control) << QString(control) << QString(before);
+}
+
+void Form1Test::focusShowsOnEveryKindOfControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, before);
+    QWidget *widget = child<QWidget>(control.toLatin1());
+    child<QWidget>(before.toLatin1())->setFocus();
+    QTRY_VERIFY(QApplication::focusWidget() == child<QWidget>(before.toLatin1()));
+    const QImage unfocused = widget->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), widget);
+    const QImage focused = widget->grab().toImage();
+    QVERIFY(focused != unfocused);
+    // A pane shows it on its frame: the drawing itself stays as it was.
+    if (qobject_cast<PlotPane *>(widget)) {
+        const QRect drawing = widget->contentsRect();
+        QCOMPARE(focused.copy(drawing), unfocused.copy(drawing));
+    }
+}
+
+namespace {
+
+// The widget's name, or its class for an unnamed one such as the menu bar.
+QString focusName(QWidget *widget)
+{
+    if (!widget)
+        return "none";
+    return widget->objectName().isEmpty() ? widget->metaObject()->className()
+                                          : widget->objectName();
+}
+
+} // namespace
+
+void Form1Test::standardKeysAct_data()
+{
+    QTest::addColumn<QString>("start"); // the focused control, or the About window
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("redraws");
+    QTest::addColumn<bool>("aboutOpen");
+    QTest::addColumn<bool>("mainOpen");
+    QTest::addColumn<QString>("focusAfter"); // the main window's
+    const auto row = [](const char *name, const char *start, const QKeySequence &keys, int redraws,
+                        bool aboutOpen, bool mainOpen, const char *focusAfter) {
+        QTest::newRow(name) << QString(start) << keys << redraws << aboutOpen << mainOpen
+                            << QString(focusAfter);
+    };
+    const QKeyCombination f10(Qt::Key_F10);
+    row("Space on a pane", "Picture_circle", Qt::Key_Space, 1, false, true, "Picture_circle");
+    row("Return on a pane", "Picture_airfoil", Qt::Key_Return, 1, false, true, "Picture_airfoil");
+    row("Enter on a pane", "Picture_circle", Qt::Key_Enter, 1, false, true, "Picture_circle");
+    row("Alt+A", "Text_F", Qt::ALT | Qt::Key_A, 0, true, true, "Text_F");
+    row("Escape on About", "About", Qt::Key_Escape, 0, false, true, "Text_F");
+    row("Ctrl+W on About", "About", Qt::CTRL | Qt::Key_W, 0, false, true, "Text_F");
+    row("Ctrl+W on main", "Text_F", Qt::CTRL | Qt::Key_W, 0, false, false, "Text_F");
+    row("Ctrl+Q on About", "About", Qt::CTRL | Qt::Key_Q, 0, false, false, "Text_F");
+    row("F10", "HScroll_b", f10, 0, false, true, "QMenuBar");
+    row("F10, Return", "HScroll_b", QKeySequence(f10, QKeyCombination(Qt::Key_Return)), 0, true,
+        true, "HScroll_b");
+    row("F10, Escape", "HScroll_b", QKeySequence(f10, QKeyCombination(Qt::Key_Escape)), 0, false,
+        true, "HScroll_b");
+    // About takes the activation from the menu bar, which gives the focus back.
+    row("F10, Alt+A", "HScroll_b", QKeySequence(f10, Qt::ALT | Qt::Key_A), 0, true, true,
+        "HScroll_b");
+}
+
+// Keys go where a user's would: to the focused control of the active window.
+void Form1Test::standardKeysAct()
+{
+    QFETCH(QString, start);
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, redraws);
+    QFETCH(bool, aboutOpen);
+    QFETCH(bool, mainOpen);
+    QFETCH(QString, focusAfter);
+    child<QWidget>(start == "About" ? "Text_F" : start.toLatin1())->setFocus();
+    QTRY_VERIFY(QApplication::focusWidget());
+    if (start == "About") {
+        m_form->findChild<QAction *>("Mn_About")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(m_form->aboutWindow()));
+    }
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    for (int i = 0; i < keys.count(); ++i) {
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : QApplication::activeWindow(), keys[i].key(),
+                        keys[i].keyboardModifiers());
+    }
+    QCOMPARE(spy.count(), redraws);
+    QCOMPARE(m_form->aboutWindow() && m_form->aboutWindow()->isVisible(), aboutOpen);
+    QCOMPARE(m_form->isVisible(), mainOpen);
+    QTRY_COMPARE(focusName(m_form->focusWidget()), focusAfter);
 }
 
 int main(int argc, char *argv[])
