@@ -2,6 +2,7 @@
 
 #include "plot/image_surface.h"
 #include "plot/plot_surface.h"
+#include "ui/accessible_roles.h"
 #include "ui/contrast.h"
 #include "ui/twips.h"
 #include "ui/window_keys.h"
@@ -29,6 +30,9 @@ QPalette lightYellow(QPalette palette)
 
 Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    // Before anything asks for this window's accessible interface, which is
+    // kept once made.
+    installAccessibleRoles();
     setObjectName("Form_About");
     setWindowTitle("About");
     setFixedSize(fromTwips(0, 0, 4125, 3195).size());

@@ -7,6 +7,7 @@
 #include "ui/form_about.h"
 #include "ui/plot_pane.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -77,6 +78,8 @@ private slots:
     void focusShowsOnEveryKindOfControl();
     void standardKeysAct_data();
     void standardKeysAct();
+    void screenReadersHearRolesNamesAndDescriptions_data();
+    void screenReadersHearRolesNamesAndDescriptions();
 
 private:
     template <typename T> T *child(const char *name)
@@ -582,6 +585,49 @@ void Form1Test::standardKeysAct()
     QCOMPARE(m_form->aboutWindow() && m_form->aboutWindow()->isVisible(), aboutOpen);
     QCOMPARE(m_form->isVisible(), mainOpen);
     QTRY_COMPARE(focusName(m_form->focusWidget()), focusAfter);
+}
+
+void Form1Test::screenReadersHearRolesNamesAndDescriptions_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description"); // a part of it
+    QTest::addColumn<QString>("label");
+    const auto row = [](const char *control, QAccessible::Role role, const char *name,
+                        const char *description, const char *label) {
+        QTest::newRow(control) << QString(control) << int(role) << QString(name)
+                               << QString(description) << QString(label);
+    };
+    row("Form_About", QAccessible::Dialog, "About", "", "");
+    row("Picture_circle", QAccessible::Graphic, "Circle", "critical points ±b", "");
+    row("Picture_airfoil", QAccessible::Graphic, "Profile", "images ±2b", "");
+    row("HScroll_F", QAccessible::ScrollBar, "F scroll bar",
+        "F from 0 to 1: the bar's value divided by 100", "");
+    row("HScroll_MaxC", QAccessible::ScrollBar, "Scale scroll bar",
+        "Scale from 1 to 3: the bar's value divided by 10", "");
+    row("Text_F", QAccessible::EditableText, "F", "", "Label_F");
+    row("Text_MaxC", QAccessible::EditableText, "Scale", "", "Label1");
+}
+
+void Form1Test::screenReadersHearRolesNamesAndDescriptions()
+{
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QString, label);
+    m_form->findChild<QAction *>("Mn_About")->trigger();
+    QObject *object = control == "Form_About" ? static_cast<QObject *>(m_form->aboutWindow())
+                                              : child<QWidget>(control.toLatin1());
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    QVERIFY(iface);
+    QCOMPARE(int(iface->role()), role);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QVERIFY2(iface->text(QAccessible::Description).contains(description),
+             qPrintable(iface->text(QAccessible::Description)));
+    const auto labels = iface->relations(QAccessible::Label);
+    QCOMPARE(labels.isEmpty() ? QString() : labels.first().first->object()->objectName(), label);
 }
 
 int main(int argc, char *argv[])
