@@ -44,6 +44,10 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
     title.setBold(true);
     title.setUnderline(true);
     Label1->setFont(title);
+    // In the band between the name and the description, which it fills
+    // without touching either.
+    Label_version = addLabel("Label_version", tr("Version %1").arg(WINGMAP_VERSION),
+                             fromTwips(1080, 495, 2055, 225), 8.25, kDefaultText);
 
     Label2 = addLabel("Label2", "Application of the Joukowsky Transformation to a circle",
                       fromTwips(840, 720, 2655, 735), 9.75, kDarkGreen);

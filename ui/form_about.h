@@ -11,9 +11,9 @@ class QLabel;
 namespace wingmap {
 
 // The information window opened from the About menu entry: six static
-// labels on a light-yellow window of fixed size. It has no parent, so that
-// it keeps the program running while it is open on its own. Escape or
-// Ctrl+W closes it, Ctrl+Q closes every window.
+// labels and the program's version on a light-yellow window of fixed size.
+// It has no parent, so that it keeps the program running while it is open
+// on its own. Escape or Ctrl+W closes it, Ctrl+Q closes every window.
 //
 // Labels without a colour of their own take the palette's text colour when
 // it reads on the yellow, else black, also after a change of palette.
@@ -38,6 +38,7 @@ private:
     QLabel *Label8;
     QLabel *Label4;
     QLabel *Label5;
+    QLabel *Label_version;
     std::vector<QLabel *> m_plainLabels; // in the palette's text colour
 };
 

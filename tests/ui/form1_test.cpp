@@ -80,6 +80,7 @@ private slots:
     void standardKeysAct();
     void screenReadersHearRolesNamesAndDescriptions_data();
     void screenReadersHearRolesNamesAndDescriptions();
+    void aboutShowsTheVersionBetweenNameAndDescription();
 
 private:
     template <typename T> T *child(const char *name)
@@ -475,7 +476,7 @@ void Form1Test::textStaysReadableInEveryTheme()
 
     QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
     QCOMPARE(QColor(circleImage().pixel(5, 98)), axis);
-    for (const char *name : {"Label7", "Label4"})
+    for (const char *name : {"Label7", "Label4", "Label_version"})
         QCOMPARE(
             m_form->aboutWindow()->findChild<QLabel *>(name)->palette().color(QPalette::WindowText),
             axis);
@@ -628,6 +629,21 @@ void Form1Test::screenReadersHearRolesNamesAndDescriptions()
              qPrintable(iface->text(QAccessible::Description)));
     const auto labels = iface->relations(QAccessible::Label);
     QCOMPARE(labels.isEmpty() ? QString() : labels.first().first->object()->objectName(), label);
+}
+
+// Also run on a screen of ratio 2: the text stays whole in its band.
+void Form1Test::aboutShowsTheVersionBetweenNameAndDescription()
+{
+    m_form->findChild<QAction *>("Mn_About")->trigger();
+    Form_About *about = m_form->aboutWindow();
+    const QLabel *version = about->findChild<QLabel *>("Label_version");
+    QCOMPARE(version->text(), QString("Version " WINGMAP_VERSION));
+    const QRect band = version->geometry();
+    QCOMPARE(band.top(), about->findChild<QLabel *>("Label1")->geometry().bottom() + 1);
+    QCOMPARE(band.bottom() + 1, about->findChild<QLabel *>("Label2")->geometry().top());
+    const QRect text = version->fontMetrics().boundingRect(version->text());
+    QVERIFY2(text.width() <= band.width() && version->fontMetrics().height() <= band.height(),
+             qPrintable(QString("%1 x %2").arg(text.width()).arg(version->fontMetrics().height())));
 }
 
 int main(int argc, char *argv[])
