@@ -1,12 +1,18 @@
 #include "ui/form1.h"
 
-#include "ui/form_about.h"
-#include "plot/hesapla.h"
 #include "geometry/number_text.h"
+#include "plot/hesapla.h"
+#include "ui/accessible_roles.h"
+#include "ui/contrast.h"
+#include "ui/form_about.h"
+#include "ui/menu_bar_keys.h"
 #include "ui/plot_pane.h"
+#include "ui/scroll_bar.h"
 #include "ui/twips.h"
+#include "ui/window_keys.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -29,6 +35,7 @@ constexpr int kMaxB = 200;
 // The layout was made for a small UI font; at this size every label and
 // text field shows its whole text.
 constexpr qreal kUiPointSize = 8.0;
+constexpr QRgb kStatusColour = 0xA00000; // dark red
 
 // Writes a parameter into its field and shows the text from its start, as
 // a long value such as 0.866025403784439 does not fit the narrow fields.
@@ -57,14 +64,24 @@ QLineEdit *makeTextField(QWidget *parent, const char *name, const QString &acces
     return field;
 }
 
-// Ranges and the stored value are set here, before any handler is
-// connected: setRange can itself change the value.
-QScrollBar *makeScrollBar(QWidget *parent, const char *name, const QString &accessibleName,
-                          int minimum, int maximum, int value, const QRect &geometry)
+QString numberText(double value)
 {
-    auto *bar = new QScrollBar(Qt::Horizontal, parent);
+    return QString::fromStdString(FormatNumber(value));
+}
+
+// Ranges and the stored value are set here, before any handler is
+// connected: setRange can itself change the value. A screen reader hears the
+// bar's integer value; the description says what it stands for.
+QScrollBar *makeScrollBar(QWidget *parent, const char *name, const QString &parameter,
+                          double divisor, int minimum, int maximum, int value,
+                          const QRect &geometry)
+{
+    auto *bar = new ScrollBar(Qt::Horizontal, parent);
     bar->setObjectName(name);
-    bar->setAccessibleName(accessibleName);
+    bar->setAccessibleName(Form1::tr("%1 scroll bar").arg(parameter));
+    bar->setAccessibleDescription(Form1::tr("%1 from %2 to %3: the bar's value divided by %4")
+                                      .arg(parameter, numberText(minimum / divisor),
+                                           numberText(maximum / divisor), numberText(divisor)));
     bar->setRange(minimum, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(10);
@@ -73,7 +90,8 @@ QScrollBar *makeScrollBar(QWidget *parent, const char *name, const QString &acce
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
     // A scroll bar's keys are inverted by default (Left would add); here the
-    // keys follow the thumb: Left and Page Down lower the value.
+    // keys follow the thumb: Left lowers the value, Right raises it, and the
+    // Page keys go the same way (see ScrollBar).
     bar->setInvertedControls(false);
     bar->setGeometry(geometry);
     return bar;
@@ -99,6 +117,9 @@ private:
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
+    // Before the panes exist: a control's accessible interface is kept once
+    // made.
+    installAccessibleRoles();
     setObjectName("Form1");
     setWindowTitle("Wingmap - Joukowsky Transformation");
     QFont uiFont = font();
@@ -106,7 +127,9 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setFont(uiFont);
 
     createControls();
+    followPalette();
     createMenus();
+    createKeys();
     connectHandlers();
     Form_Load();
 }
@@ -123,12 +146,17 @@ void Form1::createControls()
     // Created in tab order, so that Tab visits the controls in that order.
     Picture_circle = new PlotPane(client);
     Picture_circle->setObjectName("Picture_circle");
-    Picture_circle->setAccessibleName("Circle");
+    Picture_circle->setAccessibleName(tr("Circle"));
+    Picture_circle->setAccessibleDescription(
+        tr("The circle in the z-plane, its centre cross and the critical points ±b"));
     Picture_circle->setGeometry(fromTwips(120, 240, 3000, 3000));
 
     Picture_airfoil = new PlotPane(client);
     Picture_airfoil->setObjectName("Picture_airfoil");
-    Picture_airfoil->setAccessibleName("Profile");
+    Picture_airfoil->setAccessibleName(tr("Profile"));
+    Picture_airfoil->setAccessibleDescription(
+        tr("The profile that the Joukowsky transformation makes of the circle, with the images "
+           "±2b of the critical points"));
     Picture_airfoil->setGeometry(fromTwips(3240, 240, 6000, 3000));
 
     Frame1 = new QGroupBox(client);
@@ -137,39 +165,73 @@ void Form1::createControls()
 
     Label_F = makeLabel(Frame1, "Label_F", "F = ", fromTwips(120, 240, 375, 255));
     Label_G = makeLabel(Frame1, "Label_G", "G = ", fromTwips(120, 480, 375, 255));
-    Text_F = makeTextField(Frame1, "Text_F", "F", "0", fromTwips(480, 240, 615, 285));
-    Text_G = makeTextField(Frame1, "Text_G", "G", "0", fromTwips(480, 480, 615, 285));
+    Text_F = makeTextField(Frame1, "Text_F", tr("F"), "0", fromTwips(480, 240, 615, 285));
+    Text_G = makeTextField(Frame1, "Text_G", tr("G"), "0", fromTwips(480, 480, 615, 285));
     Label_b = makeLabel(Frame1, "Label_b", "b = ", fromTwips(120, 720, 375, 255));
-    Text_b = makeTextField(Frame1, "Text_b", "b", "1", fromTwips(480, 720, 615, 285));
-    HScroll_F = makeScrollBar(Frame1, "HScroll_F", "F", 0, 100, 0, fromTwips(1200, 240, 1095, 255));
-    HScroll_G = makeScrollBar(Frame1, "HScroll_G", "G", 0, 50, 0, fromTwips(1200, 480, 1095, 255));
-    HScroll_b =
-        makeScrollBar(Frame1, "HScroll_b", "b", kMinB, kMaxB, 40, fromTwips(1200, 720, 1095, 255));
+    Text_b = makeTextField(Frame1, "Text_b", tr("b"), "1", fromTwips(480, 720, 615, 285));
+    HScroll_F = makeScrollBar(Frame1, "HScroll_F", tr("F"), kParameterDivisor, 0, 100, 0,
+                              fromTwips(1200, 240, 1095, 255));
+    HScroll_G = makeScrollBar(Frame1, "HScroll_G", tr("G"), kParameterDivisor, 0, 50, 0,
+                              fromTwips(1200, 480, 1095, 255));
+    HScroll_b = makeScrollBar(Frame1, "HScroll_b", tr("b"), kParameterDivisor, kMinB, kMaxB, 40,
+                              fromTwips(1200, 720, 1095, 255));
 
     Check1 = new QCheckBox("Check1", client);
     Check1->setObjectName("Check1");
     Check1->setGeometry(fromTwips(3120, 3960, 975, 255));
     Check1->setToolTip("Keep b at or below where the circle crosses the positive x axis");
 
-    Text_MaxC = makeTextField(client, "Text_MaxC", "Scale", "1.5", fromTwips(6960, 3960, 495, 285));
+    Text_MaxC =
+        makeTextField(client, "Text_MaxC", tr("Scale"), "1.5", fromTwips(6960, 3960, 495, 285));
     Label1 = makeLabel(client, "Label1", "Scale =", fromTwips(6240, 3960, 615, 255));
-    HScroll_MaxC = makeScrollBar(client, "HScroll_MaxC", "Scale", 10, 30, 15,
+    HScroll_MaxC = makeScrollBar(client, "HScroll_MaxC", tr("Scale"), kScaleDivisor, 10, 30, 15,
                                  fromTwips(7440, 3960, 1095, 255));
+
+    // Each label names the field beside it to a screen reader.
+    Label_F->setBuddy(Text_F);
+    Label_G->setBuddy(Text_G);
+    Label_b->setBuddy(Text_b);
+    Label1->setBuddy(Text_MaxC);
+    // The window opens with the cursor in the F field, although the panes
+    // come before it in the tab order.
+    Text_F->setFocus();
 
     // The status line, in the free band between the airfoil pane and the
     // Check1 and Scale row.
     Label_status = makeLabel(client, "Label_status", QString(), fromTwips(3120, 3420, 6120, 375));
     Label_status->setWordWrap(true);
     Label_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QPalette statusPalette = Label_status->palette();
-    statusPalette.setColor(QPalette::WindowText, QColor(0xA0, 0x00, 0x00));
-    Label_status->setPalette(statusPalette);
+}
+
+// The status line stands on the window's own background. (On a change of
+// palette the window hears of it before its children.)
+void Form1::followPalette()
+{
+    QPalette status = Label_status->palette();
+    status.setColor(QPalette::WindowText, readableShade(QColor::fromRgb(kStatusColour),
+                                                        palette().color(QPalette::Window)));
+    Label_status->setPalette(status);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::createMenus()
 {
     Mn_About = menuBar()->addAction("About");
     Mn_About->setObjectName("Mn_About");
+}
+
+// A shortcut of its own, not a mnemonic: the entry's text stays "About".
+void Form1::createKeys()
+{
+    Mn_About->setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
+    new MenuBarKeys(menuBar());
+    addCloseKeys(this);
 }
 
 // Direct connections: an assignment runs its control's handler nested,

@@ -22,6 +22,11 @@ class PlotPane;
 // The main window: the circle and airfoil panes, the F, G and b controls,
 // the b-limit check box, the Scale controls, and the About menu entry.
 //
+// Keys beyond each control's own: Alt+A opens About, F10 gives the keyboard
+// to the menu bar, Ctrl+W closes the window and Ctrl+Q every window. The
+// status line keeps its dark red where that reads on the window's
+// background, and a readable shade of red where it does not.
+//
 // The window owns the parameter record. Every handler ends in hesapla(),
 // directly or through a handler it runs nested: assigning a scroll bar a
 // different value, or a text field a different text, runs that control's
@@ -47,6 +52,9 @@ signals:
     // Emitted at the end of every run of hesapla().
     void redrawn(bool drawn);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void HScroll_F_Change(int value);
     void HScroll_G_Change(int value);
@@ -64,7 +72,9 @@ private:
 
     void createControls();
     void createMenus();
+    void createKeys();
     void connectHandlers();
+    void followPalette();
     void Form_Load();
     void LimitB();
 

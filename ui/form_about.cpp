@@ -2,9 +2,14 @@
 
 #include "plot/image_surface.h"
 #include "plot/plot_surface.h"
+#include "ui/accessible_roles.h"
+#include "ui/contrast.h"
 #include "ui/twips.h"
+#include "ui/window_keys.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QShortcut>
 
 namespace wingmap {
 
@@ -25,6 +30,9 @@ QPalette lightYellow(QPalette palette)
 
 Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    // Before anything asks for this window's accessible interface, which is
+    // kept once made.
+    installAccessibleRoles();
     setObjectName("Form_About");
     setWindowTitle("About");
     setFixedSize(fromTwips(0, 0, 4125, 3195).size());
@@ -36,6 +44,10 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
     title.setBold(true);
     title.setUnderline(true);
     Label1->setFont(title);
+    // In the band between the name and the description, which it fills
+    // without touching either.
+    Label_version = addLabel("Label_version", tr("Version %1").arg(WINGMAP_VERSION),
+                             fromTwips(1080, 495, 2055, 225), 8.25, kDefaultText);
 
     Label2 = addLabel("Label2", "Application of the Joukowsky Transformation to a circle",
                       fromTwips(840, 720, 2655, 735), 9.75, kDarkGreen);
@@ -49,6 +61,10 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
     Label4 = addLabel("Label4", "for comments and questions e-mail to",
                       fromTwips(480, 2520, 3375, 255), 8.25, kDefaultText);
     Label5 = addLabel("Label5", "the maintainers", fromTwips(1200, 2760, 1935, 255), 8.25, kBlue);
+    followPalette();
+
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    addCloseKeys(this);
 }
 
 QLabel *Form_About::addLabel(const char *name, const QString &text, const QRect &geometry,
@@ -65,9 +81,29 @@ QLabel *Form_About::addLabel(const char *name, const QString &text, const QRect 
     QPalette palette = lightYellow(label->palette());
     if (colour != kDefaultText)
         palette.setColor(QPalette::WindowText, toQColor(colour));
+    else
+        m_plainLabels.push_back(label);
     label->setPalette(palette);
     label->setAutoFillBackground(true);
     return label;
+}
+
+void Form_About::followPalette()
+{
+    const QColor text =
+        readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black);
+    for (QLabel *label : m_plainLabels) {
+        QPalette own = label->palette();
+        own.setColor(QPalette::WindowText, text);
+        label->setPalette(own);
+    }
+}
+
+void Form_About::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QWidget::changeEvent(event);
 }
 
 } // namespace wingmap

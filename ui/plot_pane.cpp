@@ -1,5 +1,8 @@
 #include "ui/plot_pane.h"
 
+#include "ui/contrast.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,7 +14,14 @@ PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
     setLineWidth(2);
     // paintEvent covers the inner area with the image: nothing to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_surface.setForeground(palette().color(QPalette::WindowText));
+    setFocusPolicy(Qt::TabFocus);
+    followPalette();
+}
+
+void PlotPane::followPalette()
+{
+    m_surface.setForeground(
+        readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black));
 }
 
 ImageSurface &PlotPane::surface()
@@ -31,6 +41,30 @@ void PlotPane::paintEvent(QPaintEvent *event)
     fitSurface();
     QPainter painter(this);
     painter.drawImage(QRectF(contentsRect()), m_surface.image());
+    if (hasFocus()) {
+        painter.setClipRegion(QRegion(rect()).subtracted(contentsRect()));
+        painter.fillRect(rect(), focusColour(palette()));
+    }
+}
+
+void PlotPane::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (!plain || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    // A held key repeats; a click happens once.
+    if (!event->isAutoRepeat())
+        emit clicked();
+}
+
+void PlotPane::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        followPalette();
+    QFrame::changeEvent(event);
 }
 
 void PlotPane::mousePressEvent(QMouseEvent *event)

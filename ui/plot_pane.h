@@ -12,6 +12,13 @@ namespace wingmap {
 // by the redraw, never in response to a repaint. When the pane's size or the
 // screen's device-pixel ratio changes, the surface renders its kept drawing
 // again at the new resolution.
+//
+// The pane takes the focus by Tab (a mouse click leaves the focus where it
+// is) and shows it by drawing its frame in the focus colour; the inner area
+// stays the drawing. Space, Enter or Return on the focused pane is a click.
+// Lines drawn without a colour (the axes) take the palette's text colour
+// when it reads on the light-yellow background, else black; a change of
+// palette shows in the pane's next drawing.
 class PlotPane : public QFrame
 {
     Q_OBJECT
@@ -27,11 +34,14 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void fitSurface();
+    void followPalette();
 
     ImageSurface m_surface;
     bool m_pressed = false;

@@ -1,16 +1,19 @@
 // The main window driven as a user drives it: mouse and keys on the real
 // controls, offscreen.
+#include "tests/support/pixel_checks.h"
+#include "tests/support/scroll_bar_parts.h"
+#include "ui/contrast.h"
 #include "ui/form1.h"
 #include "ui/form_about.h"
-#include "tests/support/pixel_checks.h"
 #include "ui/plot_pane.h"
-#include "tests/support/scroll_bar_parts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -69,6 +72,15 @@ private slots:
     void panesRenderAtTheScreenRatio();
     void aboutOpensOneNonModalWindow();
     void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
+    void textStaysReadableInEveryTheme_data();
+    void textStaysReadableInEveryTheme();
+    void focusShowsOnEveryKindOfControl_data();
+    void focusShowsOnEveryKindOfControl();
+    void standardKeysAct_data();
+    void standardKeysAct();
+    void screenReadersHearRolesNamesAndDescriptions_data();
+    void screenReadersHearRolesNamesAndDescriptions();
+    void aboutShowsTheVersionBetweenNameAndDescription();
 
 private:
     template <typename T> T *child(const char *name)
@@ -113,6 +125,8 @@ void Form1Test::startsWithTheStoredValuesAndTheFirstDrawing()
     QCOMPARE(m_form->state().b, 1.0);
     QCOMPARE(m_form->state().Fb, 0.0);
     QVERIFY(statusText().isEmpty());
+    // The panes come first in the tab order, but the cursor starts in F.
+    QCOMPARE(m_form->focusWidget(), child<QWidget>("Text_F"));
 
     // The drawing made before the window was shown is on screen.
     const QImage shown = m_form->grab().toImage();
@@ -302,10 +316,11 @@ void Form1Test::draggingTheThumbRedrawsOnlyOnRelease()
 
 void Form1Test::keyboardReachesAndMovesEveryControl()
 {
-    const QStringList order{"Text_F",    "Text_G", "Text_b",    "HScroll_F",   "HScroll_G",
-                            "HScroll_b", "Check1", "Text_MaxC", "HScroll_MaxC"};
-    child<QLineEdit>("Text_F")->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>("Text_F"));
+    const QStringList order{"Picture_circle", "Picture_airfoil", "Text_F",      "Text_G",
+                            "Text_b",         "HScroll_F",       "HScroll_G",   "HScroll_b",
+                            "Check1",         "Text_MaxC",       "HScroll_MaxC"};
+    child<QWidget>("Picture_circle")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>("Picture_circle"));
     for (int i = 1; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[i % order.size()]);
@@ -318,11 +333,11 @@ void Form1Test::keyboardReachesAndMovesEveryControl()
     QCOMPARE(bar->value(), 100);
     QTest::keyClick(bar, Qt::Key_Left);
     QCOMPARE(bar->value(), 99);
-    QTest::keyClick(bar, Qt::Key_PageDown);
+    QTest::keyClick(bar, Qt::Key_PageUp);
     QCOMPARE(bar->value(), 89);
     QTest::keyClick(bar, Qt::Key_Right);
     QCOMPARE(bar->value(), 90);
-    QTest::keyClick(bar, Qt::Key_PageUp);
+    QTest::keyClick(bar, Qt::Key_PageDown);
     QCOMPARE(bar->value(), 100);
     QTest::keyClick(bar, Qt::Key_Home);
     QCOMPARE(bar->value(), 0);
@@ -421,6 +436,214 @@ void Form1Test::aboutKeepsTheProgramRunningAfterTheMainWindowCloses()
     qApp->setQuitOnLastWindowClosed(false);
     QVERIFY2(aboutClosedByUs, "the program ended when the main window closed");
     QVERIFY2(safety.isActive(), "the program kept running after both windows closed");
+}
+
+void Form1Test::textStaysReadableInEveryTheme_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("axis"); // also the About window's plain labels
+    QTest::addColumn<bool>("statusKept");
+    // Dark red on Fusion's light grey: 7.3 : 1.
+    QTest::newRow("light") << QColor(0xEF, 0xEF, 0xEF) << QColor(Qt::black) << QColor(Qt::black)
+                           << true;
+    // Navy reads on the yellow (15.5 : 1) and is kept; dark red on white 8.4 : 1.
+    QTest::newRow("navy text") << QColor(Qt::white) << QColor(0, 0, 0x80) << QColor(0, 0, 0x80)
+                               << true;
+    // White on the yellow is 1.03 : 1; dark red on #303030 1.6 : 1.
+    QTest::newRow("dark") << QColor(0x30, 0x30, 0x30) << QColor(Qt::white) << QColor(Qt::black)
+                          << false;
+    // Dark red on mid grey is 1.9 : 1; only a darker red reads there.
+    QTest::newRow("mid grey") << QColor(0x77, 0x77, 0x77) << QColor(Qt::white) << QColor(Qt::black)
+                              << false;
+}
+
+// The palette changes while the windows are open, as a desktop's does.
+void Form1Test::textStaysReadableInEveryTheme()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    QFETCH(QColor, axis);
+    QFETCH(bool, statusKept);
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    m_form->findChild<QAction *>("Mn_About")->trigger();
+    QPalette palette = original;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
+
+    QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
+    QCOMPARE(QColor(circleImage().pixel(5, 98)), axis);
+    for (const char *name : {"Label7", "Label4", "Label_version"})
+        QCOMPARE(
+            m_form->aboutWindow()->findChild<QLabel *>(name)->palette().color(QPalette::WindowText),
+            axis);
+    const QColor status = child<QLabel>("Label_status")->palette().color(QPalette::WindowText);
+    QCOMPARE(status == QColor(0xA0, 0, 0), statusKept);
+    QVERIFY(status.red() > status.green() && status.green() == status.blue());
+    QVERIFY2(contrastRatio(status, window) >= 4.5, qPrintable(status.name()));
+}
+
+void Form1Test::focusShowsOnEveryKindOfControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("before"); // the control before it in the tab order
+    for (const auto &[control, before] : {std::pair{"Picture_circle", "HScroll_MaxC"},
+                                          {"Text_F", "Picture_airfoil"},
+                                          {"HScroll_F", "Text_b"},
+                                          {"Check1", "HScroll_b"}})
+        QTest::newRow(control) << QString(control) << QString(before);
+}
+
+void Form1Test::focusShowsOnEveryKindOfControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, before);
+    QWidget *widget = child<QWidget>(control.toLatin1());
+    child<QWidget>(before.toLatin1())->setFocus();
+    QTRY_VERIFY(QApplication::focusWidget() == child<QWidget>(before.toLatin1()));
+    const QImage unfocused = widget->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), widget);
+    const QImage focused = widget->grab().toImage();
+    QVERIFY(focused != unfocused);
+    // A pane shows it on its frame: the drawing itself stays as it was.
+    if (qobject_cast<PlotPane *>(widget)) {
+        const QRect drawing = widget->contentsRect();
+        QCOMPARE(focused.copy(drawing), unfocused.copy(drawing));
+    }
+}
+
+namespace {
+
+// The widget's name, or its class for an unnamed one such as the menu bar.
+QString focusName(QWidget *widget)
+{
+    if (!widget)
+        return "none";
+    return widget->objectName().isEmpty() ? widget->metaObject()->className()
+                                          : widget->objectName();
+}
+
+} // namespace
+
+void Form1Test::standardKeysAct_data()
+{
+    QTest::addColumn<QString>("start"); // the focused control, or the About window
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("redraws");
+    QTest::addColumn<bool>("aboutOpen");
+    QTest::addColumn<bool>("mainOpen");
+    QTest::addColumn<QString>("focusAfter"); // the main window's
+    const auto row = [](const char *name, const char *start, const QKeySequence &keys, int redraws,
+                        bool aboutOpen, bool mainOpen, const char *focusAfter) {
+        QTest::newRow(name) << QString(start) << keys << redraws << aboutOpen << mainOpen
+                            << QString(focusAfter);
+    };
+    const QKeyCombination f10(Qt::Key_F10);
+    row("Space on a pane", "Picture_circle", Qt::Key_Space, 1, false, true, "Picture_circle");
+    row("Return on a pane", "Picture_airfoil", Qt::Key_Return, 1, false, true, "Picture_airfoil");
+    row("Enter on a pane", "Picture_circle", Qt::Key_Enter, 1, false, true, "Picture_circle");
+    row("Alt+A", "Text_F", Qt::ALT | Qt::Key_A, 0, true, true, "Text_F");
+    row("Escape on About", "About", Qt::Key_Escape, 0, false, true, "Text_F");
+    row("Ctrl+W on About", "About", Qt::CTRL | Qt::Key_W, 0, false, true, "Text_F");
+    row("Ctrl+W on main", "Text_F", Qt::CTRL | Qt::Key_W, 0, false, false, "Text_F");
+    row("Ctrl+Q on About", "About", Qt::CTRL | Qt::Key_Q, 0, false, false, "Text_F");
+    row("F10", "HScroll_b", f10, 0, false, true, "QMenuBar");
+    row("F10, Return", "HScroll_b", QKeySequence(f10, QKeyCombination(Qt::Key_Return)), 0, true,
+        true, "HScroll_b");
+    row("F10, Escape", "HScroll_b", QKeySequence(f10, QKeyCombination(Qt::Key_Escape)), 0, false,
+        true, "HScroll_b");
+    // About takes the activation from the menu bar, which gives the focus back.
+    row("F10, Alt+A", "HScroll_b", QKeySequence(f10, Qt::ALT | Qt::Key_A), 0, true, true,
+        "HScroll_b");
+}
+
+// Keys go where a user's would: to the focused control of the active window.
+void Form1Test::standardKeysAct()
+{
+    QFETCH(QString, start);
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, redraws);
+    QFETCH(bool, aboutOpen);
+    QFETCH(bool, mainOpen);
+    QFETCH(QString, focusAfter);
+    child<QWidget>(start == "About" ? "Text_F" : start.toLatin1())->setFocus();
+    QTRY_VERIFY(QApplication::focusWidget());
+    if (start == "About") {
+        m_form->findChild<QAction *>("Mn_About")->trigger();
+        QVERIFY(QTest::qWaitForWindowActive(m_form->aboutWindow()));
+    }
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    for (int i = 0; i < keys.count(); ++i) {
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : QApplication::activeWindow(), keys[i].key(),
+                        keys[i].keyboardModifiers());
+    }
+    QCOMPARE(spy.count(), redraws);
+    QCOMPARE(m_form->aboutWindow() && m_form->aboutWindow()->isVisible(), aboutOpen);
+    QCOMPARE(m_form->isVisible(), mainOpen);
+    QTRY_COMPARE(focusName(m_form->focusWidget()), focusAfter);
+}
+
+void Form1Test::screenReadersHearRolesNamesAndDescriptions_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description"); // a part of it
+    QTest::addColumn<QString>("label");
+    const auto row = [](const char *control, QAccessible::Role role, const char *name,
+                        const char *description, const char *label) {
+        QTest::newRow(control) << QString(control) << int(role) << QString(name)
+                               << QString(description) << QString(label);
+    };
+    row("Form_About", QAccessible::Dialog, "About", "", "");
+    row("Picture_circle", QAccessible::Graphic, "Circle", "critical points ±b", "");
+    row("Picture_airfoil", QAccessible::Graphic, "Profile", "images ±2b", "");
+    row("HScroll_F", QAccessible::ScrollBar, "F scroll bar",
+        "F from 0 to 1: the bar's value divided by 100", "");
+    row("HScroll_MaxC", QAccessible::ScrollBar, "Scale scroll bar",
+        "Scale from 1 to 3: the bar's value divided by 10", "");
+    row("Text_F", QAccessible::EditableText, "F", "", "Label_F");
+    row("Text_MaxC", QAccessible::EditableText, "Scale", "", "Label1");
+}
+
+void Form1Test::screenReadersHearRolesNamesAndDescriptions()
+{
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QString, label);
+    m_form->findChild<QAction *>("Mn_About")->trigger();
+    QObject *object = control == "Form_About" ? static_cast<QObject *>(m_form->aboutWindow())
+                                              : child<QWidget>(control.toLatin1());
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    QVERIFY(iface);
+    QCOMPARE(int(iface->role()), role);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QVERIFY2(iface->text(QAccessible::Description).contains(description),
+             qPrintable(iface->text(QAccessible::Description)));
+    const auto labels = iface->relations(QAccessible::Label);
+    QCOMPARE(labels.isEmpty() ? QString() : labels.first().first->object()->objectName(), label);
+}
+
+// Also run on a screen of ratio 2: the text stays whole in its band.
+void Form1Test::aboutShowsTheVersionBetweenNameAndDescription()
+{
+    m_form->findChild<QAction *>("Mn_About")->trigger();
+    Form_About *about = m_form->aboutWindow();
+    const QLabel *version = about->findChild<QLabel *>("Label_version");
+    QCOMPARE(version->text(), QString("Version " WINGMAP_VERSION));
+    const QRect band = version->geometry();
+    QCOMPARE(band.top(), about->findChild<QLabel *>("Label1")->geometry().bottom() + 1);
+    QCOMPARE(band.bottom() + 1, about->findChild<QLabel *>("Label2")->geometry().top());
+    const QRect text = version->fontMetrics().boundingRect(version->text());
+    QVERIFY2(text.width() <= band.width() && version->fontMetrics().height() <= band.height(),
+             qPrintable(QString("%1 x %2").arg(text.width()).arg(version->fontMetrics().height())));
 }
 
 int main(int argc, char *argv[])
