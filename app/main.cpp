@@ -1,7 +1,9 @@
 #include "ui/form1.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QSize>
 #include <QString>
 
@@ -132,6 +134,7 @@ int main(int argc, char *argv[])
     if (argc > 1)
         return usageError("unexpected argument '" + std::string(argv[1]) + "'");
     QApplication::setApplicationName("Wingmap");
+    wingmap::installTranslations(app, QLocale());
     QApplication::setWindowIcon(programIcon());
     // Ties the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName("wingmap");
