@@ -1,0 +1,24 @@
+#ifndef WINGMAP_SAVE_FILE_H
+#define WINGMAP_SAVE_FILE_H
+
+#include <QString>
+
+class QByteArray;
+
+namespace wingmap {
+
+struct SaveOutcome
+{
+    bool saved = false;
+    QString reason; // the system's reason, in its words, when not saved
+};
+
+// Writes `bytes` to `path` whole or not at all: they go to a temporary file
+// in the same folder, which replaces the file at `path` only once every byte
+// is written. On any failure (a missing or read-only folder, a full disk)
+// the file at `path`, if there is one, is left as it was.
+SaveOutcome saveWhole(const QString &path, const QByteArray &bytes);
+
+} // namespace wingmap
+
+#endif
