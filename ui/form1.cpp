@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "geometry/number_text.h"
+#include "geometry/profile_shape.h"
 #include "plot/hesapla.h"
 #include "ui/accessible_roles.h"
 #include "ui/contrast.h"
@@ -8,6 +9,7 @@
 #include "ui/menu_bar_keys.h"
 #include "ui/plot_pane.h"
 #include "ui/scroll_bar.h"
+#include "ui/shape_text.h"
 #include "ui/twips.h"
 #include "ui/window_keys.h"
 
@@ -97,6 +99,18 @@ QScrollBar *makeScrollBar(QWidget *parent, const char *name, const QString &para
     return bar;
 }
 
+// What each pane shows, before the words for the drawing itself.
+QString circlePaneSummary()
+{
+    return Form1::tr("The circle in the z-plane, its centre cross and the critical points ±b");
+}
+
+QString airfoilPaneSummary()
+{
+    return Form1::tr("The profile that the Joukowsky transformation makes of the circle, with "
+                     "the images ±2b of the critical points");
+}
+
 } // namespace
 
 class Form1::ActionScope
@@ -147,16 +161,13 @@ void Form1::createControls()
     Picture_circle = new PlotPane(client);
     Picture_circle->setObjectName("Picture_circle");
     Picture_circle->setAccessibleName(tr("Circle"));
-    Picture_circle->setAccessibleDescription(
-        tr("The circle in the z-plane, its centre cross and the critical points ±b"));
+    Picture_circle->setAccessibleDescription(circlePaneSummary());
     Picture_circle->setGeometry(fromTwips(120, 240, 3000, 3000));
 
     Picture_airfoil = new PlotPane(client);
     Picture_airfoil->setObjectName("Picture_airfoil");
     Picture_airfoil->setAccessibleName(tr("Profile"));
-    Picture_airfoil->setAccessibleDescription(
-        tr("The profile that the Joukowsky transformation makes of the circle, with the images "
-           "±2b of the critical points"));
+    Picture_airfoil->setAccessibleDescription(airfoilPaneSummary());
     Picture_airfoil->setGeometry(fromTwips(3240, 240, 6000, 3000));
 
     Frame1 = new QGroupBox(client);
@@ -197,8 +208,9 @@ void Form1::createControls()
     Text_F->setFocus();
 
     // The status line, in the free band between the airfoil pane and the
-    // Check1 and Scale row.
-    Label_status = makeLabel(client, "Label_status", QString(), fromTwips(3120, 3420, 6120, 375));
+    // Check1 and Scale row: three lines, the longest message with a notice
+    // of a refused b limit.
+    Label_status = makeLabel(client, "Label_status", QString(), fromTwips(3120, 3270, 6120, 675));
     Label_status->setWordWrap(true);
     Label_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -266,7 +278,9 @@ void Form1::hesapla()
     if (outcome.drawn) {
         Picture_circle->update(Picture_circle->contentsRect());
         Picture_airfoil->update(Picture_airfoil->contentsRect());
-        Label_status->setText(m_limitNotice);
+        describeDrawing();
+        Label_status->setText(m_limitNotice.isEmpty() ? m_shapeText
+                                                      : m_shapeText + ' ' + m_limitNotice);
     } else {
         QString message = QString::fromStdString(outcome.message);
         if (!m_limitNotice.isEmpty())
@@ -274,6 +288,20 @@ void Form1::hesapla()
         Label_status->setText(message);
     }
     emit redrawn(outcome.drawn);
+}
+
+// Measures the profile once per drawing of new parameters: a redraw of the
+// same F, G and b keeps the words it had.
+void Form1::describeDrawing()
+{
+    const DrawnParameters drawn{m_state.F, m_state.G, m_state.b};
+    if (m_drawn == drawn)
+        return;
+    m_drawn = drawn;
+    m_shapeText = ShapeText::profile(MeasureProfile(drawn.F, drawn.G, drawn.b));
+    Picture_airfoil->setAccessibleDescription(airfoilPaneSummary() + ". " + m_shapeText);
+    Picture_circle->setAccessibleDescription(circlePaneSummary() + ". " +
+                                             ShapeText::circle(drawn.F, drawn.G, drawn.b));
 }
 
 void Form1::HScroll_F_Change(int value)
@@ -343,8 +371,8 @@ void Form1::LimitB()
     const double rootArgument = kRadius - m_state.Gb * m_state.Gb;
     const double X = std::sqrt(std::max(rootArgument, 0.0)) - m_state.Fb;
     if (rootArgument < 0.0 || !std::isfinite(X)) {
-        m_limitNotice = "b was not limited: the circle about the stored centre does not reach "
-                        "the x axis.";
+        m_limitNotice = tr("b was not limited: the circle about the stored centre misses the x "
+                           "axis.");
         return;
     }
     if (!(m_state.b > X))

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -39,9 +40,10 @@ public:
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Reads the four text fields, resamples, and redraws both panes. When the
-    // texts cannot be drawn the panes keep their last drawing and the status
-    // line says why.
+    // Reads the four text fields, resamples, and redraws both panes. The
+    // status line then gives the profile's measured shape, and each pane's
+    // accessible description says what it shows. When the texts cannot be
+    // drawn the panes keep their last drawing and the status line says why.
     void hesapla();
 
     const ParameterState &state() const { return m_state; }
@@ -77,8 +79,21 @@ private:
     void followPalette();
     void Form_Load();
     void LimitB();
+    void describeDrawing();
+
+    // The F, G and b of the drawing the panes show: those of the state are
+    // overwritten by every run, also by a refused one.
+    struct DrawnParameters
+    {
+        double F;
+        double G;
+        double b;
+        bool operator==(const DrawnParameters &) const = default;
+    };
 
     ParameterState m_state;
+    std::optional<DrawnParameters> m_drawn;
+    QString m_shapeText;
     std::unique_ptr<Form_About> m_about;
     QString m_limitNotice;
     int m_handlerDepth = 0;

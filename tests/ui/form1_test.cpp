@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -69,6 +70,8 @@ private slots:
     void draggingTheThumbRedrawsOnlyOnRelease();
     void keyboardReachesAndMovesEveryControl();
     void refusedRedrawKeepsTheDrawingAndSaysWhy();
+    void statusLineGivesTheMeasuredShape_data();
+    void statusLineGivesTheMeasuredShape();
     void panesRenderAtTheScreenRatio();
     void aboutOpensOneNonModalWindow();
     void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
@@ -92,6 +95,8 @@ private:
     }
     QString statusText() { return child<QLabel>("Label_status")->text(); }
     QImage circleImage() { return child<PlotPane>("Picture_circle")->surface().image(); }
+    // After a drawing the status line gives the measured shape, not a refusal.
+    bool showsShape() { return statusText().startsWith("chord"); }
 
     std::unique_ptr<Form1> m_form;
 };
@@ -124,7 +129,7 @@ void Form1Test::startsWithTheStoredValuesAndTheFirstDrawing()
     QCOMPARE(child<QScrollBar>("HScroll_b")->minimum(), 1);
     QCOMPARE(m_form->state().b, 1.0);
     QCOMPARE(m_form->state().Fb, 0.0);
-    QVERIFY(statusText().isEmpty());
+    QVERIFY2(showsShape(), qPrintable(statusText()));
     // The panes come first in the tab order, but the cursor starts in F.
     QCOMPARE(m_form->focusWidget(), child<QWidget>("Text_F"));
 
@@ -208,7 +213,7 @@ void Form1Test::limitPullsBBackToTheCircle()
     QCOMPARE(child<QLineEdit>("Text_b")->text(), bText);
     QCOMPARE(child<QScrollBar>("HScroll_b")->value(), bValue);
     QCOMPARE(m_form->state().b, bText.toDouble());
-    QVERIFY(statusText().isEmpty());
+    QVERIFY2(showsShape(), qPrintable(statusText()));
 }
 
 void Form1Test::checkingTheBoxAloneChangesNothing()
@@ -292,7 +297,7 @@ void Form1Test::typingTheScaleRedrawsAtEveryKeystroke()
     QTest::keyClicks(scale, ".0");
     QCOMPARE(spy.count(), 3);
     QCOMPARE(child<QScrollBar>("HScroll_MaxC")->value(), 15);
-    QVERIFY(statusText().isEmpty());
+    QVERIFY2(showsShape(), qPrintable(statusText()));
 }
 
 void Form1Test::draggingTheThumbRedrawsOnlyOnRelease()
@@ -355,8 +360,100 @@ void Form1Test::refusedRedrawKeepsTheDrawingAndSaysWhy()
     QVERIFY2(statusText().contains("Scale is 0"), qPrintable(statusText()));
     QCOMPARE(circleImage(), before);
     QTest::keyClicks(scale, "2");
-    QVERIFY(statusText().isEmpty());
+    QVERIFY2(showsShape(), qPrintable(statusText()));
     QVERIFY(circleImage() != before);
+}
+
+void Form1Test::statusLineGivesTheMeasuredShape_data()
+{
+    QTest::addColumn<QStringList>("texts"); // F, G, b and Scale, as typed
+    QTest::addColumn<QString>("bar");       // then its left arrow sets its
+    QTest::addColumn<int>("value");         // parameter to value / 100
+    QTest::addColumn<bool>("notice");       // after a refused b limit
+    QTest::addColumn<bool>("drawn");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("circle"); // in the circle pane's description
+    const auto row = [](const char *name, const QStringList &texts, const char *bar, int value,
+                        bool notice, bool drawn, const QString &pattern,
+                        const QString &circle = "") {
+        QTest::newRow(name) << texts << QString(bar) << value << notice << drawn << pattern
+                            << circle;
+    };
+    // The segment from -2 to 2: neither thick nor cambered, so no positions.
+    row("flat", {"0", "0", "1", "1.5"}, "HScroll_F", 0, false, true,
+        "^chord 4\\.00 · thickness 0\\.0 % · camber 0\\.0 %$",
+        "about (0, 0). Critical points at -1 and 1 on the x axis; 1 lies on the circle.");
+    // b = 0.9 on the circle about (-0.1, 0): the trailing edge at 2b = 1.8,
+    // the leading edge at -1.1 - 0.81/1.1, a chord of 3.64. Thickness and
+    // camber here and below from an independent sampling of 20000 points:
+    // 12.96 % at 25 %; 12.35 % at 26 % and 4.44 % at 51 %.
+    row("symmetric", {"0.111111111111111", "0", "0.9", "1.5"}, "HScroll_b", 90, false, true,
+        "^chord 3\\.64 · thickness (12\\.9|13\\.0) % at 2[4-6] % · camber 0\\.0 %$");
+    row("cambered", {"0.1", "0.1", "0.9", "1.5"}, "HScroll_F", 10, false, true,
+        "^chord 3\\.63 · thickness 12\\.[34] % at 2[5-7] % · camber 4\\.[45] % at 5[0-2] %$",
+        "about (-0.09, 0.09). Critical points at -0.9 and 0.9 on the x axis; 0.9 lies inside");
+    row("negative camber", {"0.1", "-0.1", "0.9", "1.5"}, "HScroll_F", 10, false, true,
+        "· camber -4\\.[45] % at 5[0-2] %$");
+    row("self-crossing", {"0.3", "0", "1", "1.5"}, "HScroll_F", 30, false, true, "crosses itself",
+        "about (-0.3, 0). Critical points at -1 and 1 on the x axis; 1 lies outside");
+    row("not single-valued", {"-0.45", "0.35", "1.75", "1.5"}, "HScroll_b", 175, false, true,
+        "turns back");
+    // Every text the status line can hold fits, also with the notice.
+    const QString refused = " b was not limited";
+    row("shape, notice", {"0.1", "0.1", "0.9", "1.5"}, "HScroll_F", 10, true, true,
+        "^chord .+ b was");
+    row("self-crossing, notice", {"0.3", "0", "1", "1.5"}, "HScroll_F", 30, true, true, "crosses");
+    row("not single-valued, notice", {"-0.45", "0.35", "1.75", "1.5"}, "HScroll_b", 175, true, true,
+        "turns back");
+    row("b is 0, notice", {"0.1", "0", "0", "1.5"}, "HScroll_F", 10, true, false, refused);
+    row("origin outside, notice", {"0.1", "0.5", "3", "1.5"}, "HScroll_F", 10, true, false,
+        refused);
+    row("origin on circle, notice", {"0.5", "0", "2", "1.5"}, "HScroll_F", 50, true, false,
+        refused);
+    row("b too large, notice", {"0.1", "0", "1e999", "1.5"}, "HScroll_F", 10, true, false, refused);
+    row("Scale 0, notice", {"0.1", "0", "1", ""}, "HScroll_F", 10, true, false, refused);
+    row("Scale too large, notice", {"0.1", "0", "1", "1e308"}, "HScroll_F", 10, true, false,
+        refused);
+}
+
+// In the German locale, whose decimal separator is a comma.
+void Form1Test::statusLineGivesTheMeasuredShape()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    QFETCH(bool, notice);
+    QFETCH(bool, drawn);
+    QFETCH(QString, pattern);
+    QFETCH(QString, circle);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    if (notice) { // Gb = 3 * 0.5: the circle about the stored centre misses the x axis
+        child<QLineEdit>("Text_b")->setText("3");
+        QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
+        QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
+        child<QScrollBar>("HScroll_G")->setValue(50);
+    }
+    const char *fields[] = {"Text_F", "Text_G", "Text_b", "Text_MaxC"};
+    for (int i = 0; i < 4; ++i)
+        child<QLineEdit>(fields[i])->setText(texts[i]);
+    QScrollBar *scroll = child<QScrollBar>(bar.toLatin1());
+    scroll->setValue(value + 1);
+    QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    clickLeftArrow(scroll);
+    QCOMPARE(spy.last().at(0).toBool(), drawn);
+
+    const QLabel *status = child<QLabel>("Label_status");
+    QVERIFY2(QRegularExpression(pattern).match(status->text()).hasMatch(),
+             qPrintable(status->text()));
+    QCOMPARE(status->text().contains("b was not limited"), notice);
+    QVERIFY2(status->heightForWidth(status->width()) <= status->height(),
+             qPrintable(status->text()));
+    if (!notice)
+        QVERIFY(child<PlotPane>("Picture_airfoil")
+                    ->accessibleDescription()
+                    .endsWith(". " + status->text()));
+    QVERIFY(child<PlotPane>("Picture_circle")->accessibleDescription().contains(circle));
 }
 
 // Run a second time with QT_SCALE_FACTOR=2: the panes then draw two device

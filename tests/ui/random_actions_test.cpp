@@ -1,8 +1,9 @@
 // Thousands of random user actions on the real main window. After every
 // action every scroll bar is within its range; after every redraw the state's
 // b is what Text_b reads, and the panes hold either exactly the drawing of
-// the texts as they then read or, with the status line saying why, the last
-// complete drawing.
+// the texts as they then read, with the status line giving the profile's
+// measured shape, or, with the status line saying why, the last complete
+// drawing.
 //
 // WINGMAP_SEED replays a run; WINGMAP_ACTIONS sets how many actions to make.
 #include "ui/form1.h"
@@ -10,7 +11,9 @@
 #include "plot/hesapla.h"
 #include "plot/image_surface.h"
 #include "geometry/number_text.h"
+#include "geometry/profile_shape.h"
 #include "ui/plot_pane.h"
+#include "ui/shape_text.h"
 #include "tests/support/scroll_bar_parts.h"
 
 #include <QApplication>
@@ -60,6 +63,7 @@ public:
         m_status = form.findChild<QLabel *>("Label_status");
         m_lastCircle = m_panes[0]->surface().image();
         m_lastAirfoil = m_panes[1]->surface().image();
+        m_lastDescriptions = descriptions();
         QObject::connect(&form, &Form1::redrawn, [this](bool drawn) { checkRedraw(drawn); });
     }
 
@@ -246,6 +250,8 @@ private:
                 fail("a refused redraw left the status line empty");
             if (circle.image() != m_lastCircle || airfoil.image() != m_lastAirfoil)
                 fail("a refused redraw changed the panes");
+            if (descriptions() != m_lastDescriptions)
+                fail("a refused redraw changed what the panes say they show");
             return;
         }
         // An independent redraw of the same texts on fresh surfaces.
@@ -260,10 +266,19 @@ private:
             fail("the window drew texts that cannot be drawn");
         else if (circle.image() != refCircle.image() || airfoil.image() != refAirfoil.image())
             fail("the panes differ from the drawing of the texts");
-        if (!m_status->text().isEmpty() && !m_status->text().startsWith("b was not limited"))
+        // The shape measured afresh, whatever the window kept from before.
+        const QString shape = wingmap::ShapeText::profile(
+            wingmap::MeasureProfile(reference.F, reference.G, reference.b));
+        if (m_status->text() != shape && !m_status->text().startsWith(shape + ' '))
             fail("a complete redraw left the status line: " + m_status->text());
         m_lastCircle = circle.image();
         m_lastAirfoil = airfoil.image();
+        m_lastDescriptions = descriptions();
+    }
+
+    QStringList descriptions() const
+    {
+        return {m_panes[0]->accessibleDescription(), m_panes[1]->accessibleDescription()};
     }
 
     Form1 &m_form;
@@ -273,6 +288,7 @@ private:
     QList<PlotPane *> m_panes;
     QCheckBox *m_check = nullptr;
     QLabel *m_status = nullptr;
+    QStringList m_lastDescriptions;
     QImage m_lastCircle;
     QImage m_lastAirfoil;
     QString m_failure;

@@ -1,0 +1,100 @@
+#include "ui/shape_text.h"
+
+#include "geometry/profile_shape.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace wingmap {
+
+namespace {
+
+constexpr double kRadius = 1.0;
+// How close to the circle a critical point counts as on it: b is read back
+// from a text of 15 significant digits.
+constexpr double kOnCircle = 1e-9;
+constexpr int kChordDigits = 3;
+constexpr int kCircleDigits = 3;
+
+QString chordText(double chord)
+{
+    const int magnitude = static_cast<int>(std::floor(std::log10(chord)));
+    int decimals = std::max(kChordDigits - 1 - magnitude, 0);
+    // 9.996 rounds up to 10.0, one digit more than asked for.
+    if (decimals > 0 &&
+        std::round(chord * std::pow(10.0, decimals)) >= std::pow(10.0, kChordDigits))
+        --decimals;
+    return QString::number(chord, 'f', decimals);
+}
+
+// A fraction of the chord in % with one decimal; empty when it rounds to
+// 0.0, so that no "-0.0" is shown.
+QString percentText(double fraction)
+{
+    const QString text = QString::number(fraction * 100.0, 'f', 1);
+    return text == "0.0" || text == "-0.0" ? QString() : text;
+}
+
+QString positionText(double fraction)
+{
+    return QString::number(std::lround(fraction * 100.0));
+}
+
+// Three significant digits, no "-0".
+QString coordinateText(double value)
+{
+    return QString::number(value + 0.0, 'g', kCircleDigits);
+}
+
+} // namespace
+
+QString ShapeText::profile(const ProfileShape &shape)
+{
+    switch (shape.failure) {
+    case ShapeFailure::None:
+        break;
+    case ShapeFailure::NotSampled:
+        return tr("The profile could not be measured: the circle hardly encloses the origin.");
+    case ShapeFailure::SelfCrossing:
+        return tr("The profile crosses itself: it has no thickness or camber.");
+    case ShapeFailure::NotSingleValued:
+        return tr("A side of the profile turns back along the chord: thickness and camber are "
+                  "undefined.");
+    }
+
+    const QString thickness = percentText(shape.thickness);
+    const QString camber = percentText(shape.camber);
+    const QString thicknessPart =
+        thickness.isEmpty()
+            ? tr("thickness %1 %").arg("0.0")
+            : tr("thickness %1 % at %2 %").arg(thickness, positionText(shape.thicknessAt));
+    const QString camberPart =
+        camber.isEmpty() ? tr("camber %1 %").arg("0.0")
+                         : tr("camber %1 % at %2 %").arg(camber, positionText(shape.camberAt));
+    return tr("chord %1 · %2 · %3").arg(chordText(shape.chord), thicknessPart, camberPart);
+}
+
+QString ShapeText::circle(double F, double G, double b)
+{
+    const double centreX = -F * b;
+    const double centreY = G * b;
+    const double distance = std::hypot(b - centreX, centreY);
+    const QString radius = coordinateText(kRadius);
+    const QString x = coordinateText(centreX);
+    const QString y = coordinateText(centreY);
+    const QString minusB = coordinateText(-b);
+    const QString plusB = coordinateText(b);
+    if (std::abs(distance - kRadius) <= kOnCircle)
+        return tr("Circle of radius %1 about (%2, %3). Critical points at %4 and %5 on the x "
+                  "axis; %5 lies on the circle.")
+            .arg(radius, x, y, minusB, plusB);
+    if (distance < kRadius)
+        return tr("Circle of radius %1 about (%2, %3). Critical points at %4 and %5 on the x "
+                  "axis; %5 lies inside the circle.")
+            .arg(radius, x, y, minusB, plusB);
+    return tr("Circle of radius %1 about (%2, %3). Critical points at %4 and %5 on the x axis; "
+              "%5 lies outside the circle.")
+        .arg(radius, x, y, minusB, plusB);
+}
+
+} // namespace wingmap
