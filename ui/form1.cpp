@@ -7,6 +7,7 @@
 #include "ui/contrast.h"
 #include "ui/form_about.h"
 #include "ui/menu_bar_keys.h"
+#include "ui/pane_exports.h"
 #include "ui/plot_pane.h"
 #include "ui/scroll_bar.h"
 #include "ui/shape_text.h"
@@ -144,6 +145,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     followPalette();
     createMenus();
     createKeys();
+    createExports();
     connectHandlers();
     Form_Load();
 }
@@ -246,6 +248,11 @@ void Form1::createKeys()
     addCloseKeys(this);
 }
 
+void Form1::createExports()
+{
+    m_exports = new PaneExports(this, {Picture_circle, Picture_airfoil});
+}
+
 // Direct connections: an assignment runs its control's handler nested,
 // before the assignment returns, which the b limit and the Scale rely on.
 void Form1::connectHandlers()
@@ -302,6 +309,7 @@ void Form1::describeDrawing()
     Picture_airfoil->setAccessibleDescription(airfoilPaneSummary() + ". " + m_shapeText);
     Picture_circle->setAccessibleDescription(circlePaneSummary() + ". " +
                                              ShapeText::circle(drawn.F, drawn.G, drawn.b));
+    m_exports->setProfile(drawn.F, drawn.G, drawn.b);
 }
 
 void Form1::HScroll_F_Change(int value)

@@ -18,6 +18,7 @@ class QScrollBar;
 namespace wingmap {
 
 class Form_About;
+class PaneExports;
 class PlotPane;
 
 // The main window: the circle and airfoil panes, the F, G and b controls,
@@ -75,6 +76,7 @@ private:
     void createControls();
     void createMenus();
     void createKeys();
+    void createExports();
     void connectHandlers();
     void followPalette();
     void Form_Load();
@@ -116,6 +118,7 @@ private:
     QScrollBar *HScroll_MaxC = nullptr;
     QLabel *Label_status = nullptr;
     QAction *Mn_About = nullptr;
+    PaneExports *m_exports = nullptr;
 };
 
 } // namespace wingmap

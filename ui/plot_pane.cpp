@@ -2,6 +2,8 @@
 
 #include "ui/contrast.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -47,8 +49,21 @@ void PlotPane::paintEvent(QPaintEvent *event)
     }
 }
 
+// On X11 the Menu key arrives as a context-menu event, and its key press
+// then goes to the open menu; elsewhere, and for Shift+F10 everywhere, the
+// key reaches the pane, which asks for its menu as the platform would.
 void PlotPane::keyPressEvent(QKeyEvent *event)
 {
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (menuKey || shiftF10) {
+        const QPoint centre = contentsRect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre),
+                                    event->modifiers());
+        QCoreApplication::sendEvent(this, &menuEvent);
+        return;
+    }
+
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     const int key = event->key();
     if (!plain || (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
@@ -81,6 +96,11 @@ void PlotPane::mouseReleaseEvent(QMouseEvent *event)
     QFrame::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void PlotPane::contextMenuEvent(QContextMenuEvent *event)
+{
+    emit contextMenuRequested(event->globalPos());
 }
 
 } // namespace wingmap

@@ -31,6 +31,9 @@ public:
 
 signals:
     void clicked();
+    // The pane's context menu is asked for, by the right button, the Menu key
+    // or Shift+F10, to open at the given global position.
+    void contextMenuRequested(const QPoint &globalPos);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -38,6 +41,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void fitSurface();

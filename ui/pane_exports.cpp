@@ -1,0 +1,199 @@
+#include "ui/pane_exports.h"
+
+#include "geometry/number_text.h"
+#include "geometry/selig.h"
+#include "plot/drawing.h"
+#include "ui/export_prompts.h"
+#include "ui/picture_export.h"
+#include "ui/plot_pane.h"
+#include "ui/save_file.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+
+namespace wingmap {
+
+namespace {
+
+const QString kSvgMimeType = QStringLiteral("image/svg+xml");
+const QString kPngMimeType = QStringLiteral("image/png");
+const QString kPictureName = QStringLiteral("wingmap.png");
+const QString kCoordinatesName = QStringLiteral("joukowsky-profile.dat");
+
+QString number(double value)
+{
+    return QString::fromStdString(FormatNumber(value));
+}
+
+} // namespace
+
+PaneExports::PaneExports(QWidget *window, const QList<PlotPane *> &panes)
+    : QObject(window), m_window(window), m_panes(panes),
+      m_prompts(std::make_unique<DialogPrompts>())
+{
+    createActions();
+    for (PlotPane *pane : m_panes)
+        connect(pane, &PlotPane::contextMenuRequested, this, &PaneExports::showMenu);
+}
+
+PaneExports::~PaneExports() = default;
+
+void PaneExports::createActions()
+{
+    // Window shortcuts: a focused text field claims Ctrl+C (a shortcut
+    // override), so there it copies its own text.
+    m_copy = new QAction(tr("&Copy picture"), m_window);
+    m_copy->setShortcuts(QKeySequence::Copy);
+    m_copy->setShortcutContext(Qt::WindowShortcut);
+    connect(m_copy, &QAction::triggered, this, &PaneExports::copyPicture);
+
+    m_save = new QAction(tr("&Save picture…"), m_window);
+    m_save->setShortcuts(QKeySequence::Save);
+    m_save->setShortcutContext(Qt::WindowShortcut);
+    connect(m_save, &QAction::triggered, this, &PaneExports::savePicture);
+
+    m_export = new QAction(tr("E&xport profile coordinates…"), m_window);
+    connect(m_export, &QAction::triggered, this, &PaneExports::exportCoordinates);
+
+    m_window->addActions({m_copy, m_save, m_export});
+    m_menu = new QMenu(m_window);
+    m_menu->setObjectName("paneMenu");
+    m_menu->addActions({m_copy, m_save, m_export});
+}
+
+void PaneExports::setProfile(double F, double G, double b)
+{
+    m_profile = Profile{F, G, b};
+}
+
+void PaneExports::setPrompts(std::unique_ptr<ExportPrompts> prompts)
+{
+    m_prompts = std::move(prompts);
+}
+
+void PaneExports::showMenu(const QPoint &globalPos)
+{
+    m_menu->popup(globalPos);
+}
+
+PictureExport PaneExports::picture() const
+{
+    QList<PictureExport::Pane> panes;
+    for (PlotPane *pane : m_panes) {
+        const QRect inner = pane->contentsRect().translated(pane->mapTo(m_window, QPoint(0, 0)));
+        panes.append({&pane->surface().drawing(), inner});
+    }
+    return PictureExport(panes, m_window->palette().color(QPalette::Window));
+}
+
+void PaneExports::copyPicture()
+{
+    const PictureExport shown = picture();
+    const qreal ratio = m_window->devicePixelRatioF();
+    auto *data = new QMimeData;
+    data->setImageData(shown.image(ratio));
+    data->setData(kPngMimeType, shown.png(ratio));
+    data->setData(kSvgMimeType, shown.svg());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void PaneExports::savePicture()
+{
+    const QString path = m_prompts->saveFileName(
+        m_window, tr("Save picture"), proposedPath(QStandardPaths::PicturesLocation, kPictureName),
+        {{tr("PNG image (*.png)"), "png"}, {tr("SVG drawing (*.svg)"), "svg"}});
+    if (path.isEmpty())
+        return;
+
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != "png" && suffix != "svg") {
+        m_prompts->warn(m_window, tr("Picture not saved"),
+                        tr("%1 was not written: pictures are saved as PNG or SVG.\n\n"
+                           "Save again with a name that ends in .png or .svg.")
+                            .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    const PictureExport shown = picture();
+    save(path, suffix == "png" ? shown.png(m_window->devicePixelRatioF()) : shown.svg(),
+         tr("Picture not saved"));
+}
+
+void PaneExports::exportCoordinates()
+{
+    if (!m_profile)
+        return;
+    const Profile profile = *m_profile;
+    const ProfileCoordinates coordinates = SeligCoordinates(profile.F, profile.G, profile.b);
+    const QString title = tr("Coordinates not exported");
+    switch (coordinates.failure) {
+    case ShapeFailure::None:
+        break;
+    case ShapeFailure::SelfCrossing:
+        m_prompts->warn(m_window, title,
+                        tr("The profile crosses itself, so no outline of it can be written as "
+                           "coordinates. No file was written.\n\n"
+                           "Change F, G or b until the profile no longer crosses itself."));
+        return;
+    case ShapeFailure::NotSingleValued:
+        m_prompts->warn(m_window, title,
+                        tr("A side of the profile turns back along the chord, so it cannot be "
+                           "written as coordinates of an upper and a lower side. No file was "
+                           "written.\n\nChange F, G or b until neither side turns back."));
+        return;
+    case ShapeFailure::NotSampled:
+        m_prompts->warn(m_window, title,
+                        tr("The profile could not be computed: the circle hardly encloses the "
+                           "origin. No file was written.\n\nMake b, F or G a little smaller."));
+        return;
+    }
+
+    const QString path = m_prompts->saveFileName(
+        m_window, tr("Export profile coordinates"),
+        proposedPath(QStandardPaths::DocumentsLocation, kCoordinatesName),
+        {{tr("Airfoil coordinates, Selig format (*.dat)"), "dat"}, {tr("All files (*)"), ""}});
+    if (path.isEmpty())
+        return;
+    const QString name = tr("Joukowsky profile F=%1 G=%2 b=%3")
+                             .arg(number(profile.F), number(profile.G), number(profile.b));
+    const std::string text = SeligText(name.toStdString(), coordinates.points);
+    save(path, QByteArray::fromStdString(text), title);
+}
+
+QString PaneExports::proposedPath(QStandardPaths::StandardLocation location,
+                                  const QString &name) const
+{
+    QString folder = m_lastFolder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(location);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name);
+}
+
+void PaneExports::save(const QString &path, const QByteArray &bytes, const QString &failureTitle)
+{
+    const SaveOutcome outcome = bytes.isEmpty()
+                                    ? SaveOutcome{false, tr("the picture could not be made")}
+                                    : saveWhole(path, bytes);
+    if (outcome.saved) {
+        m_lastFolder = QFileInfo(path).absolutePath();
+        return;
+    }
+    QString reason = outcome.reason;
+    if (reason.endsWith('.'))
+        reason.chop(1);
+    m_prompts->warn(m_window, failureTitle,
+                    tr("%1 could not be written: %2.\n\n"
+                       "A file of that name, if there was one, has been left as it was. Check "
+                       "that the folder exists, that you may write to it and that the disk has "
+                       "room, then save again.")
+                        .arg(QDir::toNativeSeparators(path), reason));
+}
+
+} // namespace wingmap

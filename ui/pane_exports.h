@@ -1,0 +1,80 @@
+#ifndef WINGMAP_PANE_EXPORTS_H
+#define WINGMAP_PANE_EXPORTS_H
+
+#include <QList>
+#include <QObject>
+#include <QStandardPaths>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace wingmap {
+
+class ExportPrompts;
+class PictureExport;
+class PlotPane;
+
+// The commands that take the drawings out of the window: copy the picture,
+// save it as a PNG or SVG file, and export the profile's coordinates as a
+// Selig file. They make up the panes' context menu (right button, Menu key,
+// Shift+F10); Ctrl+C and Ctrl+S act anywhere in the window, except that a
+// text field keeps Ctrl+C for its own text.
+//
+// Everything comes from the drawing the panes show, also after a refused
+// redraw. A file is written only when the user asks for one, whole or not at
+// all; when that fails the user is told why and the program goes on.
+class PaneExports : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The panes in the order they stand in the window.
+    PaneExports(QWidget *window, const QList<PlotPane *> &panes);
+    ~PaneExports() override;
+
+    // The parameters of the drawing the panes show.
+    void setProfile(double F, double G, double b);
+
+    // Replaces the save dialog and the message box (a test's answers).
+    void setPrompts(std::unique_ptr<ExportPrompts> prompts);
+
+    QMenu *menu() const { return m_menu; }
+
+    void copyPicture();
+    void savePicture();
+    void exportCoordinates();
+
+private:
+    struct Profile
+    {
+        double F;
+        double G;
+        double b;
+    };
+
+    void createActions();
+    void showMenu(const QPoint &globalPos);
+    PictureExport picture() const;
+    QString proposedPath(QStandardPaths::StandardLocation location, const QString &name) const;
+    void save(const QString &path, const QByteArray &bytes, const QString &failureTitle);
+
+    QWidget *m_window;
+    QList<PlotPane *> m_panes;
+    std::unique_ptr<ExportPrompts> m_prompts;
+    std::optional<Profile> m_profile;
+    QString m_lastFolder; // of the last file saved in this run
+
+    QMenu *m_menu = nullptr;
+    QAction *m_copy = nullptr;
+    QAction *m_save = nullptr;
+    QAction *m_export = nullptr;
+};
+
+} // namespace wingmap
+
+#endif

@@ -1,0 +1,81 @@
+#include "ui/picture_export.h"
+
+#include "plot/drawing.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace wingmap {
+
+namespace {
+
+constexpr int kLogicalDpi = 96;
+constexpr double kMetresPerInch = 0.0254;
+
+} // namespace
+
+PictureExport::PictureExport(const QList<Pane> &panes, const QColor &background)
+    : m_panes(panes), m_background(background)
+{
+    for (const Pane &pane : m_panes)
+        m_bounds |= pane.area;
+}
+
+QSize PictureExport::size() const
+{
+    return m_bounds.size();
+}
+
+void PictureExport::paint(QPainter &painter) const
+{
+    painter.fillRect(QRect(QPoint(0, 0), m_bounds.size()), m_background);
+    for (const Pane &pane : m_panes)
+        pane.drawing->paint(painter, QRectF(pane.area.translated(-m_bounds.topLeft())));
+}
+
+QImage PictureExport::image(qreal devicePixelRatio) const
+{
+    const QSize pixels(static_cast<int>(std::ceil(m_bounds.width() * devicePixelRatio)),
+                       static_cast<int>(std::ceil(m_bounds.height() * devicePixelRatio)));
+    QImage picture(pixels, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    const int dotsPerMetre = std::lround(devicePixelRatio * kLogicalDpi / kMetresPerInch);
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    QPainter painter(&picture);
+    paint(painter);
+    return picture;
+}
+
+QByteArray PictureExport::png(qreal devicePixelRatio) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image(devicePixelRatio).save(&buffer, "PNG"))
+        return {};
+    return bytes;
+}
+
+QByteArray PictureExport::svg() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(m_bounds.size());
+    generator.setViewBox(QRect(QPoint(0, 0), m_bounds.size()));
+    generator.setResolution(kLogicalDpi);
+    generator.setTitle(QStringLiteral("Wingmap"));
+    QPainter painter(&generator);
+    paint(painter);
+    painter.end();
+    return bytes;
+}
+
+} // namespace wingmap
