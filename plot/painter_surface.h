@@ -30,13 +30,15 @@ namespace wingmap {
 // QTransform (see PaneMapping). Segments are clipped in user coordinates, in
 // double precision, to the area grown by a small margin before they are
 // mapped; a coordinate that is infinite stands for "beyond the pane" in its
-// direction, and NaN draws nothing. A circle wider than the pane by far is drawn as the chords of
-// its arc across the area. Nothing that is not finite reaches the painter.
+// direction, and NaN draws nothing. A circle wider than the pane by far is
+// drawn as the chords of its arc across the area. Nothing that is not finite
+// reaches the painter.
 //
 // Nothing is painted outside `area`. Until the surface is destroyed it owns
 // the painter's state: it sets the transform, clip, pen and render hints it
-// needs, and restores the painter's own in its destructor. Before any accepted Scale, user
-// coordinates are the logical pixels of `area` from its top-left corner, y down.
+// needs, and restores the painter's own in its destructor. Before any
+// accepted Scale, user coordinates are the logical pixels of `area` from its
+// top-left corner, y down.
 class PainterSurface : public PlotSurface
 {
 public:

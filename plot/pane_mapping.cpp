@@ -11,7 +11,7 @@ namespace {
 // Below this width a range's scale factor could overflow.
 constexpr double kNarrowSpan = 1e-200;
 
-// Splits a double into two halves of 26 significant bits (Veltkamp).
+// Splits a double into two parts of at most 27 significant bits (Veltkamp).
 constexpr double kSplitter = 134217729.0; // 2^27 + 1
 
 constexpr double kLargest = std::numeric_limits<double>::max();

@@ -16,10 +16,10 @@ namespace wingmap {
 //
 // It is one QTransform, a scale and a translation per axis. map() applies it
 // with each product formed without rounding, so that a coordinate that came
-// from a float lands on the double nearest its exact device position, in
-// double precision alone. For a range so narrow that its scale factor would
-// overflow (or so wide that its width would), the transform applies to user
-// coordinates times a power of two, an exact change.
+// from a float lands on the double nearest its exact device position (but
+// for ties within a few units of the 100th bit), in double precision alone. For a range so narrow
+// that its scale factor would overflow (or so wide that its width would), the transform applies to
+// user coordinates times a power of two, an exact change.
 class PaneMapping
 {
 public:
@@ -44,9 +44,9 @@ private:
     struct Axis
     {
         int exponent = 0;
-        // The transform's scale factor as head + tail, 26 bits each, so that
-        // a float's product with either is exact; `rest` is what the
-        // factor lacks of the exact quotient.
+        // The transform's scale factor as head + tail, of at most 27
+        // significant bits each, so that a float's product with either is
+        // exact; `rest` is what the factor lacks of the exact quotient.
         double head = 0.0;
         double tail = 0.0;
         double rest = 0.0;
