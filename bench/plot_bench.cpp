@@ -22,6 +22,7 @@ void BM_Hesapla(benchmark::State &state)
     for (auto _ : state) {
         const auto outcome = wingmap::hesapla(texts, parameters, circle, airfoil);
         benchmark::DoNotOptimize(outcome);
+        benchmark::DoNotOptimize(circle.image().constBits());
         benchmark::DoNotOptimize(airfoil.image().constBits());
     }
 }

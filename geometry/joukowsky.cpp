@@ -1,6 +1,7 @@
 #include "geometry/joukowsky.h"
 
 #include <cmath>
+#include <limits>
 
 namespace wingmap {
 
@@ -20,13 +21,20 @@ SampleOutcome SampleProfile(ParameterState &state)
     const double F = state.F;
     const double G = state.G;
     const double b = state.b;
-    if (!std::isfinite(F) || !std::isfinite(G) || !std::isfinite(b))
-        return {SampleFailure::OutOfRange, -1};
+    if (std::isnan(F) || std::isnan(G) || std::isnan(b))
+        return {SampleFailure::NotANumber, -1};
+    if (std::isinf(F) || std::isinf(G) || std::isinf(b))
+        return {SampleFailure::TooLarge, -1};
     if (b == 0.0)
         return {SampleFailure::DivisionByZero, -1};
 
     const double a = kRadius / b;
     state.a = a;
+    // With a^2 infinite every direction's r is infinite or NaN, and point 0
+    // would fail as out of range: the cause is b's smallness.
+    if (!std::isfinite(a * a))
+        return {SampleFailure::TooSmall, -1};
+    const bool radiusUnderflows = a * a < std::numeric_limits<double>::min();
 
     const double pi = 4.0 * std::atan(1.0);
     const double dtheta = (pi * 2.0) / kSegments;
@@ -43,14 +51,14 @@ SampleOutcome SampleProfile(ParameterState &state)
             return {SampleFailure::NegativeRoot, i};
         const double r = p + std::sqrt(q);
         if (r == 0.0)
-            return {SampleFailure::ZeroRadius, i};
+            return {radiusUnderflows ? SampleFailure::TooLarge : SampleFailure::ZeroRadius, i};
 
         const double cx = c * (r * b);
         const double cy = s * (r * b);
         const double ax = c * ((1.0 / r + r) * b);
         const double ay = s * ((r - 1.0 / r) * b);
         if (!allFinite(cx, cy, ax, ay))
-            return {SampleFailure::OutOfRange, i};
+            return {SampleFailure::TooLarge, i};
 
         const auto index = static_cast<std::size_t>(i);
         state.circle_x.set(index, cx);

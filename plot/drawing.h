@@ -5,6 +5,8 @@
 
 #include <QColor>
 
+#include <array>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -13,17 +15,26 @@ class QRectF;
 namespace wingmap {
 
 // One pane's drawing kept as data: every operation since the last Cls, as
-// it was given. It draws nothing itself; paint() puts it on any painter, so
-// the pane's image, an SVG file and a clipboard picture are three callers of
-// the same routine:
+// it was given, and the mapping in effect when that Cls came. It draws
+// nothing itself; paint() puts it on any painter, so the pane's image, an
+// SVG file and a clipboard picture are three callers of the same routine,
+// and none of them recomputes the plot:
 //
 //     QSvgGenerator svg;               // or a QImage, a QPixmap, a printer
+//     svg.setOutputDevice(&buffer);    // (and its size and view box)
 //     QPainter painter(&svg);
 //     pane.drawing().paint(painter, QRectF(QPointF(0, 0), logicalInnerSize));
 //
+//     QImage image(logicalInnerSize * 2, QImage::Format_RGB32); // a clipboard
+//     image.setDevicePixelRatio(2);                             // picture at 2x
+//     QPainter imagePainter(&image);
+//     pane.drawing().paint(imagePainter, QRectF(QPointF(0, 0), logicalInnerSize));
+//
 // For a raster device of device-pixel ratio r (QImage::setDevicePixelRatio),
-// lines are r device pixels wide and straight lines fall on whole device
-// pixels, as on the screen; a vector device gets one-unit lines.
+// lines are max(1, round(r)) device pixels wide and straight lines fall on
+// whole device pixels, as on the screen; a vector device gets one-unit lines.
+// Two panes side by side are two calls with areas (or painter translations)
+// side by side.
 class Drawing : public PlotSurface
 {
 public:
@@ -52,16 +63,26 @@ public:
     // The operations since the last Cls, in order.
     const std::vector<Operation> &operations() const { return m_operations; }
 
-    // Paints the background and the kept drawing so that the pane's inner
-    // area fills `area`, given in the painter's logical coordinates (its
-    // current transform applies; keep translations to whole logical pixels
-    // for crisp lines). Nothing non-finite reaches the painter.
+    // Paints the background 0x00C0FFFF over `area` and then the kept drawing,
+    // so that the pane's inner area fills `area`, given in the painter's
+    // logical coordinates: its current transform applies (keep translations
+    // to whole logical pixels for crisp lines). The device-pixel ratio is the
+    // painter's device's. The painter's state is as before when it returns.
+    // Nothing non-finite reaches the painter. Before any accepted Scale, user
+    // coordinates are the logical pixels of `area`, y down.
     void paint(QPainter &painter, const QRectF &area) const;
 
 private:
+    using Range = std::array<double, 4>;
+
     std::vector<Operation> m_operations;
     QColor m_foreground = Qt::black;
+    std::optional<Range> m_range;        // the last accepted Scale
+    std::optional<Range> m_rangeAtStart; // the one in effect at the last Cls
 };
+
+// The QColor of a 0x00BBGGRR colour.
+QColor toQColor(Colour colour);
 
 } // namespace wingmap
 

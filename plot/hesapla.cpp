@@ -13,23 +13,25 @@ namespace {
 constexpr float kMarkRadius = 0.03f;
 constexpr double kCrossHalfLength = 0.1;
 
-std::string failureMessage(const SampleOutcome &outcome)
+Refusal refusalOf(SampleFailure failure)
 {
-    switch (outcome.failure) {
+    switch (failure) {
     case SampleFailure::None:
         break;
     case SampleFailure::DivisionByZero:
-        return "Not redrawn: b is 0, so there is nothing to transform. Set b to a value other "
-               "than 0.";
+        return Refusal::BIsZero;
     case SampleFailure::NegativeRoot:
-        return "Not redrawn: the circle no longer encloses the origin. Make b, F or G smaller.";
+        return Refusal::CircleMissesOrigin;
     case SampleFailure::ZeroRadius:
-        return "Not redrawn: the circle passes through the origin, where the transformation is "
-               "undefined. Change b, F or G a little.";
-    case SampleFailure::OutOfRange:
-        return "Not redrawn: F, G or b is too large or not a number. Use smaller values.";
+        return Refusal::CircleThroughOrigin;
+    case SampleFailure::NotANumber:
+        return Refusal::NotANumber;
+    case SampleFailure::TooLarge:
+        return Refusal::TooLarge;
+    case SampleFailure::TooSmall:
+        return Refusal::BTooSmall;
     }
-    return {};
+    return Refusal::None;
 }
 
 float single(double v)
@@ -48,16 +50,16 @@ RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurfac
 
     const SampleOutcome sampled = SampleProfile(state);
     if (!sampled.ok())
-        return {false, failureMessage(sampled)};
+        return {false, refusalOf(sampled.failure), sampled.index};
 
     const double MaxC = ReadNumber(texts.MaxC);
     const double MaxC2 = MaxC * 2;
     // Decided before anything is cleared, so a refused run leaves both
     // panes with their last complete drawing.
     if (MaxC == 0.0)
-        return {false, "Not redrawn: Scale is 0. Type a Scale other than 0."};
+        return {false, Refusal::ScaleIsZero, -1};
     if (!std::isfinite(MaxC2))
-        return {false, "Not redrawn: Scale is too large. Type a smaller Scale."};
+        return {false, Refusal::ScaleTooLarge, -1};
 
     circlePane.Cls();
     circlePane.Scale(-MaxC, MaxC, MaxC, -MaxC);
@@ -92,7 +94,7 @@ RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurfac
 
     airfoilPane.Circle(single(b * 2), 0, kMarkRadius, kMarkColour);
     airfoilPane.Circle(single(b * (-2)), 0, kMarkRadius, kMarkColour);
-    return {true, {}};
+    return {true, Refusal::None, -1};
 }
 
 } // namespace wingmap

@@ -18,12 +18,27 @@ struct InputTexts
     std::string MaxC;
 };
 
+// What kept the plots from being redrawn; the window words it for the user.
+enum class Refusal {
+    None,                // drawn
+    BIsZero,             // b = 0: nothing to transform
+    CircleMissesOrigin,  // the circle no longer encloses the origin
+    CircleThroughOrigin, // the circle passes through the origin
+    NotANumber,          // F, G or b is NaN
+    TooLarge,            // F, G or b too large to compute with (also when infinite)
+    BTooSmall,           // b too close to 0 to compute with
+    ScaleIsZero,         // the Scale text reads as 0
+    ScaleTooLarge,       // twice the Scale is not finite
+};
+
 struct RedrawOutcome
 {
     bool drawn = false;
-    // Empty when drawn; otherwise, in words for the user, what kept the
-    // plots from being redrawn and what to change.
-    std::string message;
+    Refusal refusal = Refusal::None;
+    // For a refusal of the sampling, the point (0 to 180) being computed
+    // when it failed; -1 when it failed before the first point, and for the
+    // other outcomes.
+    int point = -1;
 };
 
 // Recomputes and redraws both plots: reads F, G and b from the texts into
@@ -34,7 +49,7 @@ struct RedrawOutcome
 //
 // When the sampling fails, or the Scale text gives an extent of 0 or one
 // that is not finite, neither surface is touched: both keep their last
-// complete drawing, and the outcome says why.
+// complete drawing, and the outcome says why. The outcome holds no words.
 RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurface &circlePane,
                       PlotSurface &airfoilPane);
 

@@ -1,6 +1,7 @@
 #ifndef WINGMAP_PLOT_SURFACE_H
 #define WINGMAP_PLOT_SURFACE_H
 
+#include <cmath>
 #include <cstdint>
 
 namespace wingmap {
@@ -23,6 +24,14 @@ constexpr int greenOf(Colour c)
 constexpr int blueOf(Colour c)
 {
     return static_cast<int>((c >> 16) & 0xFF);
+}
+
+// Whether Scale takes the range (x1, y1) to (x2, y2): every bound finite,
+// and neither its width nor its height zero.
+inline bool acceptsRange(double x1, double y1, double x2, double y2)
+{
+    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2) &&
+           x1 != x2 && y1 != y2;
 }
 
 // A plot pane as the redraw procedure sees it: four operations in a user

@@ -112,6 +112,37 @@ QString airfoilPaneSummary()
                      "the images ±2b of the critical points");
 }
 
+// What the status line says when the plots were not redrawn.
+QString refusalText(Refusal refusal)
+{
+    switch (refusal) {
+    case Refusal::None:
+        break;
+    case Refusal::BIsZero:
+        return Form1::tr(
+            "Not redrawn: b is 0, so there is nothing to transform. Set b to a value other "
+            "than 0.");
+    case Refusal::CircleMissesOrigin:
+        return Form1::tr(
+            "Not redrawn: the circle no longer encloses the origin. Make b, F or G smaller.");
+    case Refusal::CircleThroughOrigin:
+        return Form1::tr(
+            "Not redrawn: the circle passes through the origin, where the transformation "
+            "is undefined. Change b, F or G a little.");
+    case Refusal::NotANumber:
+        return Form1::tr("Not redrawn: F, G or b is not a number. Type numbers.");
+    case Refusal::TooLarge:
+        return Form1::tr("Not redrawn: F, G or b is too large. Use smaller values.");
+    case Refusal::BTooSmall:
+        return Form1::tr("Not redrawn: b is too small. Use a value of b farther from 0.");
+    case Refusal::ScaleIsZero:
+        return Form1::tr("Not redrawn: Scale is 0. Type a Scale other than 0.");
+    case Refusal::ScaleTooLarge:
+        return Form1::tr("Not redrawn: Scale is too large. Type a smaller Scale.");
+    }
+    return {};
+}
+
 } // namespace
 
 class Form1::ActionScope
@@ -192,7 +223,7 @@ void Form1::createControls()
     Check1 = new QCheckBox("Check1", client);
     Check1->setObjectName("Check1");
     Check1->setGeometry(fromTwips(3120, 3960, 975, 255));
-    Check1->setToolTip("Keep b at or below where the circle crosses the positive x axis");
+    Check1->setToolTip(tr("Keep b at or below where the circle crosses the positive x axis"));
 
     Text_MaxC =
         makeTextField(client, "Text_MaxC", tr("Scale"), "1.5", fromTwips(6960, 3960, 495, 285));
@@ -289,7 +320,7 @@ void Form1::hesapla()
         Label_status->setText(m_limitNotice.isEmpty() ? m_shapeText
                                                       : m_shapeText + ' ' + m_limitNotice);
     } else {
-        QString message = QString::fromStdString(outcome.message);
+        QString message = refusalText(outcome.refusal);
         if (!m_limitNotice.isEmpty())
             message += ' ' + m_limitNotice;
         Label_status->setText(message);
@@ -379,8 +410,8 @@ void Form1::LimitB()
     const double rootArgument = kRadius - m_state.Gb * m_state.Gb;
     const double X = std::sqrt(std::max(rootArgument, 0.0)) - m_state.Fb;
     if (rootArgument < 0.0 || !std::isfinite(X)) {
-        m_limitNotice = tr("b was not limited: the circle about the stored centre misses the x "
-                           "axis.");
+        m_limitNotice = tr("b was not limited: the circle about the stored centre does not "
+                           "reach the x axis.");
         return;
     }
     if (!(m_state.b > X))

@@ -6,6 +6,7 @@
 #include <complex>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 using wingmap::kSegments;
 using wingmap::ParameterState;
@@ -144,14 +145,21 @@ TEST(SampleProfile, ReportsEachFailureWithItsKind)
 
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    for (const Params p : {Params{nan, 0, 1}, Params{0, inf, 1}, Params{0, 0, -inf},
-                           Params{1e300, 0, 1e-300}, Params{0, 0, 1e-300}}) {
+    // Out of range: a^2 = 1 / b^2 overflows for b = 1e-300 and underflows for
+    // b = 1e200, where the centred circle would seem to meet the origin.
+    const std::pair<Params, SampleFailure> ranges[] = {
+        {{nan, 0, 1}, SampleFailure::NotANumber},  {{0, inf, 1}, SampleFailure::TooLarge},
+        {{0, 0, -inf}, SampleFailure::TooLarge},   {{1e300, 0, 1e-300}, SampleFailure::TooSmall},
+        {{0, 0, 1e-300}, SampleFailure::TooSmall}, {{0, 0, 1e200}, SampleFailure::TooLarge},
+        {{1e200, 0, 1}, SampleFailure::TooLarge},
+    };
+    for (const auto &[p, failure] : ranges) {
         state = {};
         state.F = p.F;
         state.G = p.G;
         state.b = p.b;
         outcome = SampleProfile(state);
-        EXPECT_EQ(outcome.failure, SampleFailure::OutOfRange) << p.F << " " << p.G << " " << p.b;
+        EXPECT_EQ(outcome.failure, failure) << p.F << " " << p.G << " " << p.b;
     }
 
     // Tiny b: the circle is huge in the normalised plane but every point is

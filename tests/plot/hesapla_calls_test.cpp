@@ -46,7 +46,7 @@ TEST(HesaplaCalls, StartTextsMakeTheWholeDrawingInOrder)
     ParameterState state;
     const RunResult r = run({"0", "0", "1", "1.5"}, state);
     ASSERT_TRUE(r.outcome.drawn);
-    EXPECT_TRUE(r.outcome.message.empty());
+    EXPECT_EQ(r.outcome.refusal, Refusal::None);
     EXPECT_EQ(state.b, 1.0);
     EXPECT_EQ(state.a, 1.0);
 
@@ -117,7 +117,8 @@ TEST(HesaplaCalls, NegativeScaleReversesBothRanges)
 struct RefusedCase
 {
     InputTexts texts;
-    const char *mentions; // a word the user's message must contain
+    Refusal refusal;
+    int point; // the sampled point that failed, or -1
 };
 
 class HesaplaRefused : public testing::TestWithParam<RefusedCase>
@@ -131,20 +132,28 @@ TEST_P(HesaplaRefused, TouchesNoSurfaceAndSaysWhy)
     const RunResult r = run(c.texts, state);
     EXPECT_FALSE(r.outcome.drawn);
     EXPECT_TRUE(r.log.empty()) << r.log.size() << " calls, first " << r.log.front().op;
-    EXPECT_NE(r.outcome.message.find(c.mentions), std::string::npos) << r.outcome.message;
+    EXPECT_EQ(r.outcome.refusal, c.refusal);
+    EXPECT_EQ(r.outcome.point, c.point);
 }
 
+// b = 1e-160 makes a^2 = 1e320, beyond the doubles; b = 1e200 makes a^2 =
+// 1e-400, below them, so the centred circle seems to pass through the origin;
+// b = 1e155 leaves a^2 above 0 but puts b^2/z near 1e310.
 INSTANTIATE_TEST_SUITE_P(
     Cases, HesaplaRefused,
-    testing::Values(RefusedCase{{"0", "0", "0", "1.5"}, "b is 0"},
-                    RefusedCase{{"0", "0", "abc", "1.5"}, "b is 0"},
-                    RefusedCase{{"0.6", "0", "2", "1.5"}, "origin"},
-                    RefusedCase{{"1", "0", "1", "1.5"}, "through the origin"},
-                    RefusedCase{{"1e400", "0", "1", "1.5"}, "too large"},
-                    RefusedCase{{"0", "0", "1", "0"}, "Scale is 0"},
-                    RefusedCase{{"0", "0", "1", ""}, "Scale is 0"},
-                    RefusedCase{{"0", "0", "1", "1e308"}, "Scale is too large"},
-                    RefusedCase{{"0", "0", "1", "-1e400"}, "Scale is too large"}));
+    testing::Values(RefusedCase{{"0", "0", "0", "1.5"}, Refusal::BIsZero, -1},
+                    RefusedCase{{"0", "0", "abc", "1.5"}, Refusal::BIsZero, -1},
+                    RefusedCase{{"0.6", "0", "2", "1.5"}, Refusal::CircleMissesOrigin, 29},
+                    RefusedCase{{"1", "0", "1", "1.5"}, Refusal::CircleThroughOrigin, 0},
+                    RefusedCase{{"1e400", "0", "1", "1.5"}, Refusal::TooLarge, -1},
+                    RefusedCase{{"0", "0", "1e-160", "1.5"}, Refusal::BTooSmall, -1},
+                    RefusedCase{{"0.1", "0.1", "-1e-160", "1.5"}, Refusal::BTooSmall, -1},
+                    RefusedCase{{"0", "0", "1e200", "1.5"}, Refusal::TooLarge, 0},
+                    RefusedCase{{"0", "0", "1e155", "1.5"}, Refusal::TooLarge, 0},
+                    RefusedCase{{"0", "0", "1", "0"}, Refusal::ScaleIsZero, -1},
+                    RefusedCase{{"0", "0", "1", ""}, Refusal::ScaleIsZero, -1},
+                    RefusedCase{{"0", "0", "1", "1e308"}, Refusal::ScaleTooLarge, -1},
+                    RefusedCase{{"0", "0", "1", "-1e400"}, Refusal::ScaleTooLarge, -1}));
 
 TEST(HesaplaCalls, StoresTheTextsEvenWhenRefused)
 {

@@ -87,14 +87,15 @@ TEST(ImageSurface, StartDrawingShowsCircleMarksAndCross)
     EXPECT_NEAR(middle.x(), 98.5, 0.5);
     EXPECT_NEAR(middle.y(), 98.5, 0.5);
 
-    // Kept for a look: the two panes as a user would see them.
+    // Kept for a look, beside the test program in the build folder: the two
+    // panes as a user would see them.
     QImage both(a.width() + c.width() + 8, c.height(), QImage::Format_RGB32);
     both.fill(Qt::lightGray);
     QPainter painter(&both);
     painter.drawImage(0, 0, c);
     painter.drawImage(c.width() + 8, 0, a);
     painter.end();
-    both.save("start_drawing.png");
+    both.save(QCoreApplication::applicationDirPath() + "/start_drawing.png");
 }
 
 TEST(ImageSurface, CambredCircleSitsAboveAndLeftAndNegativeScaleMirrorsIt)

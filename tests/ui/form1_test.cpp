@@ -411,6 +411,8 @@ void Form1Test::statusLineGivesTheMeasuredShape_data()
     row("origin on circle, notice", {"0.5", "0", "2", "1.5"}, "HScroll_F", 50, true, false,
         refused);
     row("b too large, notice", {"0.1", "0", "1e999", "1.5"}, "HScroll_F", 10, true, false, refused);
+    row("b too small, notice", {"0.1", "0", "1e-200", "1.5"}, "HScroll_F", 10, true, false,
+        refused);
     row("Scale 0, notice", {"0.1", "0", "1", ""}, "HScroll_F", 10, true, false, refused);
     row("Scale too large, notice", {"0.1", "0", "1", "1e308"}, "HScroll_F", 10, true, false,
         refused);

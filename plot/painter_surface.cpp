@@ -1,0 +1,247 @@
+#include "plot/painter_surface.h"
+
+#include "plot/drawing.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QRectF>
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+
+namespace wingmap {
+
+namespace {
+
+// Segments are clipped to the area grown by this margin, in device pixels,
+// so that round caps and antialiasing at the edges come out as if nothing
+// had been clipped.
+constexpr double kClipMargin = 2.0;
+
+// Above this radius in device pixels a circle is drawn as the polyline of its
+// arc across the area: the painter is not given a curve thousands of pixels
+// wide, and the sagitta of each chord stays far below a pixel.
+constexpr double kLargeRadius = 1e4;
+constexpr int kArcChords = 1024;
+
+constexpr double kPi = 3.14159265358979323846;
+
+bool isFinite(const QPointF &p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPainter &painter, const QRectF &area) : m_painter(painter)
+{
+    qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    if (!(ratio > 0.0) || !std::isfinite(ratio))
+        ratio = 1.0;
+    m_width = area.width() * ratio;
+    m_height = area.height() * ratio;
+    m_usable = m_width > 0.0 && m_height > 0.0 && std::isfinite(m_width) &&
+               std::isfinite(m_height) && std::isfinite(area.x()) && std::isfinite(area.y());
+    m_penWidth = std::max(1, static_cast<int>(std::lround(ratio)));
+    // An odd pen width is centred on a pixel and an even one on a pixel
+    // boundary, so straight lines never straddle two rows.
+    m_offset = m_penWidth % 2 ? 0.5 : 0.0;
+
+    m_painter.save();
+    // From here on the painter works in the area's device pixels.
+    m_painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio) *
+                                QTransform::fromTranslate(area.x(), area.y()) *
+                                m_painter.worldTransform());
+    // Nothing spills out of the area: lines are clipped only to the area
+    // grown by the margin, and a neighbouring pane may lie there.
+    m_painter.setClipRect(QRectF(0.0, 0.0, m_width, m_height), Qt::IntersectClip);
+    m_painter.setRenderHint(QPainter::Antialiasing);
+    m_painter.setBrush(Qt::NoBrush);
+    if (m_usable)
+        setRange(0.0, 0.0, area.width(), area.height());
+}
+
+PainterSurface::~PainterSurface()
+{
+    flushLines();
+    m_painter.restore();
+}
+
+void PainterSurface::setRange(double x1, double y1, double x2, double y2)
+{
+    m_mapping = PaneMapping(x1, y1, x2, y2, m_width, m_height, m_offset);
+    m_userBox = m_mapping.userBox(kClipMargin);
+}
+
+void PainterSurface::Cls()
+{
+    flushLines();
+    if (!m_usable)
+        return;
+    // Without antialiasing the raster engine fills whole pixels directly.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.fillRect(QRectF(0.0, 0.0, m_width, m_height), toQColor(kBackground));
+    m_painter.setRenderHint(QPainter::Antialiasing);
+}
+
+void PainterSurface::Scale(double x1, double y1, double x2, double y2)
+{
+    if (m_usable && acceptsRange(x1, y1, x2, y2))
+        setRange(x1, y1, x2, y2);
+}
+
+void PainterSurface::Line(float x1, float y1, float x2, float y2)
+{
+    drawLine(x1, y1, x2, y2, m_foreground);
+}
+
+void PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
+{
+    if (colour != m_lastColour || !m_lastQColour.isValid()) {
+        m_lastColour = colour;
+        m_lastQColour = toQColor(colour);
+    }
+    drawLine(x1, y1, x2, y2, m_lastQColour);
+}
+
+void PainterSurface::Circle(float x, float y, float radius, Colour colour)
+{
+    if (!m_usable || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(radius))
+        return;
+    const QPointF centre = m_mapping.map(x, y);
+    const QTransform &transform = m_mapping.transform();
+    const double rx =
+        std::fabs(std::ldexp(double(radius), m_mapping.exponentX()) * transform.m11());
+    const double ry =
+        std::fabs(std::ldexp(double(radius), m_mapping.exponentY()) * transform.m22());
+    if (!isFinite(centre) || !std::isfinite(rx) || !std::isfinite(ry))
+        return;
+    const double cx = centre.x();
+    const double cy = centre.y();
+    // Nothing of the outline can reach the area grown by the margin.
+    if (cx + rx < -kClipMargin || cx - rx > m_width + kClipMargin || cy + ry < -kClipMargin ||
+        cy - ry > m_height + kClipMargin)
+        return;
+
+    const QColor qcolour = toQColor(colour);
+    if (std::max(rx, ry) <= kLargeRadius) {
+        usePen(qcolour);
+        flushLines();
+        m_painter.drawEllipse(centre, rx, ry);
+        return;
+    }
+    drawHugeOutline(cx, cy, rx, ry, qcolour);
+}
+
+void PainterSurface::drawLine(double x1, double y1, double x2, double y2, const QColor &colour)
+{
+    Segment s{x1, y1, x2, y2};
+    if (!m_usable || !clipSegment(s, m_userBox))
+        return;
+    drawDeviceLine(m_mapping.map(s.x1, s.y1), m_mapping.map(s.x2, s.y2), colour);
+}
+
+void PainterSurface::drawDeviceLine(QPointF from, QPointF to, const QColor &colour)
+{
+    assert(isFinite(from) && isFinite(to));
+    usePen(colour);
+    if (from.x() == to.x() || from.y() == to.y()) {
+        // Axis-parallel, such as the axes and the arms of the cross: the
+        // band of pixels the pen covers, filled directly.
+        flushLines();
+        const double half = m_penWidth / 2.0;
+        const QRectF band(std::min(from.x(), to.x()) - half, std::min(from.y(), to.y()) - half,
+                          std::fabs(to.x() - from.x()) + 2 * half,
+                          std::fabs(to.y() - from.y()) + 2 * half);
+        m_painter.fillRect(band, colour);
+        return;
+    }
+    addSegment(from, to);
+}
+
+// Works in the circle's own normalised frame, where it is the unit circle.
+// The area subtends an angular window seen from the centre; the arc across
+// it is drawn as short chords, clipped in device pixels.
+void PainterSurface::drawHugeOutline(double cx, double cy, double rx, double ry,
+                                     const QColor &colour)
+{
+    const double w = m_width;
+    const double h = m_height;
+    const double corners[4][2] = {{0, 0}, {w, 0}, {0, h}, {w, h}};
+    const double nx = std::clamp(cx, 0.0, w);
+    const double ny = std::clamp(cy, 0.0, h);
+    const double nearest = std::hypot((nx - cx) / rx, (ny - cy) / ry);
+    bool allInside = true;
+    for (const auto &corner : corners) {
+        if (std::hypot((corner[0] - cx) / rx, (corner[1] - cy) / ry) >= 1.0)
+            allInside = false;
+    }
+    if (allInside || nearest > 1.0)
+        return;
+
+    const double middle = std::atan2((h / 2 - cy) / ry, (w / 2 - cx) / rx);
+    double from = 0.0;
+    double to = 0.0;
+    for (const auto &corner : corners) {
+        double angle = std::atan2((corner[1] - cy) / ry, (corner[0] - cx) / rx) - middle;
+        angle = std::remainder(angle, 2.0 * kPi);
+        from = std::min(from, angle);
+        to = std::max(to, angle);
+    }
+    const ClipBox deviceBox{-kClipMargin, -kClipMargin, w + kClipMargin, h + kClipMargin};
+    // Each point is the one at angle `middle` moved along the circle by phi:
+    // cos(m + phi) - cos(m) = -2 sin(m + phi / 2) sin(phi / 2), and likewise
+    // for the sine, keep the small moves exact where cos(m + phi) itself
+    // would round them away against the radius.
+    const double baseX = cx + rx * std::cos(middle);
+    const double baseY = cy + ry * std::sin(middle);
+    const auto pointAt = [&](double phi) {
+        const double chord = 2 * std::sin(phi / 2);
+        return QPointF(baseX - rx * std::sin(middle + phi / 2) * chord,
+                       baseY + ry * std::cos(middle + phi / 2) * chord);
+    };
+    QPointF p = pointAt(from);
+    for (int i = 1; i <= kArcChords; ++i) {
+        const QPointF q = pointAt(from + (to - from) * i / kArcChords);
+        Segment chord{p.x(), p.y(), q.x(), q.y()};
+        if (clipSegment(chord, deviceBox))
+            drawDeviceLine({chord.x1, chord.y1}, {chord.x2, chord.y2}, colour);
+        p = q;
+    }
+}
+
+void PainterSurface::usePen(const QColor &colour)
+{
+    if (m_hasPen && colour == m_penColour)
+        return;
+    flushLines();
+    QPen pen(colour, m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // One device pixel wide: the painter's fast antialiased line path.
+    pen.setCosmetic(m_penWidth == 1);
+    m_painter.setPen(pen);
+    m_penColour = colour;
+    m_hasPen = true;
+}
+
+// Segments of one colour in a row that join end to start are handed to the
+// painter as one polyline: one stroker set-up for a whole curve, and no
+// joint drawn twice.
+void PainterSurface::addSegment(const QPointF &from, const QPointF &to)
+{
+    if (m_pending.empty() || m_pending.back() != from) {
+        flushLines();
+        m_pending.push_back(from);
+    }
+    m_pending.push_back(to);
+}
+
+void PainterSurface::flushLines()
+{
+    if (m_pending.size() > 1)
+        m_painter.drawPolyline(m_pending.data(), int(m_pending.size()));
+    m_pending.clear();
+}
+
+} // namespace wingmap

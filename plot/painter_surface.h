@@ -1,0 +1,88 @@
+#ifndef WINGMAP_PAINTER_SURFACE_H
+#define WINGMAP_PAINTER_SURFACE_H
+
+#include "plot/pane_mapping.h"
+#include "plot/plot_surface.h"
+#include "plot/segment_clip.h"
+
+#include <QColor>
+#include <QPointF>
+
+#include <vector>
+
+class QPainter;
+class QRectF;
+
+namespace wingmap {
+
+// A plot surface that paints each operation at once on a QPainter, so on
+// any paint device: an image, an SVG generator, a pixmap, a printer.
+//
+// The pane's inner area fills `area`, given in the painter's logical
+// coordinates; the painter's transform at construction applies. The surface
+// works in the device pixels of that area, taking the device-pixel ratio r
+// from the painter's device: lines are max(1, round(r)) device pixels wide
+// (one device pixel at ratio 1, through Qt's fast cosmetic pen), antialiased,
+// and placed on whole device pixels, so that horizontal and vertical lines
+// stay crisp when the area itself lies on whole device pixels.
+//
+// Scale sets the mapping from user coordinates to those device pixels, one
+// QTransform (see PaneMapping). Segments are clipped in user coordinates, in
+// double precision, to the area grown by a small margin before they are
+// mapped; a coordinate that is infinite stands for "beyond the pane" in its
+// direction, and NaN draws nothing. A circle wider than the pane by far is
+// drawn as the chords of its arc across the area. Nothing that is not finite
+// reaches the painter.
+//
+// Nothing is painted outside `area`. Until the surface is destroyed it owns
+// the painter's state: it sets the transform, clip, pen and render hints it
+// needs, and restores the painter's own in its destructor. Before any
+// accepted Scale, user coordinates are the logical pixels of `area` from its
+// top-left corner, y down.
+class PainterSurface : public PlotSurface
+{
+public:
+    PainterSurface(QPainter &painter, const QRectF &area);
+    ~PainterSurface() override;
+    PainterSurface(const PainterSurface &) = delete;
+    PainterSurface &operator=(const PainterSurface &) = delete;
+
+    // The colour of lines drawn without a colour.
+    void setForeground(const QColor &colour) { m_foreground = colour; }
+
+    void Cls() override;
+    void Scale(double x1, double y1, double x2, double y2) override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, Colour colour) override;
+    void Circle(float x, float y, float radius, Colour colour) override;
+
+private:
+    void setRange(double x1, double y1, double x2, double y2);
+    void drawLine(double x1, double y1, double x2, double y2, const QColor &colour);
+    void drawDeviceLine(QPointF from, QPointF to, const QColor &colour);
+    void drawHugeOutline(double cx, double cy, double rx, double ry, const QColor &colour);
+    void usePen(const QColor &colour);
+    void addSegment(const QPointF &from, const QPointF &to);
+    void flushLines();
+
+    QPainter &m_painter;
+    bool m_usable = false; // the area has a finite, non-zero size
+    double m_width = 1.0;  // the area in device pixels
+    double m_height = 1.0;
+    int m_penWidth = 1;
+    double m_offset = 0.5; // from a pixel's corner to where a line's centre lies
+
+    PaneMapping m_mapping{0.0, 0.0, 1.0, 1.0, 1.0, 1.0, 0.5};
+    ClipBox m_userBox{}; // the area grown by the margin, in user coordinates
+
+    QColor m_foreground = Qt::black;
+    Colour m_lastColour = 0; // the last colour given, and its QColor
+    QColor m_lastQColour;
+    QColor m_penColour;
+    bool m_hasPen = false;
+    std::vector<QPointF> m_pending; // a polyline not yet handed to the painter
+};
+
+} // namespace wingmap
+
+#endif
