@@ -44,7 +44,43 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>b was not limited: the circle about the stored centre misses the x axis.</source>
+        <source>Not redrawn: b is 0, so there is nothing to transform. Set b to a value other than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not redrawn: the circle no longer encloses the origin. Make b, F or G smaller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not redrawn: the circle passes through the origin, where the transformation is undefined. Change b, F or G a little.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not redrawn: F, G or b is not a number. Type numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not redrawn: F, G or b is too large. Use smaller values.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not redrawn: b is too small. Use a value of b farther from 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not redrawn: Scale is 0. Type a Scale other than 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not redrawn: Scale is too large. Type a smaller Scale.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep b at or below where the circle crosses the positive x axis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>b was not limited: the circle about the stored centre does not reach the x axis.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
