@@ -6,6 +6,7 @@
 #include "ui/form1.h"
 #include "ui/form_about.h"
 #include "ui/plot_pane.h"
+#include "ui/translations.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -72,6 +74,8 @@ private slots:
     void refusedRedrawKeepsTheDrawingAndSaysWhy();
     void statusLineGivesTheMeasuredShape_data();
     void statusLineGivesTheMeasuredShape();
+    void germanTextsFitAndLeaveTheFixedCaptions_data();
+    void germanTextsFitAndLeaveTheFixedCaptions();
     void panesRenderAtTheScreenRatio();
     void aboutOpensOneNonModalWindow();
     void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
@@ -94,6 +98,7 @@ private:
         return widget;
     }
     QString statusText() { return child<QLabel>("Label_status")->text(); }
+    bool showStatus(const QStringList &texts, const QString &bar, int value, bool notice);
     QImage circleImage() { return child<PlotPane>("Picture_circle")->surface().image(); }
     // After a drawing the status line gives the measured shape, not a refusal.
     bool showsShape() { return statusText().startsWith("chord"); }
@@ -430,6 +435,26 @@ void Form1Test::statusLineGivesTheMeasuredShape()
     QFETCH(QString, circle);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    QCOMPARE(showStatus(texts, bar, value, notice), drawn);
+
+    const QLabel *status = child<QLabel>("Label_status");
+    QVERIFY2(QRegularExpression(pattern).match(status->text()).hasMatch(),
+             qPrintable(status->text()));
+    QCOMPARE(status->text().contains("b was not limited"), notice);
+    QVERIFY2(status->heightForWidth(status->width()) <= status->height(),
+             qPrintable(status->text()));
+    if (!notice)
+        QVERIFY(child<PlotPane>("Picture_airfoil")
+                    ->accessibleDescription()
+                    .endsWith(". " + status->text()));
+    QVERIFY(child<PlotPane>("Picture_circle")->accessibleDescription().contains(circle));
+}
+
+// Types the texts, then moves the bar's parameter to value / 100 with its
+// left arrow, after a refused b limit when `notice`; returns whether that
+// drew.
+bool Form1Test::showStatus(const QStringList &texts, const QString &bar, int value, bool notice)
+{
     if (notice) { // Gb = 3 * 0.5: the circle about the stored centre misses the x axis
         child<QLineEdit>("Text_b")->setText("3");
         QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
@@ -443,19 +468,50 @@ void Form1Test::statusLineGivesTheMeasuredShape()
     scroll->setValue(value + 1);
     QSignalSpy spy(m_form.get(), &Form1::redrawn);
     clickLeftArrow(scroll);
-    QCOMPARE(spy.last().at(0).toBool(), drawn);
+    return !spy.isEmpty() && spy.last().at(0).toBool();
+}
+
+// With the German translation every status text is German and still fits,
+// numbers keep ".", and the window's fixed captions stay as they are.
+void Form1Test::germanTextsFitAndLeaveTheFixedCaptions_data()
+{
+    statusLineGivesTheMeasuredShape_data();
+}
+
+void Form1Test::germanTextsFitAndLeaveTheFixedCaptions()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    QFETCH(bool, notice);
+    QFETCH(bool, drawn);
+    QVERIFY(installTranslations(*qApp, QLocale(QLocale::German, QLocale::Germany)));
+    const auto restore = qScopeGuard([] {
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    });
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    QCOMPARE(showStatus(texts, bar, value, notice), drawn);
 
     const QLabel *status = child<QLabel>("Label_status");
-    QVERIFY2(QRegularExpression(pattern).match(status->text()).hasMatch(),
+    const QString german = !drawn   ? "^Nicht neu gezeichnet: "
+                           : notice ? " b nicht begrenzt"
+                                    : "^(Sehne|Das|Eine)";
+    QVERIFY2(QRegularExpression(german).match(status->text()).hasMatch(),
              qPrintable(status->text()));
-    QCOMPARE(status->text().contains("b was not limited"), notice);
+    QVERIFY2(!QRegularExpression("\\d,\\d").match(status->text()).hasMatch(),
+             qPrintable(status->text()));
     QVERIFY2(status->heightForWidth(status->width()) <= status->height(),
              qPrintable(status->text()));
-    if (!notice)
-        QVERIFY(child<PlotPane>("Picture_airfoil")
-                    ->accessibleDescription()
-                    .endsWith(". " + status->text()));
-    QVERIFY(child<PlotPane>("Picture_circle")->accessibleDescription().contains(circle));
+    QCOMPARE(m_form->windowTitle(), QString("Wingmap - Joukowsky Transformation"));
+    QCOMPARE(child<QLabel>("Label_F")->text(), QString("F = "));
+    QCOMPARE(child<QLabel>("Label1")->text(), QString("Scale ="));
+    QCOMPARE(child<QCheckBox>("Check1")->text(), QString("Check1"));
+    QCOMPARE(m_form->findChild<QAction *>("Mn_About")->text(), QString("About"));
 }
 
 // Run a second time with QT_SCALE_FACTOR=2: the panes then draw two device
