@@ -6,7 +6,8 @@ namespace wingmap {
 // Why a profile has no measured shape.
 enum class ShapeFailure {
     None,
-    NotSampled,      // b = 0, a non-finite input or result, or the origin not inside the circle
+    NotSampled,      // b = 0, a non-finite input or result, the origin not inside the circle,
+                     // or a profile too large for its squared distances
     SelfCrossing,    // the profile crosses or touches itself (also a small loop at an edge)
     NotSingleValued, // a side turns back along the chord: thickness and camber are undefined
 };

@@ -11,6 +11,8 @@ namespace wingmap {
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
+// Beyond this the squares of the profile's distances leave the double range.
+constexpr double kLargestReach = 1e150;
 
 // The circle is sampled at equal angles first. Where two neighbours lie
 // farther apart in the profile than kMaxGap of its extent (near the origin,
@@ -118,6 +120,13 @@ ProfileSides::ProfileSides(double F, double G, double b)
     m_centre = {-F * b, G * b};
     // The circle must enclose the origin, where b^2/z has its pole.
     if (!std::isfinite(m_bSquared) || !isFinite(m_centre) || std::norm(m_centre) >= 1.0) {
+        m_failure = ShapeFailure::NotSampled;
+        return;
+    }
+    // The profile reaches at most this far from the origin; squared
+    // distances between its points must stay finite.
+    const double reach = 1.0 + std::abs(m_centre) + m_bSquared / (1.0 - std::abs(m_centre));
+    if (!(reach < kLargestReach)) {
         m_failure = ShapeFailure::NotSampled;
         return;
     }

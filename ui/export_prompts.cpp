@@ -11,12 +11,14 @@ QString DialogPrompts::saveFileName(QWidget *parent, const QString &caption,
 {
     QFileDialog dialog(parent, caption, QFileInfo(proposedPath).absolutePath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Qt's own dialog adds the suffix before it asks whether to overwrite, so
+    // the question is about the file that will be written; a desktop's
+    // dialog may add it only afterwards and replace a file unasked.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     QStringList filters;
     for (const FileKind &kind : kinds)
         filters << kind.filter;
     dialog.setNameFilters(filters);
-    // The dialog adds the suffix itself, before it asks whether to overwrite,
-    // so the question is about the file that will be written.
     if (!kinds.isEmpty())
         dialog.setDefaultSuffix(kinds.first().suffix);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {

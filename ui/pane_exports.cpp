@@ -1,9 +1,9 @@
 #include "ui/pane_exports.h"
 
-#include "geometry/number_text.h"
 #include "geometry/selig.h"
 #include "plot/drawing.h"
 #include "ui/export_prompts.h"
+#include "ui/number_string.h"
 #include "ui/picture_export.h"
 #include "ui/plot_pane.h"
 #include "ui/save_file.h"
@@ -25,11 +25,6 @@ const QString kSvgMimeType = QStringLiteral("image/svg+xml");
 const QString kPngMimeType = QStringLiteral("image/png");
 const QString kPictureName = QStringLiteral("wingmap.png");
 const QString kCoordinatesName = QStringLiteral("joukowsky-profile.dat");
-
-QString number(double value)
-{
-    return QString::fromStdString(FormatNumber(value));
-}
 
 } // namespace
 
@@ -148,8 +143,8 @@ void PaneExports::exportCoordinates()
         return;
     case ShapeFailure::NotSampled:
         m_prompts->warn(m_window, title,
-                        tr("The profile could not be computed: the circle hardly encloses the "
-                           "origin. No file was written.\n\nMake b, F or G a little smaller."));
+                        tr("The profile could not be computed with these values of F, G and b. "
+                           "No file was written.\n\nChange b, F or G a little."));
         return;
     }
 
@@ -159,8 +154,9 @@ void PaneExports::exportCoordinates()
         {{tr("Airfoil coordinates, Selig format (*.dat)"), "dat"}, {tr("All files (*)"), ""}});
     if (path.isEmpty())
         return;
-    const QString name = tr("Joukowsky profile F=%1 G=%2 b=%3")
-                             .arg(number(profile.F), number(profile.G), number(profile.b));
+    const QString name =
+        tr("Joukowsky profile F=%1 G=%2 b=%3")
+            .arg(numberText(profile.F), numberText(profile.G), numberText(profile.b));
     const std::string text = SeligText(name.toStdString(), coordinates.points);
     save(path, QByteArray::fromStdString(text), title);
 }

@@ -19,6 +19,9 @@ constexpr int kCircleDigits = 3;
 QString chordText(double chord)
 {
     const int magnitude = static_cast<int>(std::floor(std::log10(chord)));
+    // Beyond 999 or below 0.01 the three digits take an exponent: 2.00e+20.
+    if (magnitude >= kChordDigits || magnitude < -2)
+        return QString::number(chord, 'e', kChordDigits - 1);
     int decimals = std::max(kChordDigits - 1 - magnitude, 0);
     // 9.996 rounds up to 10.0, one digit more than asked for.
     if (decimals > 0 &&
@@ -54,7 +57,7 @@ QString ShapeText::profile(const ProfileShape &shape)
     case ShapeFailure::None:
         break;
     case ShapeFailure::NotSampled:
-        return tr("The profile could not be measured: the circle hardly encloses the origin.");
+        return tr("The profile could not be measured with these values of F, G and b.");
     case ShapeFailure::SelfCrossing:
         return tr("The profile crosses itself: it has no thickness or camber.");
     case ShapeFailure::NotSingleValued:

@@ -403,6 +403,13 @@ void Form1Test::statusLineGivesTheMeasuredShape_data()
         "about (-0.3, 0). Critical points at -1 and 1 on the x axis; 1 lies outside");
     row("not single-valued", {"-0.45", "0.35", "1.75", "1.5"}, "HScroll_b", 175, false, true,
         "turns back");
+    // b = 1e20 about the origin: the ellipse of semi-axes b^2 + 1 and b^2 - 1,
+    // a chord of 2e40 in three digits and a thickness of 100 %; at b = 1e100
+    // the profile's squared size leaves the double range.
+    row("huge ellipse", {"0", "0", "1e20", "1.5"}, "HScroll_F", 0, false, true,
+        "^chord 2\\.00e\\+40 · thickness 100\\.0 % at 50 % · camber 0\\.0 %$");
+    row("too large to measure", {"0", "0", "1e100", "1.5"}, "HScroll_F", 0, false, true,
+        "could not be measured");
     // Every text the status line can hold fits, also with the notice.
     const QString refused = " b was not limited";
     row("shape, notice", {"0.1", "0.1", "0.9", "1.5"}, "HScroll_F", 10, true, true,

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Scale</source>
-        <translation>Maßstab</translation>
+        <translation>Scale</translation>
     </message>
     <message>
         <source>Not redrawn: b is 0, so there is nothing to transform. Set b to a value other than 0.</source>
@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Not redrawn: Scale is 0. Type a Scale other than 0.</source>
-        <translation>Nicht neu gezeichnet: Der Maßstab ist 0. Geben Sie einen Maßstab ungleich 0 ein.</translation>
+        <translation>Nicht neu gezeichnet: Scale ist 0. Geben Sie für Scale einen Wert ungleich 0 ein.</translation>
     </message>
     <message>
         <source>Not redrawn: Scale is too large. Type a smaller Scale.</source>
-        <translation>Nicht neu gezeichnet: Der Maßstab ist zu groß. Geben Sie einen kleineren Maßstab ein.</translation>
+        <translation>Nicht neu gezeichnet: Scale ist zu groß. Geben Sie für Scale einen kleineren Wert ein.</translation>
     </message>
     <message>
         <source>Keep b at or below where the circle crosses the positive x axis</source>
@@ -150,14 +150,6 @@ Change F, G or b until neither side turns back.</source>
 Ändern Sie F, G oder b, bis keine Seite mehr zurückläuft.</translation>
     </message>
     <message>
-        <source>The profile could not be computed: the circle hardly encloses the origin. No file was written.
-
-Make b, F or G a little smaller.</source>
-        <translation>Das Profil konnte nicht berechnet werden: Der Kreis umschließt den Ursprung kaum. Es wurde keine Datei geschrieben.
-
-Verkleinern Sie b, F oder G ein wenig.</translation>
-    </message>
-    <message>
         <source>Export profile coordinates</source>
         <translation>Profilkoordinaten exportieren</translation>
     </message>
@@ -185,13 +177,17 @@ A file of that name, if there was one, has been left as it was. Check that the f
 
 Eine vorhandene Datei dieses Namens ist unverändert geblieben. Prüfen Sie, ob der Ordner existiert, ob Sie darin schreiben dürfen und ob auf dem Datenträger Platz ist, und speichern Sie dann erneut.</translation>
     </message>
+    <message>
+        <source>The profile could not be computed with these values of F, G and b. No file was written.
+
+Change b, F or G a little.</source>
+        <translation>Das Profil ließ sich mit diesen Werten von F, G und b nicht berechnen. Es wurde keine Datei geschrieben.
+
+Ändern Sie b, F oder G ein wenig.</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::ShapeText</name>
-    <message>
-        <source>The profile could not be measured: the circle hardly encloses the origin.</source>
-        <translation>Das Profil ließ sich nicht vermessen: Der Kreis umschließt den Ursprung kaum.</translation>
-    </message>
     <message>
         <source>The profile crosses itself: it has no thickness or camber.</source>
         <translation>Das Profil schneidet sich selbst: Es hat keine Dicke und keine Wölbung.</translation>
@@ -231,6 +227,10 @@ Eine vorhandene Datei dieses Namens ist unverändert geblieben. Prüfen Sie, ob 
     <message>
         <source>Circle of radius %1 about (%2, %3). Critical points at %4 and %5 on the x axis; %5 lies outside the circle.</source>
         <translation>Kreis mit Radius %1 um (%2, %3). Kritische Punkte bei %4 und %5 auf der x-Achse; %5 liegt außerhalb des Kreises.</translation>
+    </message>
+    <message>
+        <source>The profile could not be measured with these values of F, G and b.</source>
+        <translation>Das Profil ließ sich mit diesen Werten von F, G und b nicht vermessen.</translation>
     </message>
 </context>
 </TS>
