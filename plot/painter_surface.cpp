@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <numbers>
 
 namespace wingmap {
 
@@ -25,8 +26,6 @@ constexpr double kClipMargin = 2.0;
 // wide, and the sagitta of each chord stays far below a pixel.
 constexpr double kLargeRadius = 1e4;
 constexpr int kArcChords = 1024;
-
-constexpr double kPi = 3.14159265358979323846;
 
 bool isFinite(const QPointF &p)
 {
@@ -186,7 +185,7 @@ void PainterSurface::drawHugeOutline(double cx, double cy, double rx, double ry,
     double to = 0.0;
     for (const auto &corner : corners) {
         double angle = std::atan2((corner[1] - cy) / ry, (corner[0] - cx) / rx) - middle;
-        angle = std::remainder(angle, 2.0 * kPi);
+        angle = std::remainder(angle, 2.0 * std::numbers::pi);
         from = std::min(from, angle);
         to = std::max(to, angle);
     }

@@ -14,12 +14,14 @@ namespace wingmap {
 // sets: user x1 falls on device x `offset` and x2 on offset + width, user y1
 // on offset and y2 on offset + height (y1 > y2 makes y point up).
 //
-// It is one QTransform, a scale and a translation per axis. map() applies it
-// with each product formed without rounding, so that a coordinate that came
-// from a float lands on the double nearest its exact device position (but
-// for ties within a few units of the 100th bit), in double precision alone. For a range so narrow
-// that its scale factor would overflow (or so wide that its width would), the transform applies to
-// user coordinates times a power of two, an exact change.
+// The mapping is a scale and a translation per axis, kept as one
+// QTransform, which sizes circle radii. Points do not go through
+// QTransform::map: map() forms each product without rounding, so that a
+// coordinate that came from a float lands on the double nearest its exact
+// device position (but for ties within a few units of the 100th bit), in
+// double precision alone. For a range so narrow that its scale factor would
+// overflow (or so wide that its width would), the transform applies to user
+// coordinates times a power of two, an exact change.
 class PaneMapping
 {
 public:

@@ -1,12 +1,12 @@
 #include "ui/form1.h"
 
-#include "geometry/number_text.h"
 #include "geometry/profile_shape.h"
 #include "plot/hesapla.h"
 #include "ui/accessible_roles.h"
 #include "ui/contrast.h"
 #include "ui/form_about.h"
 #include "ui/menu_bar_keys.h"
+#include "ui/number_string.h"
 #include "ui/pane_exports.h"
 #include "ui/plot_pane.h"
 #include "ui/scroll_bar.h"
@@ -44,7 +44,7 @@ constexpr QRgb kStatusColour = 0xA00000; // dark red
 // a long value such as 0.866025403784439 does not fit the narrow fields.
 void writeNumber(QLineEdit *field, double value)
 {
-    field->setText(QString::fromStdString(FormatNumber(value)));
+    field->setText(numberText(value));
     field->setCursorPosition(0);
 }
 
@@ -65,11 +65,6 @@ QLineEdit *makeTextField(QWidget *parent, const char *name, const QString &acces
     field->setGeometry(geometry);
     field->setTextMargins(0, 0, 0, 0);
     return field;
-}
-
-QString numberText(double value)
-{
-    return QString::fromStdString(FormatNumber(value));
 }
 
 // Ranges and the stored value are set here, before any handler is
@@ -310,7 +305,7 @@ void Form1::Form_Load()
 void Form1::hesapla()
 {
     const InputTexts texts{Text_F->text().toStdString(), Text_G->text().toStdString(),
-                                    Text_b->text().toStdString(), Text_MaxC->text().toStdString()};
+                           Text_b->text().toStdString(), Text_MaxC->text().toStdString()};
     const RedrawOutcome outcome =
         wingmap::hesapla(texts, m_state, Picture_circle->surface(), Picture_airfoil->surface());
     if (outcome.drawn) {

@@ -117,11 +117,20 @@ QString checkFrame(const std::vector<Operation> &ops, std::size_t expectedSize, 
     return {};
 }
 
-// The direction of point i: 2i degrees, turned half a turn for a negative b,
-// which mirrors the circle through the origin.
-std::complex<double> ray(int i, double b)
+// Point i of the circle of radius 1 about (-F*b, G*b): where the ray at 2i
+// degrees (turned half a turn for a negative b, which mirrors the circle
+// through the origin) meets it, t = u.c + sqrt((u.c)^2 - |c|^2 + 1) along
+// the ray. Empty where the ray is nearly tangent and the point
+// ill-conditioned along it.
+std::optional<std::complex<double>> circlePoint(int i, double F, double G, double b)
 {
-    return std::polar(b < 0 ? -1.0 : 1.0, 2.0 * kPi * i / (kPoints - 1));
+    const std::complex<double> centre(-F * b, G * b);
+    const std::complex<double> u = std::polar(b < 0 ? -1.0 : 1.0, 2.0 * kPi * i / (kPoints - 1));
+    const double uc = u.real() * centre.real() + u.imag() * centre.imag();
+    const double root = uc * uc - std::norm(centre) + 1.0;
+    if (root < 1e-6)
+        return std::nullopt;
+    return u * (uc + std::sqrt(root));
 }
 
 // Whether a recorded point is within single-precision rounding of the model.
@@ -142,19 +151,13 @@ QString checkCirclePane(const std::vector<Operation> &ops, double F, double G, d
         return problem;
     const std::complex<double> centre(-F * b, G * b);
     for (int i = 0; i < kPoints; ++i) {
-        // The ray meets the circle |z - centre| = 1 at
-        // t = u.c + sqrt((u.c)^2 - |c|^2 + 1), the far intersection.
-        const std::complex<double> u = ray(i, b);
-        const double uc = u.real() * centre.real() + u.imag() * centre.imag();
-        const double root = uc * uc - std::norm(centre) + 1.0;
-        if (root < 1e-6) {
-            // Nearly tangent: the point is ill-conditioned along the ray,
-            // but still on the circle.
+        const std::optional<std::complex<double>> z = circlePoint(i, F, G, b);
+        if (!z) {
             if (!near(std::abs(points[i] - centre), 1.0))
                 return QString("point %1 is off the circle").arg(i);
             continue;
         }
-        if (!near(points[i], u * (uc + std::sqrt(root))))
+        if (!near(points[i], *z))
             return QString("point %1 is (%2, %3), not on the circle on its ray")
                 .arg(i)
                 .arg(points[i].real())
@@ -178,18 +181,12 @@ QString checkAirfoilPane(const std::vector<Operation> &ops, double F, double G, 
     if (QString problem = checkFrame(ops, 3 + (kPoints - 1) + 2, MaxC * 2, MaxC, points);
         !problem.isEmpty())
         return problem;
-    const std::complex<double> centre(-F * b, G * b);
     for (int i = 0; i < kPoints; ++i) {
-        const std::complex<double> u = ray(i, b);
-        const double uc = u.real() * centre.real() + u.imag() * centre.imag();
-        const double root = uc * uc - std::norm(centre) + 1.0;
-        if (root < 1e-6)
-            continue;
-        const std::complex<double> z = u * (uc + std::sqrt(root));
+        const std::optional<std::complex<double>> z = circlePoint(i, F, G, b);
         // Near the critical points the map magnifies rounding in z.
-        if (std::abs(z - b) < 1e-3 || std::abs(z + b) < 1e-3)
+        if (!z || std::abs(*z - b) < 1e-3 || std::abs(*z + b) < 1e-3)
             continue;
-        if (!near(points[i], z + b * b / z))
+        if (!near(points[i], *z + b * b / *z))
             return QString("point %1 is (%2, %3), not the image of the circle's point")
                 .arg(i)
                 .arg(points[i].real())
