@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the program with no display at all, as a user would from a text
 # console: --help and --version answer on standard output and exit 0; a wrong
-# argument is named on standard error with the usage, and exits 2.
+# argument is named on standard error with the usage, and exits 2; in a
+# German locale the words are German.
 # Usage: check_command_line.sh PROGRAM VERSION
 set -uo pipefail
 program=$1
@@ -9,6 +10,7 @@ version=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
+language=C
 
 # matches FILE LINE: FILE holds LINE, or is empty when LINE is ''.
 matches() {
@@ -19,7 +21,8 @@ matches() {
 expect() {
     local status=$1 out=$2 err=$3
     shift 3
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$program" "$@" \
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL="$language" \
+        timeout 10 "$program" "$@" \
         >"$work/out" 2>"$work/err"
     local got=$?
     if [ "$got" -ne "$status" ] || ! matches "$work/out" "$out" || ! matches "$work/err" "$err"; then
@@ -39,6 +42,9 @@ expect 2 '' "$usage" --bogus
 expect 2 '' "wingmap: unexpected argument 'notes.txt'" notes.txt
 expect 2 '' "wingmap: option '-style' needs a value" -style
 expect 2 '' "wingmap: unknown option '--verbose'" -style fusion --verbose
+language=de_DE.UTF-8
+expect 2 '' "wingmap: unbekannte Option „--bogus“" --bogus
+expect 0 "wingmap $version" '' --version
 
-[ "$failed" -eq 0 ] && echo "9 passed, 0 failed"
+[ "$failed" -eq 0 ] && echo "11 passed, 0 failed"
 exit "$failed"

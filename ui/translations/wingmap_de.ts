@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>Option „%1“ braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>Usage: wingmap [-h | --help | -v | --version] [Qt options]</source>
+        <translation>Aufruf: wingmap [-h | --help | -v | --version] [Qt-Optionen]</translation>
+    </message>
+    <message>
+        <source>Shows a circle in the complex plane beside the profile that the
+Joukowsky transformation makes of it.
+
+  -h, --help     print this help and exit
+  -v, --version  print the version and exit
+
+Qt&apos;s standard options (-platform, -display, -style, -session and the
+others named in wingmap(1)) are passed on to Qt.
+</source>
+        <translation>Zeigt einen Kreis in der komplexen Ebene neben dem Profil, das die
+Joukowsky-Transformation aus ihm macht.
+
+  -h, --help     diese Hilfe ausgeben und beenden
+  -v, --version  die Version ausgeben und beenden
+
+Die Standardoptionen von Qt (-platform, -display, -style, -session und die
+übrigen in wingmap(1) genannten) werden an Qt weitergegeben.
+</translation>
+    </message>
+</context>
+<context>
     <name>wingmap::Form1</name>
     <message>
         <source>%1 scroll bar</source>
