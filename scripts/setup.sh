@@ -11,6 +11,20 @@ WINGMAP_PACKAGES=(
     desktop-file-utils dpkg-dev file lintian appstream
 )
 
+# Sets the caller's array `sudo` to what runs a command as root here: nothing
+# for root, else sudo. With neither, prints why root is needed and the
+# command to run as root, and fails. Usage: wingmap_as_root WHY COMMAND
+wingmap_as_root() {
+    sudo=()
+    [ "$(id -u)" -eq 0 ] && return 0
+    if ! command -v sudo >/dev/null; then
+        echo "$1; as root, run:" >&2
+        echo "$2" >&2
+        return 1
+    fi
+    sudo=(sudo)
+}
+
 wingmap_install_missing() {
     local missing=()
     local package
@@ -21,15 +35,9 @@ wingmap_install_missing() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null; then
-            echo "Some Debian packages are missing and installing them needs root; as root, run:" >&2
-            echo "apt-get install --no-install-recommends ${missing[*]}" >&2
-            return 1
-        fi
-        sudo=(sudo)
-    fi
+    local sudo
+    wingmap_as_root "Some Debian packages are missing and installing them needs root" \
+        "apt-get install --no-install-recommends ${missing[*]}" || return 1
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
@@ -39,15 +47,9 @@ wingmap_install_missing() {
 # The suite also runs the number texts under a comma-decimal locale.
 wingmap_ensure_locale() {
     locale -a 2>/dev/null | grep -qix 'de_DE.utf8' && return 0
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        if ! command -v sudo >/dev/null; then
-            echo "The tests need the de_DE.UTF-8 locale, and making it needs root; as root, run:" >&2
-            echo "localedef -i de_DE -f UTF-8 de_DE.UTF-8" >&2
-            return 1
-        fi
-        sudo=(sudo)
-    fi
+    local sudo
+    wingmap_as_root "The tests need the de_DE.UTF-8 locale, and making it needs root" \
+        "localedef -i de_DE -f UTF-8 de_DE.UTF-8" || return 1
     echo "Generating the de_DE.UTF-8 locale"
     "${sudo[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 }

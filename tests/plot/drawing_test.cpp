@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
@@ -119,11 +118,3 @@ TEST(Drawing, SvgHoldsTheCurveAsVectorPolylines)
 }
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

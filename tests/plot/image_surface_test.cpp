@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -205,11 +205,3 @@ TEST(ImageSurface, DegenerateOrNonFiniteScaleKeepsThePreviousMapping)
 }
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
