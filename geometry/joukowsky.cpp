@@ -1,13 +1,13 @@
 #include "geometry/joukowsky.h"
 
+#include "geometry/circle.h"
+
 #include <cmath>
 #include <limits>
 
 namespace wingmap {
 
 namespace {
-
-constexpr double kRadius = 1.0;
 
 bool allFinite(double a, double b, double c, double d)
 {
@@ -28,7 +28,7 @@ SampleOutcome SampleProfile(ParameterState &state)
     if (b == 0.0)
         return {SampleFailure::DivisionByZero, -1};
 
-    const double a = kRadius / b;
+    const double a = Circle(F, G, b).normalisedRadius();
     state.a = a;
     // With a^2 infinite every direction's r is infinite or NaN, and point 0
     // would fail as out of range: the cause is b's smallness.
@@ -53,6 +53,8 @@ SampleOutcome SampleProfile(ParameterState &state)
         if (r == 0.0)
             return {radiusUnderflows ? SampleFailure::TooLarge : SampleFailure::ZeroRadius, i};
 
+        // The circle point z = b r e^(i theta) and its image z + b^2/z =
+        // b (r e^(i theta) + (1/r) e^(-i theta)), in polar form.
         const double cx = c * (r * b);
         const double cy = s * (r * b);
         const double ax = c * ((1.0 / r + r) * b);

@@ -55,12 +55,6 @@ constexpr double kFoldTolerance = 1e-9;
 constexpr double kSolveTolerance = 1e-12;
 constexpr int kMaxSolveSteps = 60;
 
-// 1 / z without the library's slow path for infinities: z is never 0 here.
-std::complex<double> reciprocal(std::complex<double> z)
-{
-    return std::conj(z) / std::norm(z);
-}
-
 struct CurvePoint
 {
     std::complex<double> zeta;  // the profile point
@@ -69,18 +63,16 @@ struct CurvePoint
 };
 
 // The profile point of the circle point centre + e^(i angle) and its
-// derivatives along the circle: zeta = z + b^2/z, zeta' = i e (1 - b^2/z^2),
-// zeta'' = -e (1 - b^2/z^2) - 2 b^2 e^2 / z^3.
-CurvePoint curveAt(std::complex<double> centre, double bSquared, double angle, bool withBend)
+// derivatives along the circle: with dz/d angle = i e, zeta' = i e zeta_z and
+// zeta'' = -e zeta_z - e^2 zeta_zz.
+CurvePoint curveAt(const Circle &circle, double angle, bool withBend)
 {
     const std::complex<double> e(std::cos(angle), std::sin(angle));
-    const std::complex<double> z = centre + e;
-    const std::complex<double> inverse = reciprocal(z);
-    const std::complex<double> squeeze = 1.0 - bSquared * inverse * inverse;
-    CurvePoint point{
-        z + bSquared * inverse, std::complex<double>(-e.imag(), e.real()) * squeeze, {}};
+    const std::complex<double> z = circle.pointToward(e);
+    const std::complex<double> squeeze = circle.derivative(z);
+    CurvePoint point{circle.map(z), std::complex<double>(-e.imag(), e.real()) * squeeze, {}};
     if (withBend)
-        point.bend = -e * squeeze - 2.0 * bSquared * e * e * inverse * inverse * inverse;
+        point.bend = -e * squeeze - e * e * circle.secondDerivative(z);
     return point;
 }
 
@@ -109,23 +101,22 @@ const std::array<std::complex<double>, kGridSize> &gridDirections()
 
 } // namespace
 
-ProfileSides::ProfileSides(double F, double G, double b)
+ProfileSides::ProfileSides(double F, double G, double b) : m_circle(F, G, b)
 {
     if (!std::isfinite(F) || !std::isfinite(G) || !std::isfinite(b) || b == 0.0) {
         m_failure = ShapeFailure::NotSampled;
         return;
     }
-    m_b = b;
-    m_bSquared = b * b;
-    m_centre = {-F * b, G * b};
+    const std::complex<double> centre = m_circle.centre();
+    const double bSquared = m_circle.bSquared();
     // The circle must enclose the origin, where b^2/z has its pole.
-    if (!std::isfinite(m_bSquared) || !isFinite(m_centre) || std::norm(m_centre) >= 1.0) {
+    if (!std::isfinite(bSquared) || !isFinite(centre) || std::norm(centre) >= Circle::radius()) {
         m_failure = ShapeFailure::NotSampled;
         return;
     }
     // The profile reaches at most this far from the origin; squared
     // distances between its points must stay finite.
-    const double reach = 1.0 + std::abs(m_centre) + m_bSquared / (1.0 - std::abs(m_centre));
+    const double reach = 1.0 + std::abs(centre) + bSquared / (1.0 - std::abs(centre));
     if (!(reach < kLargestReach)) {
         m_failure = ShapeFailure::NotSampled;
         return;
@@ -151,8 +142,7 @@ ProfileSides::ProfileSides(double F, double G, double b)
 
 std::complex<double> ProfileSides::zetaFrom(std::complex<double> direction) const
 {
-    const std::complex<double> z = m_centre + direction;
-    return z + m_bSquared * reciprocal(z);
+    return m_circle.map(m_circle.pointToward(direction));
 }
 
 std::complex<double> ProfileSides::zeta(double angle) const
@@ -214,10 +204,13 @@ void ProfileSides::refine(const Sample &from, const Sample &to, double gap, int 
 // with no thickness, which is a valid profile.
 bool ProfileSides::crossesItself() const
 {
-    const double power = 1.0 - std::norm(m_centre);
-    const std::complex<double> mirrorCentre = -m_bSquared * std::conj(m_centre) / power;
-    const double mirrorRadius = m_bSquared / power;
-    const std::complex<double> offset = mirrorCentre - m_centre;
+    const std::complex<double> centre = m_circle.centre();
+    const double bSquared = m_circle.bSquared();
+    const double b = m_circle.b();
+    const double power = 1.0 - std::norm(centre);
+    const std::complex<double> mirrorCentre = -bSquared * std::conj(centre) / power;
+    const double mirrorRadius = bSquared / power;
+    const std::complex<double> offset = mirrorCentre - centre;
     const double distance = std::abs(offset);
 
     if (distance <= kSameCircleTolerance && std::abs(mirrorRadius - 1.0) <= kSameCircleTolerance)
@@ -231,8 +224,8 @@ bool ProfileSides::crossesItself() const
     const std::complex<double> direction = offset / distance;
     for (const double side : {-1.0, 1.0}) {
         const std::complex<double> meeting =
-            m_centre + direction * std::complex<double>(along, side * across);
-        const double toFixedPoint = std::min(std::abs(meeting - m_b), std::abs(meeting + m_b));
+            centre + direction * std::complex<double>(along, side * across);
+        const double toFixedPoint = std::min(std::abs(meeting - b), std::abs(meeting + b));
         if (toFixedPoint > kFixedPointTolerance)
             return true;
     }
@@ -302,7 +295,7 @@ void ProfileSides::findEdges()
     m_leading = first;
     m_trailing = second;
     m_chord = std::abs(second - first);
-    m_frameScale = reciprocal(second - first);
+    m_frameScale = std::conj(second - first) / std::norm(second - first);
 }
 
 // Newton's method on half the squared distance between the points at two
@@ -312,8 +305,8 @@ void ProfileSides::findEdges()
 ProfileSides::EdgePair ProfileSides::widen(EdgePair pair) const
 {
     for (int step = 0; step < kMaxEdgeSteps; ++step) {
-        const CurvePoint p = curveAt(m_centre, m_bSquared, pair.first, true);
-        const CurvePoint q = curveAt(m_centre, m_bSquared, pair.second, true);
+        const CurvePoint p = curveAt(m_circle, pair.first, true);
+        const CurvePoint q = curveAt(m_circle, pair.second, true);
         const std::complex<double> d = std::conj(p.zeta - q.zeta);
         const double g1 = (d * p.slope).real();
         const double g2 = -(d * q.slope).real();
@@ -434,7 +427,7 @@ std::complex<double> ProfileSides::pointAt(Side side, double x) const
     double angle = span != 0.0 ? low + (high - low) * (-lowValue / span) : 0.5 * (low + high);
     std::complex<double> point;
     for (int step = 0; step < kMaxSolveSteps; ++step) {
-        const CurvePoint c = curveAt(m_centre, m_bSquared, angle, false);
+        const CurvePoint c = curveAt(m_circle, angle, false);
         point = toFrame(c.zeta);
         const double miss = point.real() - x;
         if (std::abs(miss) <= kSolveTolerance)

@@ -1,6 +1,7 @@
 #ifndef WINGMAP_PROFILE_SIDES_H
 #define WINGMAP_PROFILE_SIDES_H
 
+#include "geometry/circle.h"
 #include "geometry/profile_shape.h"
 
 #include <complex>
@@ -66,9 +67,7 @@ private:
     bool sidesAreSingleValued() const;
 
     ShapeFailure m_failure = ShapeFailure::None;
-    double m_b = 0.0;
-    double m_bSquared = 0.0;
-    std::complex<double> m_centre;
+    Circle m_circle;
     double m_leadingAngle = 0.0;  // in [0, 2 pi)
     double m_trailingAngle = 0.0; // in [m_leadingAngle, m_leadingAngle + 2 pi)
     std::complex<double> m_leading;

@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "geometry/circle.h"
 #include "geometry/profile_shape.h"
 #include "plot/hesapla.h"
 #include "ui/accessible_roles.h"
@@ -32,7 +33,6 @@ namespace {
 
 constexpr double kParameterDivisor = 100.0; // F, G and b scroll values
 constexpr double kScaleDivisor = 10.0;      // the Scale scroll value
-constexpr double kRadius = 1.0;             // the circle's radius in the b limit
 constexpr int kMinB = 1;                    // the b scroll bar's range
 constexpr int kMaxB = 200;
 // The layout was made for a small UI font; at this size every label and
@@ -402,25 +402,20 @@ void Form1::Picture_airfoil_Click()
 // (-Fb, Gb) crosses the positive x axis, so that (b, 0) stays inside it.
 void Form1::LimitB()
 {
-    const double rootArgument = kRadius - m_state.Gb * m_state.Gb;
-    const double X = std::sqrt(std::max(rootArgument, 0.0)) - m_state.Fb;
-    if (rootArgument < 0.0 || !std::isfinite(X)) {
+    const BLimit limit = LimitAbscissa(m_state.Fb, m_state.Gb);
+    if (!limit.reaches) {
         m_limitNotice = tr("b was not limited: the circle about the stored centre does not "
                            "reach the x axis.");
         return;
     }
-    if (!(m_state.b > X))
+    if (!(m_state.b > limit.X))
         return;
 
-    m_state.b = X;
+    m_state.b = limit.X;
     writeNumber(Text_b, m_state.b);
-    // Rounded to the nearest integer, halves to the even neighbour (the
-    // default rounding mode), then held inside the scroll bar's range so the
-    // assignment is always valid. A different value runs HScroll_b_Change
-    // nested, which may set b and Text_b again.
-    const double k =
-        std::clamp(std::nearbyint(m_state.b * kParameterDivisor), double(kMinB), double(kMaxB));
-    HScroll_b->setValue(static_cast<int>(k));
+    // A different scroll value runs HScroll_b_Change nested, which may set b
+    // and Text_b again.
+    HScroll_b->setValue(LimitScrollValue(m_state.b, kParameterDivisor, kMinB, kMaxB));
 }
 
 void Form1::Mn_About_Click()

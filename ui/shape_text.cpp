@@ -1,5 +1,6 @@
 #include "ui/shape_text.h"
 
+#include "geometry/circle.h"
 #include "geometry/profile_shape.h"
 
 #include <algorithm>
@@ -9,10 +10,6 @@ namespace wingmap {
 
 namespace {
 
-constexpr double kRadius = 1.0;
-// How close to the circle a critical point counts as on it: b is read back
-// from a text of 15 significant digits.
-constexpr double kOnCircle = 1e-9;
 constexpr int kChordDigits = 3;
 constexpr int kCircleDigits = 3;
 
@@ -79,22 +76,24 @@ QString ShapeText::profile(const ProfileShape &shape)
 
 QString ShapeText::circle(double F, double G, double b)
 {
-    const double centreX = -F * b;
-    const double centreY = G * b;
-    const double distance = std::hypot(b - centreX, centreY);
-    const QString radius = coordinateText(kRadius);
-    const QString x = coordinateText(centreX);
-    const QString y = coordinateText(centreY);
+    const Circle model(F, G, b);
+    const QString radius = coordinateText(Circle::radius());
+    const QString x = coordinateText(model.centre().real());
+    const QString y = coordinateText(model.centre().imag());
     const QString minusB = coordinateText(-b);
     const QString plusB = coordinateText(b);
-    if (std::abs(distance - kRadius) <= kOnCircle)
+    switch (model.plusBSide()) {
+    case CircleSide::On:
         return tr("Circle of radius %1 about (%2, %3). Critical points at %4 and %5 on the x "
                   "axis; %5 lies on the circle.")
             .arg(radius, x, y, minusB, plusB);
-    if (distance < kRadius)
+    case CircleSide::Inside:
         return tr("Circle of radius %1 about (%2, %3). Critical points at %4 and %5 on the x "
                   "axis; %5 lies inside the circle.")
             .arg(radius, x, y, minusB, plusB);
+    case CircleSide::Outside:
+        break;
+    }
     return tr("Circle of radius %1 about (%2, %3). Critical points at %4 and %5 on the x axis; "
               "%5 lies outside the circle.")
         .arg(radius, x, y, minusB, plusB);
