@@ -1,11 +1,12 @@
 #include "geometry/profile_shape.h"
 
-#include "geometry/profile_sides.h"
+#include "geometry/numeric/cosine_spacing.h"
+#include "geometry/numeric/golden_section.h"
+#include "geometry/private/profile_sides.h"
 
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <numbers>
 
 namespace wingmap {
 
@@ -62,8 +63,7 @@ public:
     explicit SearchGrid(const ProfileSides &sides)
     {
         for (std::size_t i = 0; i <= kSearchSteps; ++i) {
-            m_x[i] = 0.5 * (1.0 - std::cos(std::numbers::pi * static_cast<double>(i) /
-                                           static_cast<double>(kSearchSteps)));
+            m_x[i] = numeric::CosineSpacing(i, kSearchSteps);
             m_heights[i] = heightsAt(sides, m_x[i]);
         }
     }
@@ -103,28 +103,9 @@ Extremum refine(const ProfileSides &sides, const SearchGrid &grid, std::size_t b
         return value;
     };
 
-    constexpr double kGolden = std::numbers::phi - 1.0;
-    double low = grid.x(best == 0 ? 0 : best - 1);
-    double high = grid.x(best == kSearchSteps ? kSearchSteps : best + 1);
-    double left = high - kGolden * (high - low);
-    double right = low + kGolden * (high - low);
-    double leftValue = consider(left);
-    double rightValue = consider(right);
-    while (high - low > kPositionTolerance) {
-        if (leftValue >= rightValue) {
-            high = right;
-            right = left;
-            rightValue = leftValue;
-            left = high - kGolden * (high - low);
-            leftValue = consider(left);
-        } else {
-            low = left;
-            left = right;
-            leftValue = rightValue;
-            right = low + kGolden * (high - low);
-            rightValue = consider(right);
-        }
-    }
+    numeric::GoldenSectionMaximise(grid.x(best == 0 ? 0 : best - 1),
+                                   grid.x(best == kSearchSteps ? kSearchSteps : best + 1),
+                                   kPositionTolerance, consider);
     return result;
 }
 

@@ -1,12 +1,11 @@
 #include "geometry/selig.h"
 
-#include "geometry/profile_sides.h"
+#include "geometry/numeric/cosine_spacing.h"
+#include "geometry/private/profile_sides.h"
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <cstddef>
-#include <numbers>
 
 namespace wingmap {
 
@@ -18,12 +17,10 @@ constexpr int kDecimals = 6;
 // Room for the widest fixed-point double: sign, 309 digits, point, decimals.
 constexpr std::size_t kNumberRoom = 330;
 
-// Cosine spacing: chord position of step k of kIntervalsPerSide, from the
-// leading edge; steps are closest together at both edges.
+// Chord position of step k of kIntervalsPerSide, from the leading edge.
 double chordPosition(std::size_t k)
 {
-    return 0.5 * (1.0 - std::cos(std::numbers::pi * static_cast<double>(k) /
-                                 static_cast<double>(kIntervalsPerSide)));
+    return numeric::CosineSpacing(k, kIntervalsPerSide);
 }
 
 void appendNumber(std::string &text, double value)

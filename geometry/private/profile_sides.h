@@ -2,6 +2,7 @@
 #define WINGMAP_PROFILE_SIDES_H
 
 #include "geometry/circle.h"
+#include "geometry/private/profile_ring.h"
 #include "geometry/profile_shape.h"
 
 #include <complex>
@@ -40,29 +41,7 @@ public:
     std::complex<double> pointAt(Side side, double x) const;
 
 private:
-    // A point of the profile (in the plot plane or the chord frame) and the
-    // angle about the circle's centre of the circle point it comes from.
-    struct Sample
-    {
-        double angle = 0.0;
-        std::complex<double> point;
-    };
-
-    struct EdgePair
-    {
-        double first = 0.0; // circle angles
-        double second = 0.0;
-        double halfSquaredWidth = 0.0;
-    };
-
-    std::complex<double> zetaFrom(std::complex<double> direction) const;
-    std::complex<double> zeta(double angle) const;
     std::complex<double> toFrame(std::complex<double> zeta) const;
-    bool sampleRing();
-    void refine(const Sample &from, const Sample &to, double gap, int depth);
-    bool crossesItself() const;
-    EdgePair widen(EdgePair pair) const;
-    void findEdges();
     void splitIntoSides();
     bool sidesAreSingleValued() const;
 
@@ -76,10 +55,10 @@ private:
     std::complex<double> m_frameScale; // 1 / (trailing - leading)
 
     // Plot-plane points round the circle by rising angle, 0 to 2 pi.
-    std::vector<Sample> m_ring;
+    std::vector<ProfileSample> m_ring;
     // Frame points from the leading edge round the circle to it again: the
     // first side up to the trailing edge at m_trailingIndex, then the second.
-    std::vector<Sample> m_samples;
+    std::vector<ProfileSample> m_samples;
     std::size_t m_trailingIndex = 0;
     bool m_firstSideIsUpper = true;
 };
