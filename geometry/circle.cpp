@@ -72,6 +72,11 @@ BLimit LimitAbscissa(double Fb, double Gb)
     return {rootArgument >= 0.0 && std::isfinite(X), X};
 }
 
+double SharpEdgeB(double F, double G)
+{
+    return kCircleRadius / std::hypot(1.0 + F, G);
+}
+
 int LimitScrollValue(double X, double divisor, int low, int high)
 {
     // nearbyint rounds in the current mode, which is to the nearest with

@@ -82,6 +82,11 @@ struct BLimit
 };
 [[nodiscard]] BLimit LimitAbscissa(double Fb, double Gb);
 
+// The b for which the circle of radius 1 about (-F b, G b) passes through
+// +b, so that the profile's trailing edge is sharp: |b + F b - i G b| = 1
+// gives b = 1 / sqrt((1 + F)^2 + G^2). Infinite for F = -1, G = 0.
+[[nodiscard]] double SharpEdgeB(double F, double G);
+
 // The scroll value that stands for X: X * divisor rounded to the nearest
 // integer, halves to the even neighbour, held inside [low, high].
 [[nodiscard]] int LimitScrollValue(double X, double divisor, int low, int high);

@@ -60,4 +60,16 @@ TEST(Circle, LimitAbscissaIsWhereTheCircleCrossesTheAxis)
     EXPECT_FALSE(wingmap::LimitAbscissa(0.0, 1.2).reaches);
 }
 
+// The circle through +b: F = G = 0 gives the unit circle (b = 1); F = 0.1
+// gives 1/1.1; F = 0, G = 0.75 gives 1/1.25 = 0.8. In each, +b lies on it.
+TEST(Circle, SharpEdgeBPutsPlusBOnTheCircle)
+{
+    EXPECT_DOUBLE_EQ(wingmap::SharpEdgeB(0.0, 0.0), 1.0);
+    EXPECT_DOUBLE_EQ(wingmap::SharpEdgeB(0.1, 0.0), 1.0 / 1.1);
+    EXPECT_DOUBLE_EQ(wingmap::SharpEdgeB(0.0, 0.75), 0.8);
+    for (const double F : {0.0, 0.1, 0.3})
+        for (const double G : {0.0, 0.1, 0.5})
+            EXPECT_EQ(Circle(F, G, wingmap::SharpEdgeB(F, G)).plusBSide(), CircleSide::On);
+}
+
 } // namespace
