@@ -1,5 +1,6 @@
 #include "geometry/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -101,6 +102,19 @@ std::string FormatNumber(double x)
             c = 'E';
     }
     return text;
+}
+
+std::string FixedText(double value, int decimals)
+{
+    // Room for the widest fixed-point double: sign, 309 digits, point, decimals.
+    std::array<char, 330> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::fixed, decimals);
+    const char *begin = buffer.data();
+    const char *end = written.ptr;
+    if (*begin == '-' && std::all_of(begin + 1, end, [](char c) { return c == '0' || c == '.'; }))
+        ++begin;
+    return std::string(begin, end);
 }
 
 double ReadNumber(std::string_view text)

@@ -23,6 +23,11 @@ std::string FormatNumber(double x);
 // it +-0. Locale-independent; never fails; never reads past the text.
 double ReadNumber(std::string_view text);
 
+// A coordinate for a file: fixed-point with `decimals` decimals (0 to 17),
+// "." whatever the locale; a value that rounds to zero is written without a
+// sign ("0.000000", never "-0.000000"). Non-finite values: "inf", "-inf", "nan".
+std::string FixedText(double value, int decimals);
+
 } // namespace wingmap
 
 #endif

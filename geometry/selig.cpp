@@ -1,10 +1,9 @@
 #include "geometry/selig.h"
 
+#include "geometry/number_text.h"
 #include "geometry/numeric/cosine_spacing.h"
 #include "geometry/private/profile_sides.h"
 
-#include <array>
-#include <charconv>
 #include <cstddef>
 
 namespace wingmap {
@@ -13,9 +12,6 @@ namespace {
 
 // Intervals along each side: 2 * 80 + 1 = 161 points in all.
 constexpr std::size_t kIntervalsPerSide = 80;
-constexpr int kDecimals = 6;
-// Room for the widest fixed-point double: sign, 309 digits, point, decimals.
-constexpr std::size_t kNumberRoom = 330;
 
 // Chord position of step k of kIntervalsPerSide, from the leading edge.
 double chordPosition(std::size_t k)
@@ -25,15 +21,7 @@ double chordPosition(std::size_t k)
 
 void appendNumber(std::string &text, double value)
 {
-    std::array<char, kNumberRoom> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                       std::chars_format::fixed, kDecimals);
-    const char *begin = buffer.data();
-    const char *end = written.ptr;
-    // A tiny negative value rounds to "-0.000000"; it is written unsigned.
-    if (*begin == '-' && std::string_view(begin + 1, end) == "0.000000")
-        ++begin;
-    text.append(begin, end);
+    text += FixedText(value, kCoordinateDecimals);
 }
 
 } // namespace

@@ -9,6 +9,9 @@
 
 namespace wingmap {
 
+// Decimals of a coordinate in the coordinates file (and the flow's files).
+inline constexpr int kCoordinateDecimals = 6;
+
 // A point in the chord frame: fractions of the chord, x from the leading
 // edge towards the trailing edge, y up.
 struct ChordPoint

@@ -10,6 +10,11 @@ namespace wingmap {
 
 namespace {
 
+float single(double v)
+{
+    return static_cast<float>(v);
+}
+
 constexpr float kMarkRadius = 0.03f;
 constexpr double kCrossHalfLength = 0.1;
 
@@ -34,12 +39,44 @@ Refusal refusalOf(SampleFailure failure)
     return Refusal::None;
 }
 
-float single(double v)
+} // namespace
+
+void DrawPaneFrames(double MaxC, PlotSurface &circlePane, PlotSurface &airfoilPane)
 {
-    return static_cast<float>(v);
+    const double MaxC2 = MaxC * 2;
+    circlePane.Cls();
+    circlePane.Scale(-MaxC, MaxC, MaxC, -MaxC);
+    circlePane.Line(single(-MaxC), 0, single(MaxC), 0);
+    circlePane.Line(0, single(-MaxC), 0, single(MaxC));
+
+    airfoilPane.Cls();
+    airfoilPane.Scale(-MaxC2, MaxC2 / 2, MaxC2, (-MaxC2) / 2);
+    airfoilPane.Line(single(-MaxC2), 0, single(MaxC2), 0);
+    airfoilPane.Line(0, single((-MaxC2) / 2), 0, single(MaxC2 / 2));
 }
 
-} // namespace
+void DrawCurves(const ParameterState &state, PlotSurface &circlePane, PlotSurface &airfoilPane)
+{
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(kSegments); ++i) {
+        circlePane.Line(single(state.circle_x.at(i - 1)), single(state.circle_y.at(i - 1)),
+                        single(state.circle_x.at(i)), single(state.circle_y.at(i)), kCurveColour);
+        airfoilPane.Line(single(state.airfoil_x.at(i - 1)), single(state.airfoil_y.at(i - 1)),
+                         single(state.airfoil_x.at(i)), single(state.airfoil_y.at(i)),
+                         kCurveColour);
+    }
+}
+
+void DrawCircleMarks(double b, PlotSurface &circlePane)
+{
+    circlePane.Circle(single(b), 0, kMarkRadius, kMarkColour);
+    circlePane.Circle(single(-b), 0, kMarkRadius, kMarkColour);
+}
+
+void DrawAirfoilMarks(double b, PlotSurface &airfoilPane)
+{
+    airfoilPane.Circle(single(b * 2), 0, kMarkRadius, kMarkColour);
+    airfoilPane.Circle(single(b * (-2)), 0, kMarkRadius, kMarkColour);
+}
 
 RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurface &circlePane,
                       PlotSurface &airfoilPane)
@@ -61,28 +98,9 @@ RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurfac
     if (!std::isfinite(MaxC2))
         return {false, Refusal::ScaleTooLarge, -1};
 
-    circlePane.Cls();
-    circlePane.Scale(-MaxC, MaxC, MaxC, -MaxC);
-    circlePane.Line(single(-MaxC), 0, single(MaxC), 0);
-    circlePane.Line(0, single(-MaxC), 0, single(MaxC));
-
-    airfoilPane.Cls();
-    airfoilPane.Scale(-MaxC2, MaxC2 / 2, MaxC2, (-MaxC2) / 2);
-    airfoilPane.Line(single(-MaxC2), 0, single(MaxC2), 0);
-    airfoilPane.Line(0, single((-MaxC2) / 2), 0, single(MaxC2 / 2));
-
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(kSegments); ++i) {
-        circlePane.Line(single(state.circle_x.at(i - 1)), single(state.circle_y.at(i - 1)),
-                        single(state.circle_x.at(i)), single(state.circle_y.at(i)), kCurveColour);
-        airfoilPane.Line(single(state.airfoil_x.at(i - 1)), single(state.airfoil_y.at(i - 1)),
-                         single(state.airfoil_x.at(i)), single(state.airfoil_y.at(i)),
-                         kCurveColour);
-    }
-
-    const double b = state.b;
-    circlePane.Circle(single(b), 0, kMarkRadius, kMarkColour);
-    circlePane.Circle(single(-b), 0, kMarkRadius, kMarkColour);
-
+    DrawPaneFrames(MaxC, circlePane, airfoilPane);
+    DrawCurves(state, circlePane, airfoilPane);
+    DrawCircleMarks(state.b, circlePane);
     // The cross uses the products stored by the F and G scroll bars, not the
     // b just read: after a change of b alone it stays where it was.
     const double Fb = state.Fb;
@@ -91,9 +109,7 @@ RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurfac
                     single(Gb + kCrossHalfLength), kMarkColour);
     circlePane.Line(single(-Fb - kCrossHalfLength), single(Gb), single(-Fb + kCrossHalfLength),
                     single(Gb), kMarkColour);
-
-    airfoilPane.Circle(single(b * 2), 0, kMarkRadius, kMarkColour);
-    airfoilPane.Circle(single(b * (-2)), 0, kMarkRadius, kMarkColour);
+    DrawAirfoilMarks(state.b, airfoilPane);
     return {true, Refusal::None, -1};
 }
 

@@ -50,6 +50,17 @@ struct RedrawOutcome
 // When the sampling fails, or the Scale text gives an extent of 0 or one
 // that is not finite, neither surface is touched: both keep their last
 // complete drawing, and the outcome says why. The outcome holds no words.
+// The parts of the drawing, as the redraw makes them, for the drawings that
+// build on it (the flow panes): the panes cleared and scaled to +-MaxC (and
+// +-2*MaxC across the airfoil pane) with their axes; the blue circle and
+// profile of the state's tables, segment by segment alternating between the
+// panes; the red marks at +-b on the circle pane and at +-2b on the airfoil
+// pane. MaxC must be finite and not 0, and 2*MaxC finite.
+void DrawPaneFrames(double MaxC, PlotSurface &circlePane, PlotSurface &airfoilPane);
+void DrawCurves(const ParameterState &state, PlotSurface &circlePane, PlotSurface &airfoilPane);
+void DrawCircleMarks(double b, PlotSurface &circlePane);
+void DrawAirfoilMarks(double b, PlotSurface &airfoilPane);
+
 RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurface &circlePane,
                       PlotSurface &airfoilPane);
 
