@@ -1,0 +1,106 @@
+#include "geometry/flow/flow_files.h"
+
+#include "geometry/flow/flow.h"
+#include "geometry/flow/streamlines.h"
+#include "geometry/number_text.h"
+#include "geometry/selig.h"
+
+#include <array>
+#include <charconv>
+#include <complex>
+#include <vector>
+
+namespace wingmap {
+
+namespace {
+
+
+// The shortest text that reads back as the same double; "inf", "-inf", "nan".
+void appendFull(std::string &text, double value)
+{
+    std::array<char, 32> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    text.append(buffer.data(), written.ptr);
+}
+
+void appendFields(std::string &text, const Flow &flow, const char *separator)
+{
+    const Circle &circle = flow.circle();
+    text += "F=";
+    appendFull(text, circle.F());
+    text += " G=";
+    appendFull(text, circle.G());
+    text += " b=";
+    appendFull(text, circle.b());
+    text += separator;
+    text += "alpha_deg=";
+    appendFull(text, flow.alphaDegrees());
+    text += separator;
+    text += flow.kutta() ? "kutta=1" : "kutta=0";
+}
+
+} // namespace
+
+std::string SurfacePressureText(const Flow &flow)
+{
+    if (!flow.ok())
+        return {};
+    std::string text = "# ";
+    appendFields(text, flow, "\n# ");
+    const std::pair<const char *, double> results[] = {
+        {"CL", flow.liftCoefficient()},
+        {"CM_c4", flow.momentCoefficient()},
+        {"alpha0_deg", flow.zeroLiftDegrees()},
+        {"Gamma", flow.gamma()},
+    };
+    for (const auto &[name, value] : results) {
+        text += "\n# ";
+        text += name;
+        text += '=';
+        appendFull(text, value);
+    }
+    text += "\nx/c,y/c,Cp\n";
+    for (const SurfacePressure &p : flow.surfacePressure()) {
+        text += FixedText(p.x, kCoordinateDecimals);
+        text += ',';
+        text += FixedText(p.y, kCoordinateDecimals);
+        text += ',';
+        appendFull(text, p.cp);
+        text += '\n';
+    }
+    return text;
+}
+
+std::string StreamlinesText(const Flow &flow, const Streamlines &lines)
+{
+    if (!flow.ok() || !lines.ok() || lines.lines.empty())
+        return {};
+    std::string text = "# ";
+    appendFields(text, flow, " ");
+    text += " delta_psi=";
+    appendFull(text, lines.deltaPsi);
+    text += "\nplane,line,psi,x,y\n";
+    for (const char *plane : {"circle", "profile"}) {
+        const bool circle = plane[0] == 'c';
+        int number = 0;
+        for (const Streamline &line : lines.lines) {
+            ++number;
+            std::string prefix = plane;
+            prefix += ',';
+            prefix += std::to_string(number);
+            prefix += ',';
+            appendFull(prefix, line.psi);
+            prefix += ',';
+            for (const std::complex<double> &p : circle ? line.circle : line.profile) {
+                text += prefix;
+                text += FixedText(p.real(), kCoordinateDecimals);
+                text += ',';
+                text += FixedText(p.imag(), kCoordinateDecimals);
+                text += '\n';
+            }
+        }
+    }
+    return text;
+}
+
+} // namespace wingmap

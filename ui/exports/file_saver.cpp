@@ -1,0 +1,60 @@
+#include "ui/exports/file_saver.h"
+
+#include "ui/exports/save_file.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFileInfo>
+
+namespace wingmap {
+
+FileSaver::FileSaver(QWidget *window)
+    : m_window(window), m_prompts(std::make_unique<DialogPrompts>())
+{
+}
+
+FileSaver::~FileSaver() = default;
+
+void FileSaver::setPrompts(std::unique_ptr<ExportPrompts> prompts)
+{
+    m_prompts = std::move(prompts);
+}
+
+QString FileSaver::askPath(const QString &caption, QStandardPaths::StandardLocation location,
+                           const QString &name, const QList<FileKind> &kinds)
+{
+    QString folder = m_lastFolder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(location);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return m_prompts->saveFileName(m_window, caption, QDir(folder).filePath(name), kinds);
+}
+
+bool FileSaver::save(const QString &path, const QByteArray &bytes, const QString &failureTitle)
+{
+    const SaveOutcome outcome = bytes.isEmpty()
+                                    ? SaveOutcome{false, tr("the picture could not be made")}
+                                    : saveWhole(path, bytes);
+    if (outcome.saved) {
+        m_lastFolder = QFileInfo(path).absolutePath();
+        return true;
+    }
+    QString reason = outcome.reason;
+    if (reason.endsWith('.'))
+        reason.chop(1);
+    warn(failureTitle,
+         tr("%1 could not be written: %2.\n\n"
+            "A file of that name, if there was one, has been left as it was. Check "
+            "that the folder exists, that you may write to it and that the disk has "
+            "room, then save again.")
+             .arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+
+void FileSaver::warn(const QString &title, const QString &text)
+{
+    m_prompts->warn(m_window, title, text);
+}
+
+} // namespace wingmap

@@ -1,0 +1,104 @@
+#ifndef WINGMAP_FLOW_WINDOW_H
+#define WINGMAP_FLOW_WINDOW_H
+
+#include "geometry/flow/streamlines.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace wingmap {
+
+class ExportPrompts;
+class Flow;
+class FlowExports;
+class PlotPane;
+class PressurePane;
+
+// The flow past the profile of the main window's last drawing: the
+// streamlines in the circle plane and in the profile plane (panes with the
+// main window's extents), the pressure along the surface, and the lift,
+// moment and circulation in a readout line. The angle of attack, from the
+// chord line, is typed or set with a scroll bar (-15 to 15 degrees in steps
+// of 0.5); the Kutta condition holds the rear stagnation point at the
+// trailing edge. "Sharp trailing edge" asks the main window to put its
+// circle through +b.
+//
+// A state with no flow (a critical point outside the circle, a profile that
+// crosses itself, an angle outside -90 to 90 degrees) leaves the panes as
+// they were and says in the readout what to change. Escape and Ctrl+W close
+// the window, Ctrl+Q every window.
+class FlowWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FlowWindow(QWidget *parent = nullptr);
+    ~FlowWindow() override;
+
+    // The main window drew F, G and b (as read) at the Scale MaxC: the flow
+    // follows.
+    void follow(double F, double G, double b, double MaxC);
+
+    // Replaces the save dialog and the message box (a test's answers).
+    void setPrompts(std::unique_ptr<ExportPrompts> prompts);
+    FlowExports *exports() const { return m_exports; }
+
+    // The flow drawn now, or null before the first drawing.
+    const Flow *flow() const { return m_flow.get(); }
+    const Streamlines &streamlines() const { return m_lines; }
+
+signals:
+    // The "Sharp trailing edge" button: b for which the circle about
+    // (-F b, G b) passes through +b.
+    void sharpTrailingEdgeRequested(double b);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Source
+    {
+        double F;
+        double G;
+        double b;
+        double MaxC;
+    };
+
+    void createControls();
+    void createLayout();
+    void connectControls();
+    void alphaTyped();
+    void alphaScrolled(int value);
+    void sharpTrailingEdge();
+    void redraw();
+    void refuse(const QString &why);
+    void describe();
+
+    std::optional<Source> m_source;
+    std::unique_ptr<Flow> m_flow;
+    Streamlines m_lines;
+
+    PlotPane *m_circlePane = nullptr;
+    PlotPane *m_profilePane = nullptr;
+    PressurePane *m_pressurePane = nullptr;
+    QLabel *m_alphaLabel = nullptr;
+    QLineEdit *m_alphaField = nullptr;
+    QScrollBar *m_alphaBar = nullptr;
+    QCheckBox *m_kutta = nullptr;
+    QPushButton *m_sharp = nullptr;
+    QLabel *m_readout = nullptr;
+    FlowExports *m_exports = nullptr;
+};
+
+} // namespace wingmap
+
+#endif

@@ -1,0 +1,44 @@
+#ifndef WINGMAP_PRESSURE_PANE_H
+#define WINGMAP_PRESSURE_PANE_H
+
+#include "plot/pressure_plot.h"
+#include "ui/widgets/plot_pane.h"
+
+#include <QImage>
+
+#include <vector>
+
+namespace wingmap {
+
+struct SurfacePressure;
+
+// A plot pane that shows the pressure plot: the same frame, focus, keys and
+// context menu as the other panes. The plot is painted into an image when
+// its data, the pane's size or the screen's ratio changed; painting the
+// pane only copies that image.
+class PressurePane : public PlotPane
+{
+    Q_OBJECT
+
+public:
+    explicit PressurePane(QWidget *parent = nullptr);
+
+    void setTexts(const PressurePlot::Texts &texts);
+    // The pressure at the coordinates file's points: the upper side from the
+    // trailing edge to the leading edge, then the lower side back.
+    void setPressure(const std::vector<SurfacePressure> &points);
+    const PressurePlot &plot() const { return m_plot; }
+
+protected:
+    const QImage &contentsImage() override;
+    void followPalette() override;
+
+private:
+    PressurePlot m_plot;
+    QImage m_image;
+    bool m_stale = true;
+};
+
+} // namespace wingmap
+
+#endif
