@@ -4,7 +4,7 @@
 #include "plot/drawing.h"
 #include "ui/export_prompts.h"
 #include "ui/number_string.h"
-#include "ui/picture_export.h"
+#include "plot/picture_export.h"
 #include "ui/plot_pane.h"
 #include "ui/save_file.h"
 
