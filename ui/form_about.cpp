@@ -1,7 +1,6 @@
 #include "ui/form_about.h"
 
-#include "plot/image_surface.h"
-#include "plot/plot_surface.h"
+#include "plot/colour.h"
 #include "ui/accessible_roles.h"
 #include "ui/contrast.h"
 #include "ui/twips.h"
