@@ -1,13 +1,24 @@
 #include "ui/accessible_roles.h"
 
-#include "ui/form_about.h"
-#include "ui/plot_pane.h"
-
 #include <QAccessibleWidget>
+#include <QByteArray>
+#include <QMetaObject>
+#include <QWidget>
+
+#include <utility>
+#include <vector>
 
 namespace wingmap {
 
 namespace {
+
+using Roles = std::vector<std::pair<QByteArray, QAccessible::Role>>;
+
+Roles &registeredRoles()
+{
+    static Roles roles;
+    return roles;
+}
 
 // Asked for each class of an object, most derived first, before the
 // toolkit's own widget interfaces.
@@ -16,22 +27,26 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1String(Form_About::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::Dialog);
-    if (className == QLatin1String(PlotPane::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    for (const auto &[name, role] : registeredRoles()) {
+        if (className == QLatin1String(name))
+            return new QAccessibleWidget(widget, role);
+    }
     return nullptr;
 }
 
 } // namespace
 
-void installAccessibleRoles()
+void registerAccessibleRole(const QMetaObject &type, QAccessible::Role role)
 {
-    static const bool installed = [] {
+    Roles &roles = registeredRoles();
+    if (roles.empty())
         QAccessible::installFactory(interfaceFor);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    const QByteArray name(type.className());
+    for (const auto &registered : roles) {
+        if (registered.first == name)
+            return;
+    }
+    roles.emplace_back(name, role);
 }
 
 } // namespace wingmap

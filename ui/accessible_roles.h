@@ -1,13 +1,20 @@
 #ifndef WINGMAP_ACCESSIBLE_ROLES_H
 #define WINGMAP_ACCESSIBLE_ROLES_H
 
+#include <QAccessible>
+
+struct QMetaObject;
+
 namespace wingmap {
 
-// Gives the program's own widget classes the roles a screen reader expects:
-// the About window is a dialog (as a plain widget window it would be
-// announced as a "filler"), and a plot pane is a graphic. Needs the
-// application object; later calls do nothing.
-void installAccessibleRoles();
+// Gives one of the program's own widget classes the role a screen reader
+// expects, where the toolkit would announce the class it derives from: a
+// window made of a plain widget is a dialog, not a "filler"; a plot pane is
+// a graphic. A class registers its role before anything asks for the
+// accessible interface of one of its objects, which is kept once made: at
+// the start of its constructor. Registering a class again changes nothing.
+// Needs the application object.
+void registerAccessibleRole(const QMetaObject &type, QAccessible::Role role);
 
 } // namespace wingmap
 

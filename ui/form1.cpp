@@ -3,7 +3,6 @@
 #include "geometry/circle.h"
 #include "geometry/profile_shape.h"
 #include "plot/hesapla.h"
-#include "ui/accessible_roles.h"
 #include "ui/contrast.h"
 #include "ui/form_about.h"
 #include "ui/menu_bar_keys.h"
@@ -158,9 +157,6 @@ private:
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
-    // Before the panes exist: a control's accessible interface is kept once
-    // made.
-    installAccessibleRoles();
     setObjectName("Form1");
     setWindowTitle("Wingmap - Joukowsky Transformation");
     QFont uiFont = font();

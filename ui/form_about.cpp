@@ -29,9 +29,9 @@ QPalette lightYellow(QPalette palette)
 
 Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    // Before anything asks for this window's accessible interface, which is
-    // kept once made.
-    installAccessibleRoles();
+    // A dialog to a screen reader, as a plain widget window would be a
+    // "filler".
+    registerAccessibleRole(staticMetaObject, QAccessible::Dialog);
     setObjectName("Form_About");
     setWindowTitle("About");
     setFixedSize(fromTwips(0, 0, 4125, 3195).size());

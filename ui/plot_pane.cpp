@@ -1,5 +1,6 @@
 #include "ui/plot_pane.h"
 
+#include "ui/accessible_roles.h"
 #include "ui/contrast.h"
 
 #include <QContextMenuEvent>
@@ -12,6 +13,7 @@ namespace wingmap {
 
 PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
 {
+    registerAccessibleRole(staticMetaObject, QAccessible::Graphic);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     // paintEvent covers the inner area with the image: nothing to clear first.
