@@ -1,6 +1,6 @@
-#include "ui/command_line.h"
-#include "ui/form1.h"
-#include "ui/translations.h"
+#include "app/command_line.h"
+#include "ui/main_window/form1.h"
+#include "ui/translations/translations.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,4 +1,6 @@
-#include "ui/command_line.h"
+#include "app/command_line.h"
+
+#include "wingmap_version.h"
 
 #include <array>
 #include <cstdio>

@@ -1,10 +1,11 @@
-#include "ui/form_about.h"
+#include "ui/about/form_about.h"
 
 #include "plot/colour.h"
-#include "ui/accessible_roles.h"
-#include "ui/contrast.h"
-#include "ui/twips.h"
-#include "ui/window_keys.h"
+#include "ui/widgets/accessible_roles.h"
+#include "ui/widgets/contrast.h"
+#include "ui/widgets/twips.h"
+#include "ui/widgets/window_keys.h"
+#include "wingmap_version.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "ui/plot_pane.h"
+#include "ui/widgets/plot_pane.h"
 
-#include "ui/accessible_roles.h"
-#include "ui/contrast.h"
+#include "ui/widgets/accessible_roles.h"
+#include "ui/widgets/contrast.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>

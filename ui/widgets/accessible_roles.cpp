@@ -1,4 +1,4 @@
-#include "ui/accessible_roles.h"
+#include "ui/widgets/accessible_roles.h"
 
 #include <QAccessibleWidget>
 #include <QByteArray>
