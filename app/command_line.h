@@ -3,13 +3,14 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 
 namespace wingmap {
 
-// The program's command line: --help and --version, which need no display,
-// and Qt's own standard options, which are left for QApplication. Anything
+// The program's command line: --help and --version, which need no display;
+// Qt's own options, which QApplication takes out of argv itself; anything
 // else is a usage error (exit status 2).
 class CommandLine
 {
@@ -18,21 +19,25 @@ class CommandLine
 public:
     enum class Request { Run, Help, Version, Error };
 
-    // Reads argv from left to right; the first help, version or wrong
-    // argument decides.
-    static CommandLine read(int argc, char *argv[]);
+    // Help or version, wherever it stands (-h, --help, -v or --version, the
+    // first of them decides); else Run. Reads argv before any application
+    // exists, so it needs no display.
+    static CommandLine helpOrVersion(int argc, char *argv[]);
 
-    // An error for an argument that QApplication left in argv.
-    static CommandLine unexpected(const char *argument);
+    // What Qt left of the command line once the application took its own
+    // options (QCoreApplication::arguments(), the program first): anything
+    // left is an error, the first one named.
+    static CommandLine judge(const QStringList &arguments);
 
     Request request() const { return m_request; }
 
     // Prints the help, the version, or the error and the usage, in the
-    // language of the installed translation; returns the exit status.
+    // language of the installed translation; returns the exit status (0 for
+    // Run, which prints nothing).
     int answer() const;
 
 private:
-    enum class Error { None, UnknownOption, UnexpectedArgument, MissingValue };
+    enum class Error { None, UnknownOption, UnexpectedArgument };
 
     CommandLine(Request request, Error error = Error::None, QString argument = {})
         : m_request(request), m_error(error), m_argument(std::move(argument))
