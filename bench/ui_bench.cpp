@@ -1,5 +1,5 @@
-#include "ui/form1.h"
 #include "tests/support/scroll_bar_parts.h"
+#include "ui/main_window/form1.h"
 
 #include <QTest>
 

@@ -7,11 +7,6 @@
 
 namespace wingmap {
 
-QColor toQColor(Colour colour)
-{
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
-}
-
 void Drawing::Cls()
 {
     m_operations.clear();

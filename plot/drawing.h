@@ -81,9 +81,6 @@ private:
     std::optional<Range> m_rangeAtStart; // the one in effect at the last Cls
 };
 
-// The QColor of a 0x00BBGGRR colour.
-QColor toQColor(Colour colour);
-
 } // namespace wingmap
 
 #endif

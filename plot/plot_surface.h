@@ -1,30 +1,11 @@
 #ifndef WINGMAP_PLOT_SURFACE_H
 #define WINGMAP_PLOT_SURFACE_H
 
+#include "plot/colour.h"
+
 #include <cmath>
-#include <cstdint>
 
 namespace wingmap {
-
-// A 24-bit colour laid out as 0x00BBGGRR: red in the low byte.
-using Colour = std::uint32_t;
-
-inline constexpr Colour kCurveColour = 0xFF0000; // pure blue
-inline constexpr Colour kMarkColour = 0x0000FF;  // pure red
-inline constexpr Colour kBackground = 0xC0FFFF;  // light yellow
-
-constexpr int redOf(Colour c)
-{
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int greenOf(Colour c)
-{
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int blueOf(Colour c)
-{
-    return static_cast<int>((c >> 16) & 0xFF);
-}
 
 // Whether Scale takes the range (x1, y1) to (x2, y2): every bound finite,
 // and neither its width nor its height zero.

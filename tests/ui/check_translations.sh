@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every text of the program that goes through tr() has a German translation:
-# the texts lupdate finds in ui/ today, merged into a copy of the German
-# file, leave nothing unfinished. Usage: check_translations.sh LUPDATE SOURCE_DIR
+# the texts lupdate finds in ui/ and app/ today, merged into a copy of the
+# German file, leave nothing unfinished. Usage: check_translations.sh LUPDATE SOURCE_DIR
 set -euo pipefail
 lupdate=$1
 source=$2
@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cp "$source/ui/translations/wingmap_de.ts" "$work/wingmap_de.ts"
-"$lupdate" -silent -no-obsolete -locations none -I "$source" "$source/ui" -ts "$work/wingmap_de.ts"
+"$lupdate" -silent -no-obsolete -locations none -I "$source" "$source/ui" "$source/app" -ts "$work/wingmap_de.ts"
 untranslated=$(grep -c 'type="unfinished"' "$work/wingmap_de.ts" || true)
 if [ "$untranslated" -ne 0 ]; then
     echo "FAIL: $untranslated texts have no German translation:"

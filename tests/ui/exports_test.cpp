@@ -3,10 +3,10 @@
 // profile's coordinates. Scripted answers stand in for the save dialog and
 // the message box.
 #include "tests/support/pixel_checks.h"
-#include "ui/export_prompts.h"
-#include "ui/form1.h"
-#include "ui/pane_exports.h"
-#include "ui/plot_pane.h"
+#include "ui/exports/export_prompts.h"
+#include "ui/exports/pane_exports.h"
+#include "ui/main_window/form1.h"
+#include "ui/widgets/plot_pane.h"
 
 #include <QApplication>
 #include <QClipboard>

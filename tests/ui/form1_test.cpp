@@ -2,11 +2,12 @@
 // controls, offscreen.
 #include "tests/support/pixel_checks.h"
 #include "tests/support/scroll_bar_parts.h"
-#include "ui/contrast.h"
-#include "ui/form1.h"
-#include "ui/form_about.h"
-#include "ui/plot_pane.h"
-#include "ui/translations.h"
+#include "ui/about/form_about.h"
+#include "ui/main_window/form1.h"
+#include "ui/translations/translations.h"
+#include "ui/widgets/contrast.h"
+#include "ui/widgets/plot_pane.h"
+#include "wingmap_version.h"
 
 #include <QAccessible>
 #include <QApplication>

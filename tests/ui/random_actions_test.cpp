@@ -12,10 +12,10 @@
 #include "plot/drawing.h"
 #include "plot/image_surface.h"
 #include "tests/support/scroll_bar_parts.h"
-#include "ui/form1.h"
-#include "ui/form_about.h"
-#include "ui/plot_pane.h"
-#include "ui/shape_text.h"
+#include "ui/about/form_about.h"
+#include "ui/main_window/form1.h"
+#include "ui/main_window/shape_text.h"
+#include "ui/widgets/plot_pane.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -12,10 +12,6 @@
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
-        <source>option &apos;%1&apos; needs a value</source>
-        <translation>Option „%1“ braucht einen Wert</translation>
-    </message>
-    <message>
         <source>Usage: wingmap [-h | --help | -v | --version] [Qt options]</source>
         <translation>Aufruf: wingmap [-h | --help | -v | --version] [Qt-Optionen]</translation>
     </message>

@@ -1,6 +1,7 @@
-#include "ui/command_line.h"
+#include "app/command_line.h"
 
-#include <array>
+#include "wingmap_version.h"
+
 #include <cstdio>
 #include <string_view>
 
@@ -10,43 +11,6 @@ namespace {
 
 constexpr int kExitUsage = 2;
 
-// The options that QApplication takes out of argv itself. A name ending in
-// '=' carries its value joined to it.
-struct QtOption
-{
-    std::string_view name;
-    bool takesValue;
-};
-constexpr std::array<QtOption, 16> kQtOptions{{
-    {"-platform", true},
-    {"-platformpluginpath", true},
-    {"-platformtheme", true},
-    {"-plugin", true},
-    {"-qwindowgeometry", true},
-    {"-qwindowicon", true},
-    {"-qwindowtitle", true},
-    {"-session", true},
-    {"-display", true},
-    {"-geometry", true},
-    {"-style", true},
-    {"-style=", false},
-    {"-stylesheet", true},
-    {"-stylesheet=", false},
-    {"-reverse", false},
-    {"-widgetcount", false},
-}};
-
-const QtOption *findQtOption(std::string_view arg)
-{
-    if (arg.starts_with("--")) // Qt reads --platform as -platform.
-        arg.remove_prefix(1);
-    for (const QtOption &option : kQtOptions) {
-        if (option.name.ends_with('=') ? arg.starts_with(option.name) : arg == option.name)
-            return &option;
-    }
-    return nullptr;
-}
-
 void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -54,7 +18,7 @@ void print(std::FILE *stream, const QString &text)
 
 } // namespace
 
-CommandLine CommandLine::read(int argc, char *argv[])
+CommandLine CommandLine::helpOrVersion(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -62,21 +26,17 @@ CommandLine CommandLine::read(int argc, char *argv[])
             return {Request::Help};
         if (arg == "-v" || arg == "--version")
             return {Request::Version};
-        const QtOption *option = findQtOption(arg);
-        if (!option) {
-            return {Request::Error,
-                    arg.starts_with('-') ? Error::UnknownOption : Error::UnexpectedArgument,
-                    QString::fromLocal8Bit(argv[i])};
-        }
-        if (option->takesValue && ++i == argc)
-            return {Request::Error, Error::MissingValue, QString::fromLocal8Bit(arg.data())};
     }
     return {Request::Run};
 }
 
-CommandLine CommandLine::unexpected(const char *argument)
+CommandLine CommandLine::judge(const QStringList &arguments)
 {
-    return {Request::Error, Error::UnexpectedArgument, QString::fromLocal8Bit(argument)};
+    if (arguments.size() < 2)
+        return {Request::Run};
+    const QString &first = arguments.at(1);
+    return {Request::Error,
+            first.startsWith('-') ? Error::UnknownOption : Error::UnexpectedArgument, first};
 }
 
 QString CommandLine::errorText() const
@@ -88,8 +48,6 @@ QString CommandLine::errorText() const
         return tr("unknown option '%1'").arg(m_argument);
     case Error::UnexpectedArgument:
         return tr("unexpected argument '%1'").arg(m_argument);
-    case Error::MissingValue:
-        return tr("option '%1' needs a value").arg(m_argument);
     }
     return {};
 }

@@ -1,4 +1,4 @@
-#include "ui/window_keys.h"
+#include "ui/widgets/window_keys.h"
 
 #include <QApplication>
 #include <QShortcut>

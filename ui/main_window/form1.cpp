@@ -1,19 +1,18 @@
-#include "ui/form1.h"
+#include "ui/main_window/form1.h"
 
 #include "geometry/circle.h"
 #include "geometry/profile_shape.h"
 #include "plot/hesapla.h"
-#include "ui/accessible_roles.h"
-#include "ui/contrast.h"
-#include "ui/form_about.h"
-#include "ui/menu_bar_keys.h"
-#include "ui/number_string.h"
-#include "ui/pane_exports.h"
-#include "ui/plot_pane.h"
-#include "ui/scroll_bar.h"
-#include "ui/shape_text.h"
-#include "ui/twips.h"
-#include "ui/window_keys.h"
+#include "ui/about/form_about.h"
+#include "ui/exports/pane_exports.h"
+#include "ui/main_window/shape_text.h"
+#include "ui/widgets/contrast.h"
+#include "ui/widgets/menu_bar_keys.h"
+#include "ui/widgets/number_string.h"
+#include "ui/widgets/plot_pane.h"
+#include "ui/widgets/scroll_bar.h"
+#include "ui/widgets/twips.h"
+#include "ui/widgets/window_keys.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -158,9 +157,6 @@ private:
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
-    // Before the panes exist: a control's accessible interface is kept once
-    // made.
-    installAccessibleRoles();
     setObjectName("Form1");
     setWindowTitle("Wingmap - Joukowsky Transformation");
     QFont uiFont = font();

@@ -4,14 +4,18 @@
 #include "plot/image_surface.h"
 
 #include <QFrame>
+#include <QMetaObject>
+
+class QScreen;
 
 namespace wingmap {
 
 // A sunken plot pane that shows its ImageSurface on its inner area and
 // reports clicks. Painting only copies the image: the drawing itself is made
-// by the redraw, never in response to a repaint. When the pane's size or the
-// screen's device-pixel ratio changes, the surface renders its kept drawing
-// again at the new resolution.
+// by the redraw, never in response to a repaint. When the pane is resized,
+// or its window goes to a screen of another device-pixel ratio (or its
+// screen's resolution changes), the surface takes the new size and ratio and
+// renders its kept drawing again.
 //
 // The pane takes the focus by Tab (a mouse click leaves the focus where it
 // is) and shows it by drawing its frame in the focus colour; the inner area
@@ -26,8 +30,9 @@ class PlotPane : public QFrame
 public:
     explicit PlotPane(QWidget *parent = nullptr);
 
-    // The surface, sized to the pane's current inner area and screen.
-    ImageSurface &surface();
+    // The surface, sized to the pane's inner area and its window's screen
+    // since the last resize or change of screen.
+    ImageSurface &surface() { return m_surface; }
 
 signals:
     void clicked();
@@ -37,6 +42,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -45,9 +52,11 @@ protected:
 
 private:
     void fitSurface();
+    void followScreen(QScreen *screen);
     void followPalette();
 
     ImageSurface m_surface;
+    QMetaObject::Connection m_screenResolution; // of the window's screen
     bool m_pressed = false;
 };
 

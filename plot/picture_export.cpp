@@ -1,4 +1,4 @@
-#include "ui/picture_export.h"
+#include "plot/picture_export.h"
 
 #include "plot/drawing.h"
 

@@ -1,4 +1,4 @@
-#include "ui/save_file.h"
+#include "ui/exports/save_file.h"
 
 #include <QByteArray>
 #include <QSaveFile>

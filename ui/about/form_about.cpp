@@ -1,11 +1,11 @@
-#include "ui/form_about.h"
+#include "ui/about/form_about.h"
 
-#include "plot/image_surface.h"
-#include "plot/plot_surface.h"
-#include "ui/accessible_roles.h"
-#include "ui/contrast.h"
-#include "ui/twips.h"
-#include "ui/window_keys.h"
+#include "plot/colour.h"
+#include "ui/widgets/accessible_roles.h"
+#include "ui/widgets/contrast.h"
+#include "ui/widgets/twips.h"
+#include "ui/widgets/window_keys.h"
+#include "wingmap_version.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -30,9 +30,9 @@ QPalette lightYellow(QPalette palette)
 
 Form_About::Form_About(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    // Before anything asks for this window's accessible interface, which is
-    // kept once made.
-    installAccessibleRoles();
+    // A dialog to a screen reader, as a plain widget window would be a
+    // "filler".
+    registerAccessibleRole(staticMetaObject, QAccessible::Dialog);
     setObjectName("Form_About");
     setWindowTitle("About");
     setFixedSize(fromTwips(0, 0, 4125, 3195).size());

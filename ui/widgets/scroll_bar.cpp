@@ -1,6 +1,6 @@
-#include "ui/scroll_bar.h"
+#include "ui/widgets/scroll_bar.h"
 
-#include "ui/contrast.h"
+#include "ui/widgets/contrast.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/contrast.h"
+#include "ui/widgets/contrast.h"
 
 #include <QPalette>
 

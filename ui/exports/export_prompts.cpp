@@ -1,4 +1,4 @@
-#include "ui/export_prompts.h"
+#include "ui/exports/export_prompts.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "ui/shape_text.h"
+#include "ui/main_window/shape_text.h"
 
 #include "geometry/circle.h"
 #include "geometry/profile_shape.h"

@@ -1,17 +1,21 @@
-#include "ui/plot_pane.h"
+#include "ui/widgets/plot_pane.h"
 
-#include "ui/contrast.h"
+#include "ui/widgets/accessible_roles.h"
+#include "ui/widgets/contrast.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QWindow>
 
 namespace wingmap {
 
 PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
 {
+    registerAccessibleRole(staticMetaObject, QAccessible::Graphic);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     // paintEvent covers the inner area with the image: nothing to clear first.
@@ -26,21 +30,46 @@ void PlotPane::followPalette()
         readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black));
 }
 
-ImageSurface &PlotPane::surface()
-{
-    fitSurface();
-    return m_surface;
-}
-
 void PlotPane::fitSurface()
 {
     m_surface.setGeometry(contentsRect().size(), devicePixelRatioF());
 }
 
+void PlotPane::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    fitSurface();
+}
+
+// The device-pixel ratio is the window's screen's: the pane follows the
+// window to another screen, and a change of that screen's resolution. (A
+// widget hears of neither by an event of its own in Qt 6.4.)
+void PlotPane::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    if (QWindow *handle = window()->windowHandle()) {
+        connect(handle, &QWindow::screenChanged, this, &PlotPane::followScreen,
+                Qt::UniqueConnection);
+        followScreen(handle->screen());
+    }
+}
+
+void PlotPane::followScreen(QScreen *screen)
+{
+    disconnect(m_screenResolution);
+    if (screen) {
+        m_screenResolution = connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] {
+            fitSurface();
+            update(contentsRect());
+        });
+    }
+    fitSurface();
+    update(contentsRect());
+}
+
 void PlotPane::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    fitSurface();
     QPainter painter(this);
     painter.drawImage(QRectF(contentsRect()), m_surface.image());
     if (hasFocus()) {

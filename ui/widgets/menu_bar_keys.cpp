@@ -1,4 +1,4 @@
-#include "ui/menu_bar_keys.h"
+#include "ui/widgets/menu_bar_keys.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
-#include "ui/pane_exports.h"
+#include "ui/exports/pane_exports.h"
 
 #include "geometry/selig.h"
 #include "plot/drawing.h"
-#include "ui/export_prompts.h"
-#include "ui/number_string.h"
-#include "ui/picture_export.h"
-#include "ui/plot_pane.h"
-#include "ui/save_file.h"
+#include "plot/picture_export.h"
+#include "ui/exports/export_prompts.h"
+#include "ui/exports/save_file.h"
+#include "ui/widgets/number_string.h"
+#include "ui/widgets/plot_pane.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,0 +1,128 @@
+#!/usr/bin/env bash
+# The layers keep their order. A source includes only its own folder and
+# the folders below it (geometry, then plot, then the rooms of ui, then
+# app), and geometry includes no Qt at all; each layer's library links only
+# the libraries below it and the Qt modules its layer may use. A test
+# folder may include what the layer it tests may include, and the tests'
+# own headers. Prints each breach.
+# Usage: check_layers.sh SOURCE_DIR LAYER_LINKS
+# LAYER_LINKS: lines of "FOLDER TARGET LINKED..." (the build writes them).
+set -uo pipefail
+source=$1
+links=$2
+failed=0
+
+# What a folder may include and link: itself and what lies below it. A room
+# of ui is not below another unless named here: the exports and the About
+# window stand on the widgets alone.
+declare -A below=(
+    [geometry]="geometry"
+    [plot]="geometry plot"
+    [ui/widgets]="geometry plot ui/widgets"
+    [ui/exports]="geometry plot ui/widgets ui/exports"
+    [ui/about]="geometry plot ui/widgets ui/about"
+    [ui/main_window]="geometry plot ui/widgets ui/exports ui/about ui/main_window"
+    [ui/translations]="ui/translations"
+    [app]="geometry plot ui/widgets ui/exports ui/about ui/main_window ui/translations app"
+)
+# The Qt modules each folder's library may link.
+widgets_qt="Qt6::Core Qt6::Gui Qt6::Widgets"
+declare -A qt_modules=(
+    [geometry]=""
+    [plot]="Qt6::Core Qt6::Gui Qt6::Svg"
+    [ui/widgets]=$widgets_qt
+    [ui/exports]=$widgets_qt
+    [ui/about]=$widgets_qt
+    [ui/main_window]=$widgets_qt
+    [ui/translations]="Qt6::Core"
+    [app]=$widgets_qt
+)
+
+breach() {
+    echo "FAIL: $*"
+    failed=$((failed + 1))
+}
+
+contains() { # contains LIST WORD
+    [[ " $1 " == *" $2 "* ]]
+}
+
+# The layer a path lies in, such as ui/widgets for ui/widgets/plot_pane.h;
+# empty for a path in no layer.
+layer_of() {
+    case $1 in
+    geometry/* | plot/* | app/*) echo "${1%%/*}" ;;
+    ui/*/*)
+        local room=${1#ui/}
+        echo "ui/${room%%/*}"
+        ;;
+    *) echo "" ;;
+    esac
+}
+
+# What the sources in FOLDER (relative to the source tree) may include.
+allowed_for() {
+    local folder=$1 layer
+    case $folder in
+    tests/support*) echo "tests" ;;
+    tests/*)
+        layer=$(layer_of "${folder#tests/}/x")
+        [ -z "$layer" ] && layer=app # tests/app, tests/layers: the whole program
+        echo "${below[$layer]} tests"
+        ;;
+    bench*) echo "${below[app]} tests" ;;
+    fuzz*) echo "geometry plot fuzz" ;;
+    *) echo "${below[$(layer_of "$folder/x")]}" ;;
+    esac
+}
+
+cd "$source" || exit 1
+while IFS= read -r file; do
+    folder=$(dirname "$file")
+    layer=$(layer_of "$file")
+    if [[ $file == ui/* && -z $layer ]] || [[ -n $layer && -z ${below[$layer]+set} ]]; then
+        breach "$file lies in $layer, which is not a layer of this check"
+        continue
+    fi
+    allowed=$(allowed_for "$folder")
+    while IFS= read -r included; do
+        target=$(layer_of "$included")
+        case $included in
+        tests/*) target=tests ;;
+        fuzz/*) target=fuzz ;;
+        esac
+        if [[ $included == */* && -z $target ]]; then
+            breach "$file includes \"$included\", which lies in no layer"
+        elif [ -n "$target" ] && ! contains "$allowed" "$target"; then
+            breach "$file includes \"$included\": $target is not below ${layer:-$folder}"
+        fi
+    done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
+    if [ "$layer" = geometry ] && grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
+        breach "$file includes Qt, which geometry does without"
+    fi
+done < <(find geometry plot ui app tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+
+declare -A folder_of_target=()
+while read -r folder target _; do
+    folder_of_target[$target]=$folder
+done <"$links"
+while read -r folder target linked; do
+    for library in $linked; do
+        if [ -n "${folder_of_target[$library]+set}" ]; then
+            contains "${below[$folder]}" "${folder_of_target[$library]}" ||
+                breach "$target ($folder) links $library (${folder_of_target[$library]}), which is not below it"
+        elif [[ $library == Qt6::* ]]; then
+            contains "${qt_modules[$folder]}" "$library" ||
+                breach "$target ($folder) links $library, which $folder does without"
+        elif [ "$library" != wingmap_version ]; then
+            breach "$target ($folder) links $library, which this check does not know"
+        fi
+    done
+done <"$links"
+
+if [ "$failed" -eq 0 ]; then
+    echo "1 passed, 0 failed"
+    exit 0
+fi
+echo "0 passed, 1 failed"
+exit 1
