@@ -1,6 +1,7 @@
 #include "plot/picture_export.h"
 
 #include "plot/drawing.h"
+#include "plot/pressure_plot.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -34,8 +35,13 @@ QSize PictureExport::size() const
 void PictureExport::paint(QPainter &painter) const
 {
     painter.fillRect(QRect(QPoint(0, 0), m_bounds.size()), m_background);
-    for (const Pane &pane : m_panes)
-        pane.drawing->paint(painter, QRectF(pane.area.translated(-m_bounds.topLeft())));
+    for (const Pane &pane : m_panes) {
+        const QRectF area(pane.area.translated(-m_bounds.topLeft()));
+        if (pane.drawing)
+            pane.drawing->paint(painter, area);
+        else if (pane.pressure)
+            pane.pressure->paint(painter, area);
+    }
 }
 
 QImage PictureExport::image(qreal devicePixelRatio) const

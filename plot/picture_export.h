@@ -12,6 +12,7 @@ class QPainter;
 namespace wingmap {
 
 class Drawing;
+class PressurePlot;
 
 // The panes' drawings as one picture, placed as the window shows them: the
 // picture is the bounding box of the panes' inner areas, each drawing at its
@@ -26,6 +27,8 @@ public:
     {
         const Drawing *drawing;
         QRect area; // the pane's inner area, in window coordinates
+        // A pressure plot in place of a drawing (drawing null).
+        const PressurePlot *pressure = nullptr;
     };
 
     PictureExport(const QList<Pane> &panes, const QColor &background);

@@ -1,7 +1,6 @@
 #include "plot/pressure_plot.h"
 
-#include "plot/drawing.h"
-#include "plot/plot_surface.h"
+#include "plot/colour.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

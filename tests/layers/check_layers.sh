@@ -21,9 +21,10 @@ declare -A below=(
     [ui/widgets]="geometry plot ui/widgets"
     [ui/exports]="geometry plot ui/widgets ui/exports"
     [ui/about]="geometry plot ui/widgets ui/about"
-    [ui/main_window]="geometry plot ui/widgets ui/exports ui/about ui/main_window"
+    [ui/flow]="geometry plot ui/widgets ui/exports ui/flow"
+    [ui/main_window]="geometry plot ui/widgets ui/exports ui/about ui/flow ui/main_window"
     [ui/translations]="ui/translations"
-    [app]="geometry plot ui/widgets ui/exports ui/about ui/main_window ui/translations app"
+    [app]="geometry plot ui/widgets ui/exports ui/about ui/flow ui/main_window ui/translations app"
 )
 # The Qt modules each folder's library may link.
 widgets_qt="Qt6::Core Qt6::Gui Qt6::Widgets"
@@ -33,6 +34,7 @@ declare -A qt_modules=(
     [ui/widgets]=$widgets_qt
     [ui/exports]=$widgets_qt
     [ui/about]=$widgets_qt
+    [ui/flow]=$widgets_qt
     [ui/main_window]=$widgets_qt
     [ui/translations]="Qt6::Core"
     [app]=$widgets_qt

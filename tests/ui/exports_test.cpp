@@ -114,7 +114,7 @@ void ExportsTest::panesOpenTheExportMenu()
         entries << action->text();
     menu->close();
     QCOMPARE(entries, QStringList({"&Copy picture", "&Save picture\u2026",
-                                   "E&xport profile coordinates\u2026"}));
+                                   "E&xport profile coordinates\u2026", "", "Show &flow\u2026"}));
     QCOMPARE(spy.count(), 0);
     QCOMPARE(m_form->menuBar()->actions().size(), 1);
 }

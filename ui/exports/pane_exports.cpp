@@ -4,7 +4,7 @@
 #include "plot/drawing.h"
 #include "plot/picture_export.h"
 #include "ui/exports/export_prompts.h"
-#include "ui/exports/save_file.h"
+#include "ui/exports/file_saver.h"
 #include "ui/widgets/number_string.h"
 #include "ui/widgets/plot_pane.h"
 
@@ -30,7 +30,7 @@ const QString kCoordinatesName = QStringLiteral("joukowsky-profile.dat");
 
 PaneExports::PaneExports(QWidget *window, const QList<PlotPane *> &panes)
     : QObject(window), m_window(window), m_panes(panes),
-      m_prompts(std::make_unique<DialogPrompts>())
+      m_saver(std::make_unique<FileSaver>(window))
 {
     createActions();
     for (PlotPane *pane : m_panes)
@@ -69,7 +69,7 @@ void PaneExports::setProfile(double F, double G, double b)
 
 void PaneExports::setPrompts(std::unique_ptr<ExportPrompts> prompts)
 {
-    m_prompts = std::move(prompts);
+    m_saver->setPrompts(std::move(prompts));
 }
 
 void PaneExports::showMenu(const QPoint &globalPos)
@@ -100,23 +100,23 @@ void PaneExports::copyPicture()
 
 void PaneExports::savePicture()
 {
-    const QString path = m_prompts->saveFileName(
-        m_window, tr("Save picture"), proposedPath(QStandardPaths::PicturesLocation, kPictureName),
+    const QString path = m_saver->askPath(
+        tr("Save picture"), QStandardPaths::PicturesLocation, kPictureName,
         {{tr("PNG image (*.png)"), "png"}, {tr("SVG drawing (*.svg)"), "svg"}});
     if (path.isEmpty())
         return;
 
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != "png" && suffix != "svg") {
-        m_prompts->warn(m_window, tr("Picture not saved"),
-                        tr("%1 was not written: pictures are saved as PNG or SVG.\n\n"
-                           "Save again with a name that ends in .png or .svg.")
-                            .arg(QDir::toNativeSeparators(path)));
+        m_saver->warn(tr("Picture not saved"),
+                      tr("%1 was not written: pictures are saved as PNG or SVG.\n\n"
+                         "Save again with a name that ends in .png or .svg.")
+                          .arg(QDir::toNativeSeparators(path)));
         return;
     }
     const PictureExport shown = picture();
-    save(path, suffix == "png" ? shown.png(m_window->devicePixelRatioF()) : shown.svg(),
-         tr("Picture not saved"));
+    m_saver->save(path, suffix == "png" ? shown.png(m_window->devicePixelRatioF()) : shown.svg(),
+                  tr("Picture not saved"));
 }
 
 void PaneExports::exportCoordinates()
@@ -130,27 +130,26 @@ void PaneExports::exportCoordinates()
     case ShapeFailure::None:
         break;
     case ShapeFailure::SelfCrossing:
-        m_prompts->warn(m_window, title,
+        m_saver->warn(title,
                         tr("The profile crosses itself, so no outline of it can be written as "
                            "coordinates. No file was written.\n\n"
                            "Change F, G or b until the profile no longer crosses itself."));
         return;
     case ShapeFailure::NotSingleValued:
-        m_prompts->warn(m_window, title,
+        m_saver->warn(title,
                         tr("A side of the profile turns back along the chord, so it cannot be "
                            "written as coordinates of an upper and a lower side. No file was "
                            "written.\n\nChange F, G or b until neither side turns back."));
         return;
     case ShapeFailure::NotSampled:
-        m_prompts->warn(m_window, title,
+        m_saver->warn(title,
                         tr("The profile could not be computed with these values of F, G and b. "
                            "No file was written.\n\nChange b, F or G a little."));
         return;
     }
 
-    const QString path = m_prompts->saveFileName(
-        m_window, tr("Export profile coordinates"),
-        proposedPath(QStandardPaths::DocumentsLocation, kCoordinatesName),
+    const QString path = m_saver->askPath(
+        tr("Export profile coordinates"), QStandardPaths::DocumentsLocation, kCoordinatesName,
         {{tr("Airfoil coordinates, Selig format (*.dat)"), "dat"}, {tr("All files (*)"), ""}});
     if (path.isEmpty())
         return;
@@ -158,38 +157,7 @@ void PaneExports::exportCoordinates()
         tr("Joukowsky profile F=%1 G=%2 b=%3")
             .arg(numberText(profile.F), numberText(profile.G), numberText(profile.b));
     const std::string text = SeligText(name.toStdString(), coordinates.points);
-    save(path, QByteArray::fromStdString(text), title);
-}
-
-QString PaneExports::proposedPath(QStandardPaths::StandardLocation location,
-                                  const QString &name) const
-{
-    QString folder = m_lastFolder;
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(location);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    return QDir(folder).filePath(name);
-}
-
-void PaneExports::save(const QString &path, const QByteArray &bytes, const QString &failureTitle)
-{
-    const SaveOutcome outcome = bytes.isEmpty()
-                                    ? SaveOutcome{false, tr("the picture could not be made")}
-                                    : saveWhole(path, bytes);
-    if (outcome.saved) {
-        m_lastFolder = QFileInfo(path).absolutePath();
-        return;
-    }
-    QString reason = outcome.reason;
-    if (reason.endsWith('.'))
-        reason.chop(1);
-    m_prompts->warn(m_window, failureTitle,
-                    tr("%1 could not be written: %2.\n\n"
-                       "A file of that name, if there was one, has been left as it was. Check "
-                       "that the folder exists, that you may write to it and that the disk has "
-                       "room, then save again.")
-                        .arg(QDir::toNativeSeparators(path), reason));
+    m_saver->save(path, QByteArray::fromStdString(text), title);
 }
 
 } // namespace wingmap

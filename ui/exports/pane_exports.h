@@ -16,6 +16,7 @@ class QWidget;
 namespace wingmap {
 
 class ExportPrompts;
+class FileSaver;
 class PictureExport;
 class PlotPane;
 
@@ -60,14 +61,11 @@ private:
     void createActions();
     void showMenu(const QPoint &globalPos);
     PictureExport picture() const;
-    QString proposedPath(QStandardPaths::StandardLocation location, const QString &name) const;
-    void save(const QString &path, const QByteArray &bytes, const QString &failureTitle);
 
     QWidget *m_window;
     QList<PlotPane *> m_panes;
-    std::unique_ptr<ExportPrompts> m_prompts;
+    std::unique_ptr<FileSaver> m_saver;
     std::optional<Profile> m_profile;
-    QString m_lastFolder; // of the last file saved in this run
 
     QMenu *m_menu = nullptr;
     QAction *m_copy = nullptr;

@@ -1,10 +1,12 @@
 #include "ui/main_window/form1.h"
 
 #include "geometry/circle.h"
+#include "geometry/number_text.h"
 #include "geometry/profile_shape.h"
 #include "plot/hesapla.h"
 #include "ui/about/form_about.h"
 #include "ui/exports/pane_exports.h"
+#include "ui/flow/flow_window.h"
 #include "ui/main_window/shape_text.h"
 #include "ui/widgets/contrast.h"
 #include "ui/widgets/menu_bar_keys.h"
@@ -273,6 +275,14 @@ void Form1::createKeys()
 void Form1::createExports()
 {
     m_exports = new PaneExports(this, {Picture_circle, Picture_airfoil});
+    // The flow past the profile drawn, in a window of its own.
+    m_showFlow = new QAction(tr("Show &flow…"), this);
+    m_showFlow->setObjectName("Mn_Flow");
+    m_showFlow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_showFlow->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_showFlow);
+    m_exports->menu()->addSeparator();
+    m_exports->menu()->addAction(m_showFlow);
 }
 
 // Direct connections: an assignment runs its control's handler nested,
@@ -287,6 +297,7 @@ void Form1::connectHandlers()
     connect(Picture_circle, &PlotPane::clicked, this, &Form1::Picture_circle_Click);
     connect(Picture_airfoil, &PlotPane::clicked, this, &Form1::Picture_airfoil_Click);
     connect(Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
+    connect(m_showFlow, &QAction::triggered, this, &Form1::showFlow);
 }
 
 // F and G stay at their stored 0 and run nothing; b goes from its stored 40
@@ -308,6 +319,9 @@ void Form1::hesapla()
         Picture_circle->update(Picture_circle->contentsRect());
         Picture_airfoil->update(Picture_airfoil->contentsRect());
         describeDrawing();
+        m_lastDrawing = LastDrawing{m_state.F, m_state.G, m_state.b, ReadNumber(texts.MaxC)};
+        if (m_flow)
+            m_flow->follow(m_state.F, m_state.G, m_state.b, m_lastDrawing->MaxC);
         Label_status->setText(m_limitNotice.isEmpty() ? m_shapeText
                                                       : m_shapeText + ' ' + m_limitNotice);
     } else {
@@ -412,6 +426,30 @@ void Form1::LimitB()
     // A different scroll value runs HScroll_b_Change nested, which may set b
     // and Text_b again.
     HScroll_b->setValue(LimitScrollValue(m_state.b, kParameterDivisor, kMinB, kMaxB));
+}
+
+void Form1::showFlow()
+{
+    if (!m_flow) {
+        m_flow = std::make_unique<FlowWindow>();
+        connect(m_flow.get(), &FlowWindow::sharpTrailingEdgeRequested, this,
+                &Form1::sharpTrailingEdge);
+        if (m_lastDrawing) {
+            const LastDrawing &last = *m_lastDrawing;
+            m_flow->follow(last.F, last.G, last.b, last.MaxC);
+        }
+    }
+    m_flow->show();
+    m_flow->raise();
+    m_flow->activateWindow();
+}
+
+// As a typed b: the b scroll bar stays where it is, and the redraw is the
+// one a click on a pane makes.
+void Form1::sharpTrailingEdge(double b)
+{
+    writeNumber(Text_b, b);
+    Picture_circle_Click();
 }
 
 void Form1::Mn_About_Click()

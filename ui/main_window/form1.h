@@ -17,6 +17,7 @@ class QScrollBar;
 
 namespace wingmap {
 
+class FlowWindow;
 class Form_About;
 class PaneExports;
 class PlotPane;
@@ -24,8 +25,9 @@ class PlotPane;
 // The main window: the circle and airfoil panes, the F, G and b controls,
 // the b-limit check box, the Scale controls, and the About menu entry.
 //
-// Keys beyond each control's own: Alt+A opens About, F10 gives the keyboard
-// to the menu bar, Ctrl+W closes the window and Ctrl+Q every window. The
+// Keys beyond each control's own: Alt+A opens About, Ctrl+L the Flow window
+// (also from the panes' context menu), F10 gives the keyboard to the menu
+// bar, Ctrl+W closes the window and Ctrl+Q every window. The
 // status line keeps its dark red where that reads on the window's
 // background, and a readable shade of red where it does not.
 //
@@ -50,6 +52,8 @@ public:
     const ParameterState &state() const { return m_state; }
     // The About window, or null before it was first opened.
     Form_About *aboutWindow() const { return m_about.get(); }
+    // The Flow window, or null before it was first opened.
+    FlowWindow *flowWindow() const { return m_flow.get(); }
 
 signals:
     // Emitted at the end of every run of hesapla().
@@ -67,6 +71,8 @@ private slots:
     void Picture_circle_Click();
     void Picture_airfoil_Click();
     void Mn_About_Click();
+    void showFlow();
+    void sharpTrailingEdge(double b);
 
 private:
     // Clears the notice of a refused b limit at the start of each user
@@ -97,6 +103,16 @@ private:
     std::optional<DrawnParameters> m_drawn;
     QString m_shapeText;
     std::unique_ptr<Form_About> m_about;
+    // The last drawing made, which the Flow window follows.
+    struct LastDrawing
+    {
+        double F;
+        double G;
+        double b;
+        double MaxC;
+    };
+    std::optional<LastDrawing> m_lastDrawing;
+    std::unique_ptr<FlowWindow> m_flow;
     QString m_limitNotice;
     int m_handlerDepth = 0;
 
@@ -118,6 +134,7 @@ private:
     QScrollBar *HScroll_MaxC = nullptr;
     QLabel *Label_status = nullptr;
     QAction *Mn_About = nullptr;
+    QAction *m_showFlow = nullptr;
     PaneExports *m_exports = nullptr;
 };
 

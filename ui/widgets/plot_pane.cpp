@@ -30,6 +30,11 @@ void PlotPane::followPalette()
         readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black));
 }
 
+const QImage &PlotPane::contentsImage()
+{
+    return m_surface.image();
+}
+
 void PlotPane::fitSurface()
 {
     m_surface.setGeometry(contentsRect().size(), devicePixelRatioF());
@@ -71,7 +76,7 @@ void PlotPane::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(QRectF(contentsRect()), m_surface.image());
+    painter.drawImage(QRectF(contentsRect()), contentsImage());
     if (hasFocus()) {
         painter.setClipRegion(QRegion(rect()).subtracted(contentsRect()));
         painter.fillRect(rect(), focusColour(palette()));

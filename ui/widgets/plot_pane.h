@@ -50,10 +50,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
 
+    // What the inner area shows: the surface's image. A pane that shows
+    // another plot gives its own image, kept at the inner area's size and
+    // the screen's ratio.
+    virtual const QImage &contentsImage();
+    // Takes the palette's text colour for the lines drawn without a colour.
+    virtual void followPalette();
+
 private:
     void fitSurface();
     void followScreen(QScreen *screen);
-    void followPalette();
 
     ImageSurface m_surface;
     QMetaObject::Connection m_screenResolution; // of the window's screen

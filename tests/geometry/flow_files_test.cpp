@@ -1,0 +1,137 @@
+#include "geometry/flow/flow.h"
+#include "geometry/flow/flow_files.h"
+#include "geometry/flow/streamlines.h"
+#include "geometry/selig.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <complex>
+#include <map>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Point = std::complex<double>;
+
+std::vector<std::string> split(const std::string &text, char at)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream stream(text);
+    while (std::getline(stream, part, at))
+        parts.push_back(part);
+    return parts;
+}
+
+// Read as the C library reads a file, whatever the locale: from_chars.
+double number(const std::string &text)
+{
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
+    return value;
+}
+
+// The flat plate (F = G = 0, b = 1: the segment -2..2) at 4 degrees with the
+// Kutta condition. On the circle z = e^(i theta), |dw/dz| = 2|sin(theta - a) +
+// sin a| and |dzeta/dz| = 2|sin theta|, so the speed along the plate is
+// |cos a + sin a tan(theta/2)|, with tan(theta/2) = +-sqrt((1 - s)/s) at
+// s = x/c: one side sees cos a + sin a sqrt((1-s)/s), the other cos a minus it.
+TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
+{
+    const double alpha = 4.0 * std::numbers::pi / 180.0;
+    const wingmap::Flow flow(0.0, 0.0, 1.0, 4.0, true);
+    ASSERT_TRUE(flow.ok());
+    const std::vector<std::string> lines = split(wingmap::SurfacePressureText(flow), '\n');
+    ASSERT_EQ(lines.size(), 7u + 1u + 161u);
+    EXPECT_EQ(lines[0], "# F=0 G=0 b=1");
+    EXPECT_EQ(lines[1], "# alpha_deg=4");
+    EXPECT_EQ(lines[2], "# kutta=1");
+    const char *keys[] = {"# CL=", "# CM_c4=", "# alpha0_deg=", "# Gamma="};
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(lines[3 + k].rfind(keys[k], 0), 0u) << lines[3 + k];
+    // Written in full: C_L = 2 pi sin 4 degrees read back to the last digit.
+    EXPECT_NEAR(number(lines[3].substr(5)), 2.0 * std::numbers::pi * std::sin(alpha), 1e-12);
+    EXPECT_EQ(number(lines[3].substr(5)), flow.liftCoefficient());
+    EXPECT_EQ(lines[7], "x/c,y/c,Cp");
+
+    // The points are those of the coordinates file, in its order.
+    const wingmap::ProfileCoordinates dat = wingmap::SeligCoordinates(0.0, 0.0, 1.0);
+    const std::vector<std::string> datLines =
+        split(wingmap::SeligText("x", dat.points), '\n');
+    std::map<std::string, std::vector<double>> cpAt; // by x/c text
+    for (std::size_t i = 0; i < 161; ++i) {
+        const std::vector<std::string> fields = split(lines[8 + i], ',');
+        ASSERT_EQ(fields.size(), 3u) << lines[8 + i];
+        EXPECT_EQ(fields[0] + " " + fields[1], datLines[1 + i]);
+        cpAt[fields[0]].push_back(fields[2] == "-inf" ? -INFINITY : number(fields[2]));
+    }
+    for (const auto &[xText, cps] : cpAt) {
+        const double s = number(xText);
+        if (s < 1e-3 || s > 1.0 - 1e-3)
+            continue; // the edges' own limits are tested with the flow
+        ASSERT_EQ(cps.size(), 2u) << xText;
+        const double lean = std::sin(alpha) * std::sqrt((1.0 - s) / s);
+        const double fast = 1.0 - std::pow(std::cos(alpha) + lean, 2);
+        const double slow = 1.0 - std::pow(std::cos(alpha) - lean, 2);
+        const double tolerance = 1e-5 * (1.0 + std::abs(fast));
+        EXPECT_NEAR(std::min(cps[0], cps[1]), fast, tolerance) << xText;
+        EXPECT_NEAR(std::max(cps[0], cps[1]), slow, tolerance) << xText;
+    }
+}
+
+// Each polyline is written in both planes under one number and its level;
+// the profile row is the map of the circle row, and psi is Im w there.
+TEST(FlowFiles, StreamlinesPairEachLineWithItsImageOnItsLevel)
+{
+    const double F = 0.1, G = 0.1, b = 0.9;
+    const wingmap::Flow flow(F, G, b, 4.0, true);
+    ASSERT_TRUE(flow.ok());
+    const wingmap::Streamlines traced =
+        wingmap::TraceStreamlines(flow, {1.5, 3.0 / 200.0, 6.0 / 400.0});
+    ASSERT_TRUE(traced.ok());
+    const std::vector<std::string> lines =
+        split(wingmap::StreamlinesText(flow, traced), '\n');
+    ASSERT_GT(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "# F=0.1 G=0.1 b=0.9 alpha_deg=4 kutta=1 delta_psi=0.1875");
+    EXPECT_EQ(lines[1], "plane,line,psi,x,y");
+
+    std::map<int, std::vector<Point>> circle;
+    std::map<int, std::vector<Point>> profile;
+    std::map<int, double> level;
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        const std::vector<std::string> f = split(lines[i], ',');
+        ASSERT_EQ(f.size(), 5u) << lines[i];
+        const int line = static_cast<int>(number(f[1]));
+        const double psi = number(f[2]);
+        if (level.count(line))
+            EXPECT_EQ(level[line], psi) << lines[i];
+        level[line] = psi;
+        (f[0] == "circle" ? circle : profile)[line].push_back({number(f[3]), number(f[4])});
+        EXPECT_TRUE(f[0] == "circle" || f[0] == "profile") << lines[i];
+    }
+    ASSERT_EQ(circle.size(), traced.lines.size());
+    ASSERT_EQ(profile.size(), circle.size());
+    const Point z0(-F * b, G * b);
+    const double gamma = flow.gamma();
+    const double ax = flow.alphaX();
+    for (const auto &[line, points] : circle) {
+        ASSERT_EQ(profile[line].size(), points.size()) << line;
+        for (std::size_t k = 0; k < points.size(); k += 7) {
+            const Point z = points[k];
+            const Point zeta = z + b * b / z;
+            EXPECT_LT(std::abs(zeta - profile[line][k]), 1e-5) << line << " " << k;
+            const Point s = z - z0;
+            const double psi = (s * std::polar(1.0, -ax) + std::polar(1.0, ax) / s).imag() +
+                               gamma / (2 * std::numbers::pi) * std::log(std::abs(s));
+            EXPECT_NEAR(psi, level[line], 1e-5) << line << " " << k;
+        }
+    }
+}
+
+} // namespace
