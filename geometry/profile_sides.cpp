@@ -402,13 +402,13 @@ bool ProfileSides::sidesAreSingleValued() const
     return true;
 }
 
-std::complex<double> ProfileSides::pointAt(Side side, double x) const
+ProfileSides::SidePoint ProfileSides::sidePointAt(Side side, double x) const
 {
     const bool first = (side == Side::Upper) == m_firstSideIsUpper;
     if (!(x > 0.0))
-        return m_samples[0].point;
+        return {m_samples[0].point, m_leadingAngle};
     if (x >= 1.0)
-        return m_samples[m_trailingIndex].point;
+        return {m_samples[m_trailingIndex].point, m_trailingAngle};
 
     // The bracketing samples: x grows along the first side, shrinks along the second.
     const Sample *begin = first ? &m_samples[0] : &m_samples[m_trailingIndex];
@@ -425,11 +425,11 @@ std::complex<double> ProfileSides::pointAt(Side side, double x) const
     const double lowValue = before->point.real() - x;
     const double span = after->point.real() - before->point.real();
     double angle = span != 0.0 ? low + (high - low) * (-lowValue / span) : 0.5 * (low + high);
-    std::complex<double> point;
+    SidePoint found;
     for (int step = 0; step < kMaxSolveSteps; ++step) {
         const CurvePoint c = curveAt(m_circle, angle, false);
-        point = toFrame(c.zeta);
-        const double miss = point.real() - x;
+        found = {toFrame(c.zeta), angle};
+        const double miss = found.point.real() - x;
         if (std::abs(miss) <= kSolveTolerance)
             break;
         if ((miss < 0.0) == (lowValue < 0.0))
@@ -444,7 +444,7 @@ std::complex<double> ProfileSides::pointAt(Side side, double x) const
             break;
         angle = next;
     }
-    return point;
+    return found;
 }
 
 } // namespace wingmap
