@@ -25,6 +25,11 @@ std::complex<double> Circle::pointAt(double angle) const
     return m_centre + std::complex<double>(std::cos(angle), std::sin(angle));
 }
 
+double Circle::angleOf(std::complex<double> point) const
+{
+    return std::arg(point - m_centre);
+}
+
 CircleSide Circle::sideOf(std::complex<double> point, double tolerance) const
 {
     const double distance = std::abs(point - m_centre);
@@ -48,6 +53,13 @@ std::complex<double> Circle::secondDerivative(std::complex<double> z) const
 {
     const std::complex<double> inverse = reciprocal(z);
     return 2.0 * m_bSquared * inverse * inverse * inverse;
+}
+
+std::complex<double> Circle::thirdDerivative(std::complex<double> z) const
+{
+    const std::complex<double> inverse = reciprocal(z);
+    const std::complex<double> square = inverse * inverse;
+    return -6.0 * m_bSquared * square * square;
 }
 
 std::complex<double> Circle::inverse(std::complex<double> zeta) const

@@ -40,6 +40,9 @@ public:
     {
         return m_centre + direction;
     }
+    // The angle of a point about the centre, in radians in (-pi, pi]: the
+    // angle whose pointAt is the point when it lies on the circle.
+    double angleOf(std::complex<double> point) const;
 
     // How far, in plot units, a point may be from the circle and count as on
     // it: b is read back from a text of 15 significant digits.
@@ -58,6 +61,8 @@ public:
     std::complex<double> derivative(std::complex<double> z) const;
     // d^2 zeta / d z^2 = 2 b^2/z^3.
     std::complex<double> secondDerivative(std::complex<double> z) const;
+    // d^3 zeta / d z^3 = -6 b^2/z^4.
+    std::complex<double> thirdDerivative(std::complex<double> z) const;
     // The z outside (or on) the circle that maps to zeta: of the two roots of
     // z^2 - zeta z + b^2 = 0 (whose product is b^2), the one farther from the
     // centre. Unique while +-b lie inside or on the circle.

@@ -28,20 +28,26 @@ void appendNumber(std::string &text, double value)
 
 ProfileCoordinates SeligCoordinates(double F, double G, double b)
 {
-    const ProfileSides sides(F, G, b);
+    return SeligCoordinates(ProfileSides(F, G, b));
+}
+
+ProfileCoordinates SeligCoordinates(const ProfileSides &sides)
+{
     ProfileCoordinates coordinates;
     coordinates.failure = sides.failure();
     if (!coordinates.ok())
         return coordinates;
 
     coordinates.points.reserve(2 * kIntervalsPerSide + 1);
-    const auto add = [&coordinates](std::complex<double> p) {
-        coordinates.points.push_back({p.real(), p.imag()});
+    coordinates.circleAngles.reserve(2 * kIntervalsPerSide + 1);
+    const auto add = [&coordinates](const ProfileSides::SidePoint &p) {
+        coordinates.points.push_back({p.point.real(), p.point.imag()});
+        coordinates.circleAngles.push_back(p.angle);
     };
     for (std::size_t k = kIntervalsPerSide + 1; k-- > 0;)
-        add(sides.pointAt(ProfileSides::Side::Upper, chordPosition(k)));
+        add(sides.sidePointAt(ProfileSides::Side::Upper, chordPosition(k)));
     for (std::size_t k = 1; k <= kIntervalsPerSide; ++k)
-        add(sides.pointAt(ProfileSides::Side::Lower, chordPosition(k)));
+        add(sides.sidePointAt(ProfileSides::Side::Lower, chordPosition(k)));
     return coordinates;
 }
 

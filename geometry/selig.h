@@ -20,10 +20,16 @@ struct ChordPoint
     double y = 0.0;
 };
 
+class ProfileSides;
+
 struct ProfileCoordinates
 {
     ShapeFailure failure = ShapeFailure::None;
     std::vector<ChordPoint> points; // empty on failure
+    // For each point, in the same order, the angle (radians) about the
+    // circle's centre of its pre-image: the circle point centre + e^(i angle)
+    // whose image under z + b^2/z it is.
+    std::vector<double> circleAngles;
 
     bool ok() const { return failure == ShapeFailure::None; }
 };
@@ -36,6 +42,8 @@ struct ProfileCoordinates
 // point on the exact profile to rounding. A profile that cannot be measured
 // (see ShapeFailure) gives no points.
 [[nodiscard]] ProfileCoordinates SeligCoordinates(double F, double G, double b);
+// The same from a profile already split into its sides.
+[[nodiscard]] ProfileCoordinates SeligCoordinates(const ProfileSides &sides);
 
 // The file text: the name on the first line (a line break in it written as a
 // blank), then one "x y" line a point with 6 decimals, "." as the decimal

@@ -144,13 +144,13 @@ bool ProfileSides::sidesAreSingleValued() const
     return true;
 }
 
-std::complex<double> ProfileSides::pointAt(Side side, double x) const
+ProfileSides::SidePoint ProfileSides::sidePointAt(Side side, double x) const
 {
     const bool first = (side == Side::Upper) == m_firstSideIsUpper;
     if (!(x > 0.0))
-        return m_samples[0].point;
+        return {m_samples[0].point, m_leadingAngle};
     if (x >= 1.0)
-        return m_samples[m_trailingIndex].point;
+        return {m_samples[m_trailingIndex].point, m_trailingAngle};
 
     // The bracketing samples: x grows along the first side, shrinks along the second.
     const ProfileSample *begin = first ? &m_samples[0] : &m_samples[m_trailingIndex];
@@ -168,15 +168,15 @@ std::complex<double> ProfileSides::pointAt(Side side, double x) const
     const double span = after->point.real() - before->point.real();
     const double start =
         span != 0.0 ? low + (high - low) * (-lowValue / span) : 0.5 * (low + high);
-    std::complex<double> point;
+    SidePoint found;
     numeric::BracketedNewton(low, high, lowValue, start, kSolveTolerance, kMaxSolveSteps,
                              [&](double angle) {
                                  const CurvePoint c = CurveAt(m_circle, angle, false);
-                                 point = toFrame(c.zeta);
-                                 return numeric::NewtonValue{point.real() - x,
+                                 found = {toFrame(c.zeta), angle};
+                                 return numeric::NewtonValue{found.point.real() - x,
                                                              (c.slope * m_frameScale).real()};
                              });
-    return point;
+    return found;
 }
 
 } // namespace wingmap

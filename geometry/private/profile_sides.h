@@ -30,15 +30,30 @@ public:
 
     ProfileSides(double F, double G, double b);
 
+    // A frame point of the profile and the angle about the circle's centre
+    // of the circle point it is the image of.
+    struct SidePoint
+    {
+        std::complex<double> point;
+        double angle = 0.0;
+    };
+
     ShapeFailure failure() const { return m_failure; }
+    const Circle &circle() const { return m_circle; }
     double chord() const { return m_chord; }
     std::complex<double> leadingEdge() const { return m_leading; }
     std::complex<double> trailingEdge() const { return m_trailing; }
+    // The circle angles of the edges' pre-images: the leading one in
+    // [0, 2 pi), the trailing one in [leadingAngle, leadingAngle + 2 pi).
+    double leadingAngle() const { return m_leadingAngle; }
+    double trailingAngle() const { return m_trailingAngle; }
 
     // The frame point of `side` whose x is the given chord position (clamped
     // to 0..1), solved for on the exact curve: the returned point lies on the
     // profile to rounding, and its x is the one asked for within 1e-12.
-    std::complex<double> pointAt(Side side, double x) const;
+    std::complex<double> pointAt(Side side, double x) const { return sidePointAt(side, x).point; }
+    // The same point with the angle of its pre-image (an edge's angle at 0 and 1).
+    SidePoint sidePointAt(Side side, double x) const;
 
 private:
     std::complex<double> toFrame(std::complex<double> zeta) const;

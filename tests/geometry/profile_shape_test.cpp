@@ -195,6 +195,16 @@ TEST_P(ProfileTest, SeligPointsRunOverTheUpperSideAndBackOnTheExactProfile)
     const wingmap::ProfileShape shape = wingmap::MeasureProfile(p.F, p.G, p.b);
     for (const ChordPoint c : points)
         ASSERT_LE(distanceFromProfile(p, shape, c), 1e-6) << c.x << " " << c.y;
+
+    // Each point is the image of the circle point at its angle.
+    ASSERT_EQ(coordinates.circleAngles.size(), points.size());
+    const Point leading(shape.leadingX, shape.leadingY);
+    const Point chord = Point(shape.trailingX, shape.trailingY) - leading;
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        const Point z = Point(-p.F * p.b, p.G * p.b) + std::polar(1.0, coordinates.circleAngles[k]);
+        const Point frame = (z + p.b * p.b / z - leading) / chord;
+        ASSERT_LE(std::abs(frame - Point(points[k].x, points[k].y)), 1e-9) << k;
+    }
 }
 
 const double kArc5 = 1 / std::sqrt(1.25);

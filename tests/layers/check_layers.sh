@@ -49,66 +49,78 @@ contains() { # contains LIST WORD
     [[ " $1 " == *" $2 "* ]]
 }
 
-# The layer a path lies in, such as ui/widgets for ui/widgets/plot_pane.h;
-# empty for a path in no layer.
+# Sets `layer` to the layer a path lies in, such as ui/widgets for
+# ui/widgets/plot_pane.h; to nothing for a path in no layer.
 layer_of() {
     case $1 in
-    geometry/* | plot/* | app/*) echo "${1%%/*}" ;;
+    geometry/* | plot/* | app/*) layer=${1%%/*} ;;
     ui/*/*)
-        local room=${1#ui/}
-        echo "ui/${room%%/*}"
+        layer=${1#ui/}
+        layer=ui/${layer%%/*}
         ;;
-    *) echo "" ;;
+    *) layer="" ;;
     esac
 }
 
-# What the sources in FOLDER (relative to the source tree) may include.
+# Sets `allowed` to what the sources of a file may include.
 allowed_for() {
-    local folder=$1 layer
-    case $folder in
-    tests/support*) echo "tests" ;;
+    case $1 in
+    tests/support/*) allowed="tests" ;;
     tests/*)
-        layer=$(layer_of "${folder#tests/}/x")
+        layer_of "${1#tests/}"
         [ -z "$layer" ] && layer=app # tests/app, tests/layers: the whole program
-        echo "${below[$layer]} tests"
+        allowed="${below[$layer]} tests"
         ;;
-    bench*) echo "${below[app]} tests" ;;
-    fuzz*) echo "geometry plot fuzz" ;;
-    *) echo "${below[$(layer_of "$folder/x")]}" ;;
+    bench/*) allowed="${below[app]} tests" ;;
+    fuzz/*) allowed="geometry plot fuzz" ;;
+    *)
+        layer_of "$1"
+        allowed=${below[$layer]}
+        ;;
     esac
 }
 
 cd "$source" || exit 1
+folders=(geometry plot ui app tests bench fuzz)
+include='^[[:space:]]*#[[:space:]]*include[[:space:]]*'
 while IFS= read -r file; do
-    folder=$(dirname "$file")
-    layer=$(layer_of "$file")
+    layer_of "$file"
     if [[ $file == ui/* && -z $layer ]] || [[ -n $layer && -z ${below[$layer]+set} ]]; then
-        breach "$file lies in $layer, which is not a layer of this check"
-        continue
+        breach "$file lies in no layer of this check"
     fi
-    allowed=$(allowed_for "$folder")
-    while IFS= read -r included; do
-        target=$(layer_of "$included")
-        case $included in
-        tests/*) target=tests ;;
-        fuzz/*) target=fuzz ;;
-        esac
-        if [[ $included == */* && -z $target ]]; then
-            breach "$file includes \"$included\", which lies in no layer"
-        elif [ -n "$target" ] && ! contains "$allowed" "$target"; then
-            breach "$file includes \"$included\": $target is not below ${layer:-$folder}"
-        fi
-    done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
-    if [ "$layer" = geometry ] && grep -Eq '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
-        breach "$file includes Qt, which geometry does without"
+done < <(find "${folders[@]}" -type f \( -name '*.cpp' -o -name '*.h' \))
+
+while IFS= read -r line; do
+    file=${line%%:*}
+    included=${line#*:}
+    included=${included#*\"}
+    included=${included%%\"*}
+    allowed_for "$file"
+    layer_of "$included"
+    case $included in
+    tests/*) layer=tests ;;
+    fuzz/*) layer=fuzz ;;
+    esac
+    if [[ $included == */* && -z $layer ]]; then
+        breach "$file includes \"$included\", which lies in no layer"
+    elif [ -n "$layer" ] && ! contains "$allowed" "$layer"; then
+        breach "$file includes \"$included\": $layer is not below the folder of $file"
     fi
-done < <(find geometry plot ui app tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+done < <(grep -rHE --include='*.cpp' --include='*.h' "$include\"" "${folders[@]}")
+
+while IFS= read -r file; do
+    breach "$file includes Qt, which geometry does without"
+done < <(grep -rlE --include='*.cpp' --include='*.h' "$include<Q" geometry)
 
 declare -A folder_of_target=()
 while read -r folder target _; do
     folder_of_target[$target]=$folder
 done <"$links"
 while read -r folder target linked; do
+    if [ -z "${below[$folder]+set}" ]; then
+        breach "$target is the library of $folder, which is not a layer of this check"
+        continue
+    fi
     for library in $linked; do
         if [ -n "${folder_of_target[$library]+set}" ]; then
             contains "${below[$folder]}" "${folder_of_target[$library]}" ||

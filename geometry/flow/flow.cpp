@@ -1,0 +1,213 @@
+#include "geometry/flow/flow.h"
+
+#include "geometry/private/profile_sides.h"
+#include "geometry/selig.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace wingmap {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+// A stagnation point this close to a critical point on the circle is taken
+// to lie on it: under the Kutta condition at a sharp edge the rear one is
+// e^(-i beta) from the centre, which is +b to the circle's own tolerance.
+constexpr double kStagnationAtEdge = 10.0 * Circle::kOnTolerance;
+
+std::complex<double> reciprocal(std::complex<double> z)
+{
+    return std::conj(z) / std::norm(z);
+}
+
+const std::complex<double> kUnbounded(std::numeric_limits<double>::infinity(), 0.0);
+
+} // namespace
+
+Flow::Flow(double F, double G, double b, double alphaDegrees, bool kutta)
+    : m_circle(F, G, b), m_alphaDegrees(alphaDegrees), m_kutta(kutta)
+{
+    const ProfileSides sides(F, G, b);
+    m_refusal.shape = sides.failure();
+    if (m_refusal.shape == ShapeFailure::NotSampled) {
+        m_refusal.failure = FlowFailure::Shape;
+        return;
+    }
+    if (m_circle.plusBSide() == CircleSide::Outside) {
+        m_refusal.failure = FlowFailure::PlusBOutside;
+        m_refusal.distance = std::abs(b - m_circle.centre());
+        return;
+    }
+    if (m_circle.minusBSide() == CircleSide::Outside) {
+        m_refusal.failure = FlowFailure::MinusBOutside;
+        m_refusal.distance = std::abs(-b - m_circle.centre());
+        return;
+    }
+    if (m_refusal.shape != ShapeFailure::None) {
+        m_refusal.failure = FlowFailure::Shape;
+        return;
+    }
+    if (!std::isfinite(alphaDegrees)) {
+        m_refusal.failure = FlowFailure::AngleNotFinite;
+        return;
+    }
+    solve(sides);
+    findEdges();
+    measureSurface(sides);
+}
+
+void Flow::solve(const ProfileSides &sides)
+{
+    m_leading = sides.leadingEdge();
+    m_trailing = sides.trailingEdge();
+    m_chord = sides.chord();
+    m_phi = std::arg(m_trailing - m_leading);
+
+    const double b = m_circle.b();
+    const std::complex<double> trailingPreimage =
+        m_circle.plusBSide() == CircleSide::On ? std::complex<double>(b, 0.0)
+                                               : m_circle.pointAt(sides.trailingAngle());
+    m_beta = -m_circle.angleOf(trailingPreimage);
+    m_alphaX = m_alphaDegrees * kPi / 180.0 + m_phi;
+
+    // The stagnation points are the roots of dw/dz = 0 on the circle:
+    // z - z0 = e^(i alpha_x) (+-cos t - i sin t) with Gamma = 4 pi sin t;
+    // the Kutta condition sets t = alpha_x + beta, so that the rear one is
+    // e^(-i beta).
+    const double turn = m_kutta ? m_alphaX + m_beta : 0.0;
+    m_gamma = 4.0 * kPi * std::sin(turn);
+    m_rear = m_circle.pointToward(m_kutta ? std::polar(1.0, -m_beta) : std::polar(1.0, m_alphaX));
+    m_front = m_circle.pointToward(-std::polar(1.0, m_alphaX + turn));
+
+    m_stream = std::polar(1.0, -m_alphaX);
+    m_doublet = std::polar(Circle::radius() * Circle::radius(), m_alphaX);
+    m_vortex = std::complex<double>(0.0, m_gamma / (2.0 * kPi));
+
+    m_lift = 2.0 * m_gamma / m_chord;
+    m_zeroLiftDegrees = -std::remainder(m_phi + m_beta, 2.0 * kPi) * 180.0 / kPi;
+
+    // Blasius: the moment about the origin (counter-clockwise) is
+    // -(rho/2) Re of the integral of zeta (dw/dzeta)^2 d zeta round the body,
+    // that is of zeta(z) (dw/dz)^2 / zeta'(z) dz round the circle: 2 pi i
+    // times its 1/(z - z0) coefficient at infinity,
+    // k^2 - 2 + 2 e^(-i alpha_x) k z0 + 2 e^(-2i alpha_x) b^2 with k = i Gamma / 2 pi,
+    // which gives M0 = rho Gamma Re(e^(-i alpha_x) z0) - 2 pi rho b^2 sin 2 alpha_x.
+    // The lift rho Gamma i e^(i alpha_x) at the origin moves it to the
+    // quarter-chord point q; nose up is clockwise.
+    const std::complex<double> quarter = m_leading + 0.25 * (m_trailing - m_leading);
+    const double arm = (m_stream * (quarter - m_circle.centre())).real();
+    m_moment = (4.0 * kPi * m_circle.bSquared() * std::sin(2.0 * m_alphaX) + 2.0 * m_gamma * arm) /
+               (m_chord * m_chord);
+}
+
+void Flow::findEdges()
+{
+    const double b = m_circle.b();
+    for (const double at : {b, -b}) {
+        if (m_circle.sideOf(at) != CircleSide::On)
+            continue;
+        const double nearest = std::min(std::abs(m_front - at), std::abs(m_rear - at));
+        m_edges.push_back({at, nearest <= kStagnationAtEdge});
+    }
+}
+
+void Flow::measureSurface(const ProfileSides &sides)
+{
+    const ProfileCoordinates coordinates = SeligCoordinates(sides);
+    m_surface.reserve(coordinates.points.size());
+    for (std::size_t k = 0; k < coordinates.points.size(); ++k) {
+        const std::complex<double> z = m_circle.pointAt(coordinates.circleAngles[k]);
+        m_surface.push_back({coordinates.points[k].x, coordinates.points[k].y, z, profileCp(z)});
+    }
+}
+
+std::complex<double> Flow::potential(std::complex<double> z) const
+{
+    const std::complex<double> s = z - m_circle.centre();
+    return m_stream * s + m_doublet * reciprocal(s) + m_vortex * std::log(s);
+}
+
+double Flow::streamFunction(std::complex<double> z) const
+{
+    return sample(z).psi;
+}
+
+FlowSample Flow::sample(std::complex<double> z) const
+{
+    const std::complex<double> s = z - m_circle.centre();
+    const double distanceSquared = std::norm(s);
+    const std::complex<double> inverse = std::conj(s) / distanceSquared;
+    // Im of i Gamma/2pi ln(s) is Gamma/2pi ln|s|: no branch cut in psi.
+    const double psi = (m_stream * s + m_doublet * inverse).imag() +
+                       m_vortex.imag() * 0.5 * std::log(distanceSquared);
+    return {psi, velocityFrom(inverse), bendFrom(inverse)};
+}
+
+// The derivatives of w, from 1 / (z - z0).
+std::complex<double> Flow::velocityFrom(std::complex<double> inverse) const
+{
+    return m_stream + (m_vortex - m_doublet * inverse) * inverse;
+}
+
+std::complex<double> Flow::bendFrom(std::complex<double> inverse) const
+{
+    return (2.0 * m_doublet * inverse - m_vortex) * inverse * inverse;
+}
+
+std::complex<double> Flow::thirdFrom(std::complex<double> inverse) const
+{
+    return (2.0 * m_vortex - 6.0 * m_doublet * inverse) * inverse * inverse * inverse;
+}
+
+std::complex<double> Flow::circleVelocity(std::complex<double> z) const
+{
+    return velocityFrom(reciprocal(z - m_circle.centre()));
+}
+
+double Flow::circleCp(std::complex<double> z) const
+{
+    return 1.0 - std::norm(circleVelocity(z));
+}
+
+std::complex<double> Flow::edgeVelocity(const Edge &edge, std::complex<double> z) const
+{
+    if (!edge.stagnation)
+        return kUnbounded;
+    // dw/dz and d zeta/dz both vanish at the edge c; with h = z - c their
+    // ratio is (w'' + w''' h / 2) / (zeta'' + zeta''' h / 2) + O(h^2).
+    const std::complex<double> h = z - edge.at;
+    const std::complex<double> inverse = reciprocal(edge.at - m_circle.centre());
+    return (bendFrom(inverse) + 0.5 * thirdFrom(inverse) * h) /
+           (m_circle.secondDerivative(edge.at) + 0.5 * m_circle.thirdDerivative(edge.at) * h);
+}
+
+std::complex<double> Flow::profileVelocity(std::complex<double> z) const
+{
+    for (const Edge &edge : m_edges) {
+        if (std::abs(z - edge.at) <= kEdgeRadius)
+            return edgeVelocity(edge, z);
+    }
+    const std::complex<double> squeeze = m_circle.derivative(z);
+    if (squeeze == 0.0)
+        return kUnbounded;
+    return circleVelocity(z) / squeeze;
+}
+
+double Flow::profileCp(std::complex<double> z) const
+{
+    return 1.0 - std::norm(profileVelocity(z));
+}
+
+std::complex<double> Flow::velocityAtProfilePoint(std::complex<double> zeta) const
+{
+    return profileVelocity(m_circle.inverse(zeta));
+}
+
+double Flow::cpAtProfilePoint(std::complex<double> zeta) const
+{
+    return profileCp(m_circle.inverse(zeta));
+}
+
+} // namespace wingmap

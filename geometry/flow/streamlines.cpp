@@ -1,0 +1,425 @@
+#include "geometry/flow/streamlines.h"
+
+#include "geometry/flow/flow.h"
+#include "geometry/numeric/adaptive_step.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace wingmap {
+
+namespace {
+
+constexpr double kIntervalsAcross = 16.0; // delta psi = 2 |Scale| / 16
+// A vertex is on its level to this fraction of delta psi (1e-6 is promised
+// with room for the rounding of an independent evaluation).
+constexpr double kLevelTolerance = 1e-9;
+// The chords' sagitta is aimed at half of the quarter pixel allowed; a step
+// 1.25 times longer than aimed for at its end is still kept (1.25^2 / 2 < 1).
+constexpr double kQuarterPixel = 0.25;
+constexpr double kSagittaAim = 0.5;
+constexpr double kSlack = 1.25;
+constexpr double kGrowth = 2.0;
+// Away from both panes nothing is drawn: there the sagitta may grow to this
+// (plot units) when it is above the pixels', so that a tiny Scale, whose
+// pixels are tiny, does not trace the whole line in tiny steps. Such steps
+// stop at half the way to a pane, so a chord never crosses one.
+constexpr double kAwaySagitta = 1e-3;
+constexpr double kApproach = 0.5;
+// The shortest step, as a fraction of the sagitta aimed at.
+constexpr double kShortestStep = 1e-6;
+// A step is at most this fraction of the distance to the nearest point where
+// the field or the map is singular (z0, 0, +-b; all inside or on the circle):
+// over it the curvature the steps are based on changes little.
+constexpr double kReach = 0.3;
+// Beyond this distance from z0 the velocity along the stream is positive
+// (it is at least 1 - 1/r^2 - 2/r for |Gamma| <= 4 pi): a line that has left
+// that disc beyond the panes never comes back to them.
+constexpr double kSteadyRadius = 2.5;
+// Points along each edge of a pane where the levels and the reach of the
+// panes along the stream are taken; one more level on each side covers
+// what lies between them.
+constexpr int kEdgeSamples = 64;
+constexpr int kExtraLevels = 1;
+constexpr int kMaxLevelsEachSide = 4096;
+constexpr int kNewtonSteps = 8;
+constexpr int kStartSteps = 200;
+constexpr int kMaxTrials = 40;
+constexpr int kStartHalvings = 20;
+// Stagnation points closer than this (plot units) have met.
+constexpr double kMetStagnation = 1e-9;
+constexpr std::size_t kMaxVertices = 200000;
+
+struct Vertex
+{
+    std::complex<double> z;
+    FlowSample field;
+};
+
+bool isFinite(std::complex<double> z)
+{
+    return std::isfinite(z.real()) && std::isfinite(z.imag());
+}
+
+// The panes' extent along the stream and the stream function's range in
+// them, both taken outside the body.
+struct PaneReach
+{
+    double alongLow = -kSteadyRadius;
+    double alongHigh = kSteadyRadius;
+    double psiLow = 0.0;
+    double psiHigh = 0.0;
+};
+
+class Tracer
+{
+public:
+    Tracer(const Flow &flow, const StreamlineView &view, double deltaPsi)
+        : m_flow(flow), m_circle(flow.circle()), m_centre(flow.circle().centre()),
+          m_stream(std::polar(1.0, -flow.alphaX())), m_deltaPsi(deltaPsi),
+          m_circleTolerance(kSagittaAim * kQuarterPixel * view.circlePixel),
+          m_profileTolerance(kSagittaAim * kQuarterPixel * view.profilePixel),
+          m_circleAway(std::max(m_circleTolerance, kSagittaAim * kAwaySagitta)),
+          m_profileAway(std::max(m_profileTolerance, kSagittaAim * kAwaySagitta)),
+          m_scale(std::abs(view.scale)), m_maximum(std::max(m_scale, 1.0)),
+          m_minimum(kShortestStep * std::min(m_circleTolerance, m_profileTolerance))
+    {
+    }
+
+    // Stream coordinate: the distance along the stream from z0.
+    double along(std::complex<double> z) const { return ((z - m_centre) * m_stream).real(); }
+
+    PaneReach reach(double scale) const;
+    bool startOnLevel(double psi, double along, Vertex &out) const;
+    std::vector<std::complex<double>> traceLevel(double psi, double alongFrom, double alongTo) const;
+    std::vector<std::complex<double>> traceFromStagnation(std::complex<double> stagnation,
+                                                          std::complex<double> other, int direction,
+                                                          double alongTo) const;
+
+private:
+    void consider(std::complex<double> z, PaneReach &reach) const;
+    bool project(std::complex<double> z, double psi, Vertex &out) const;
+    double allowedStep(const Vertex &v) const;
+    bool advance(const Vertex &from, double h, double psi, int direction, Vertex &out) const;
+    void trace(Vertex from, double psi, int direction, double alongTo, double firstStep,
+               std::vector<std::complex<double>> &points) const;
+
+    const Flow &m_flow;
+    const Circle &m_circle;
+    std::complex<double> m_centre;
+    std::complex<double> m_stream; // e^(-i alpha_x)
+    double m_deltaPsi;
+    double m_circleTolerance;
+    double m_profileTolerance;
+    double m_circleAway;
+    double m_profileAway;
+    double m_scale;
+    double m_maximum;
+    double m_minimum;
+};
+
+void Tracer::consider(std::complex<double> z, PaneReach &reach) const
+{
+    if (!isFinite(z) || std::norm(z - m_centre) < Circle::radius() * Circle::radius())
+        return;
+    const double psi = m_flow.streamFunction(z);
+    const double a = along(z);
+    reach.alongLow = std::min(reach.alongLow, a);
+    reach.alongHigh = std::max(reach.alongHigh, a);
+    reach.psiLow = std::min(reach.psiLow, psi);
+    reach.psiHigh = std::max(reach.psiHigh, psi);
+}
+
+// The stream function and the stream coordinate are harmonic outside the
+// body, so over a pane they are extreme on its edges or on the body (where
+// psi is 0 and |along| at most 1).
+PaneReach Tracer::reach(double scale) const
+{
+    PaneReach reach;
+    for (int i = 0; i <= kEdgeSamples; ++i) {
+        const double t = scale * (2.0 * i / kEdgeSamples - 1.0);
+        for (const std::complex<double> z :
+             {std::complex<double>(t, -scale), std::complex<double>(t, scale),
+              std::complex<double>(-scale, t), std::complex<double>(scale, t)})
+            consider(z, reach);
+        for (const std::complex<double> zeta :
+             {std::complex<double>(2.0 * t, -scale), std::complex<double>(2.0 * t, scale),
+              std::complex<double>(-2.0 * scale, t), std::complex<double>(2.0 * scale, t)})
+            consider(m_circle.inverse(zeta), reach);
+    }
+    return reach;
+}
+
+bool Tracer::project(std::complex<double> z, double psi, Vertex &out) const
+{
+    const double tolerance = kLevelTolerance * m_deltaPsi;
+    for (int step = 0; step < kNewtonSteps; ++step) {
+        const FlowSample field = m_flow.sample(z);
+        const double miss = field.psi - psi;
+        if (!std::isfinite(miss) || !isFinite(field.velocity))
+            return false;
+        if (std::abs(miss) <= tolerance) {
+            out = {z, field};
+            return true;
+        }
+        // grad psi = i conj(dw/dz), so the step -miss grad psi / |grad psi|^2
+        // is -i miss / (dw/dz).
+        z -= std::complex<double>(0.0, miss) / field.velocity;
+    }
+    return false;
+}
+
+// How far a point lies outside the rectangle of half-widths (width, height)
+// about the origin; 0 inside.
+double outside(std::complex<double> p, double width, double height)
+{
+    return std::hypot(std::max(std::abs(p.real()) - width, 0.0),
+                      std::max(std::abs(p.imag()) - height, 0.0));
+}
+
+// The longest step from v whose chord keeps to the aimed sagitta in both
+// planes. The streamline's curvature is |Im(w'' conj(w')^2)| / |w'|^3; in
+// the profile plane W' = w'/Z' and W'' = (w'' Z' - w' Z'') / Z'^3 give
+// |Im((w'' Z' - w' Z'') conj(w')^2 conj(Z'))| / (|Z'|^3 |w'|^3), and a step
+// h in the circle plane is about |Z'| h there.
+double Tracer::allowedStep(const Vertex &v) const
+{
+    const std::complex<double> g = v.field.velocity;
+    const std::complex<double> bend = v.field.bend;
+    const double speed = std::abs(g);
+    if (!(speed > 0.0))
+        return 0.0;
+    const std::complex<double> g2 = std::conj(g) * std::conj(g);
+    const double speedCubed = speed * speed * speed;
+    const double circleCurvature = (bend * g2).imag() / speedCubed;
+
+    const std::complex<double> squeeze = m_circle.derivative(v.z);
+    const double stretch = std::abs(squeeze);
+    if (!(stretch > 0.0))
+        return 0.0;
+    const std::complex<double> profileBend =
+        (bend * squeeze - g * m_circle.secondDerivative(v.z)) * g2 * std::conj(squeeze);
+    const double profileCurvature = profileBend.imag() / (stretch * stretch * stretch * speedCubed);
+
+    const double b = m_circle.b();
+    const double nearest = std::min({std::abs(v.z - m_centre), std::abs(v.z - b),
+                                     std::abs(v.z + b), std::abs(v.z)});
+    const auto longest = [&](double circleTolerance, double profileTolerance) {
+        return std::min({ChordForSagitta(circleCurvature, circleTolerance),
+                         ChordForSagitta(profileCurvature, profileTolerance) / stretch,
+                         kReach * nearest});
+    };
+    const double near = longest(m_circleTolerance, m_profileTolerance);
+    const double toCirclePane = outside(v.z, m_scale, m_scale);
+    const double toProfilePane = outside(m_circle.map(v.z), 2.0 * m_scale, m_scale) / stretch;
+    const double toPanes = kApproach * std::min(toCirclePane, toProfilePane);
+    if (!(toPanes > near))
+        return near;
+    return std::min(longest(m_circleAway, m_profileAway), toPanes);
+}
+
+// A step of length h along the streamline, direction +1 with the flow and -1
+// against it: a second-order predictor along the tangent and the curvature,
+// projected back onto the level. Refused when the projection fails, lands
+// inside the body or far from the prediction, or turns back.
+bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Vertex &out) const
+{
+    const std::complex<double> g = from.field.velocity;
+    const double speed = std::abs(g);
+    if (!(speed > 0.0))
+        return false;
+    const std::complex<double> tangent = double(direction) * std::conj(g) / speed;
+    const double curvature =
+        -double(direction) * (from.field.bend * std::conj(g) * std::conj(g)).imag() /
+        (speed * speed * speed);
+    const std::complex<double> predicted =
+        from.z + h * tangent * std::complex<double>(1.0, 0.5 * h * curvature);
+    if (!project(predicted, psi, out))
+        return false;
+    if (std::norm(out.z - m_centre) < Circle::radius() * Circle::radius() ||
+        std::abs(out.z - predicted) > 0.5 * h || out.z == from.z)
+        return false;
+    const std::complex<double> onward = double(direction) * std::conj(out.field.velocity);
+    return (std::conj(tangent) * onward).real() > 0.0;
+}
+
+void Tracer::trace(Vertex from, double psi, int direction, double alongTo, double firstStep,
+                   std::vector<std::complex<double>> &points) const
+{
+    AdaptiveStep step({firstStep, m_minimum, m_maximum, kGrowth, kSlack});
+    const auto arrived = [&](std::complex<double> z) {
+        return direction > 0 ? along(z) > alongTo : along(z) < alongTo;
+    };
+    while (!arrived(from.z) && points.size() < kMaxVertices) {
+        double h = step.propose(allowedStep(from));
+        Vertex next;
+        bool kept = false;
+        for (int trial = 0; trial < kMaxTrials && !kept; ++trial) {
+            if (!advance(from, h, psi, direction, next)) {
+                h = step.retryShorter(h);
+                continue;
+            }
+            const double allowed = allowedStep(next);
+            kept = step.keeps(h, allowed);
+            if (!kept)
+                h = step.retryWithin(allowed);
+        }
+        if (!kept)
+            break;
+        step.kept(h);
+        points.push_back(next.z);
+        from = next;
+    }
+}
+
+// Far upstream the stream function grows monotonically across the stream,
+// so each level meets the line across it once: a safeguarded Newton search.
+bool Tracer::startOnLevel(double psi, double alongFrom, Vertex &out) const
+{
+    const auto at = [&](double eta) {
+        return m_centre + std::conj(m_stream) * std::complex<double>(alongFrom, eta);
+    };
+    const double tolerance = kLevelTolerance * m_deltaPsi;
+    double low = -std::numeric_limits<double>::infinity();
+    double high = std::numeric_limits<double>::infinity();
+    // The far field psi = eta + Gamma/2pi ln r is the first guess.
+    double eta = psi - m_flow.gamma() / (2.0 * std::numbers::pi) *
+                           std::log(std::hypot(alongFrom, psi));
+    for (int step = 0; step < kStartSteps; ++step) {
+        const std::complex<double> z = at(eta);
+        const FlowSample field = m_flow.sample(z);
+        const double miss = field.psi - psi;
+        if (!std::isfinite(miss))
+            return false;
+        if (std::abs(miss) <= tolerance) {
+            out = {z, field};
+            return true;
+        }
+        (miss < 0.0 ? low : high) = eta;
+        // d psi / d eta = grad psi . i e^(i alpha_x) = Re(w' e^(i alpha_x)).
+        const double slope = (field.velocity * std::conj(m_stream)).real();
+        double next = eta - miss / slope;
+        if (!(next > low && next < high) && std::isfinite(low) && std::isfinite(high))
+            next = 0.5 * (low + high);
+        if (!std::isfinite(next) || next == eta)
+            return false;
+        eta = next;
+    }
+    return false;
+}
+
+std::vector<std::complex<double>> Tracer::traceLevel(double psi, double alongFrom,
+                                                     double alongTo) const
+{
+    std::vector<std::complex<double>> points;
+    Vertex start;
+    if (!startOnLevel(psi, alongFrom, start))
+        return points;
+    points.push_back(start.z);
+    trace(start, psi, +1, alongTo, std::min(allowedStep(start), m_maximum), points);
+    return points;
+}
+
+// The dividing streamline leaves a stagnation point on the body at right
+// angles to it; where the two stagnation points meet (Gamma = +-4 pi), the
+// zero of dw/dz is double and its two parts leave at 30 degrees either side
+// of the radius. The first vertex is a short step out in one of these
+// directions, projected onto the level, where the flow runs outward
+// (direction +1) or inward (-1); the line runs from the stagnation point on.
+std::vector<std::complex<double>> Tracer::traceFromStagnation(std::complex<double> stagnation,
+                                                              std::complex<double> other,
+                                                              int direction, double alongTo) const
+{
+    std::vector<std::complex<double>> points{stagnation};
+    const std::complex<double> outward = stagnation - m_centre;
+    double reach = std::min(m_circleTolerance, m_maximum);
+    const double stretch = std::abs(m_circle.derivative(stagnation));
+    if (stretch > 0.0)
+        reach = std::min(reach, m_profileTolerance / stretch);
+    const double apart = std::abs(other - stagnation);
+    if (apart > kMetStagnation)
+        reach = std::min(reach, 0.25 * apart);
+    const double thirty = std::numbers::pi / 6.0;
+    for (const std::complex<double> turn : {std::complex<double>(1.0, 0.0), std::polar(1.0, thirty),
+                                            std::polar(1.0, -thirty)}) {
+        double first = reach;
+        for (int halving = 0; halving < kStartHalvings; ++halving, first *= 0.5) {
+            Vertex start;
+            if (!project(stagnation + first * outward * turn, m_flow.psiBody(), start) ||
+                std::norm(start.z - m_centre) < 1.0 || start.z == stagnation)
+                continue;
+            const std::complex<double> flowing =
+                double(direction) * std::conj(start.field.velocity);
+            if ((std::conj(start.z - stagnation) * flowing).real() <= 0.0)
+                continue;
+            points.push_back(start.z);
+            trace(start, m_flow.psiBody(), direction, alongTo, first, points);
+            return points;
+        }
+    }
+    return points;
+}
+
+} // namespace
+
+Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
+{
+    Streamlines result;
+    if (!flow.ok()) {
+        result.failure = StreamlineFailure::NoFlow;
+        return result;
+    }
+    const double scale = std::abs(view.scale);
+    const auto fits = [scale](double pixel) {
+        return std::isfinite(pixel) && pixel > 0.0 && pixel * kMaxPixelsAcross >= scale;
+    };
+    if (!std::isfinite(scale) || !(scale > 0.0) || !fits(view.circlePixel) ||
+        !fits(view.profilePixel)) {
+        result.failure = StreamlineFailure::BadView;
+        return result;
+    }
+    result.deltaPsi = 2.0 * scale / kIntervalsAcross;
+    result.psiBody = flow.psiBody();
+
+    const Tracer tracer(flow, view, result.deltaPsi);
+    const PaneReach reach = tracer.reach(scale);
+    // Starting and ending beyond both panes and beyond the steady radius.
+    const double margin = result.deltaPsi;
+    const double alongFrom = std::min(reach.alongLow, -kSteadyRadius) - margin;
+    const double alongTo = std::max(reach.alongHigh, kSteadyRadius) + margin;
+    const auto levelOf = [&](double psi) { return (psi - result.psiBody) / result.deltaPsi; };
+    const double most = kMaxLevelsEachSide;
+    const int lowest =
+        static_cast<int>(std::clamp(std::floor(levelOf(reach.psiLow)) - kExtraLevels, -most, -1.0));
+    const int highest =
+        static_cast<int>(std::clamp(std::ceil(levelOf(reach.psiHigh)) + kExtraLevels, 1.0, most));
+
+    const Circle &circle = flow.circle();
+    const auto add = [&](Streamline::Part part, int level, double psi,
+                         std::vector<std::complex<double>> points) {
+        Streamline line{part, level, psi, std::move(points), {}};
+        line.profile.reserve(line.circle.size());
+        for (const std::complex<double> z : line.circle)
+            line.profile.push_back(circle.map(z));
+        result.lines.push_back(std::move(line));
+    };
+    for (int k = lowest; k <= highest; ++k) {
+        if (k == 0) {
+            std::vector<std::complex<double>> upstream = tracer.traceFromStagnation(
+                flow.frontStagnation(), flow.rearStagnation(), -1, alongFrom);
+            std::reverse(upstream.begin(), upstream.end());
+            add(Streamline::Part::Upstream, 0, result.psiBody, std::move(upstream));
+            add(Streamline::Part::Downstream, 0, result.psiBody,
+                tracer.traceFromStagnation(flow.rearStagnation(), flow.frontStagnation(), +1,
+                                           alongTo));
+            continue;
+        }
+        const double psi = result.psiBody + k * result.deltaPsi;
+        add(Streamline::Part::Level, k, psi, tracer.traceLevel(psi, alongFrom, alongTo));
+    }
+    return result;
+}
+
+} // namespace wingmap
