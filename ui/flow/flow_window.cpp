@@ -6,6 +6,7 @@
 #include "geometry/number_text.h"
 #include "geometry/parameter_state.h"
 #include "plot/flow_drawing.h"
+#include "ui/exports/export_prompts.h"
 #include "ui/flow/flow_exports.h"
 #include "ui/flow/pressure_pane.h"
 #include "ui/widgets/accessible_roles.h"
@@ -111,6 +112,8 @@ void FlowWindow::createControls()
     m_alphaBar->setPageStep(kAlphaPage);
     m_alphaBar->setValue(kAlphaStart);
     m_alphaBar->setFocusPolicy(Qt::StrongFocus);
+    // Right and Page Down raise the angle, as on the main window's bars.
+    m_alphaBar->setInvertedControls(false);
     m_alphaBar->setMinimumWidth(160);
 
     m_kutta = new QCheckBox(tr("&Kutta condition"), this);
