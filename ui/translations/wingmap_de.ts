@@ -37,6 +37,223 @@ Die Standardoptionen von Qt (-platform, -display, -style, -session und die
     </message>
 </context>
 <context>
+    <name>wingmap::FileSaver</name>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>das Bild konnte nicht erzeugt werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.
+
+A file of that name, if there was one, has been left as it was. Check that the folder exists, that you may write to it and that the disk has room, then save again.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.
+
+Eine vorhandene Datei dieses Namens ist unverändert geblieben. Prüfen Sie, ob der Ordner existiert, ob Sie darin schreiben dürfen und ob auf dem Datenträger Platz ist, und speichern Sie dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::FlowExports</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>Bild &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>Export surface &amp;pressure…</source>
+        <translation>Oberflächen&amp;druck exportieren …</translation>
+    </message>
+    <message>
+        <source>Export stream&amp;lines…</source>
+        <translation>Strom&amp;linien exportieren …</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>Picture not saved</source>
+        <translation>Bild nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 was not written: pictures are saved as PNG or SVG.
+
+Save again with a name that ends in .png or .svg.</source>
+        <translation>%1 wurde nicht geschrieben: Bilder werden als PNG oder SVG gespeichert.
+
+Speichern Sie erneut mit einem Namen, der auf .png oder .svg endet.</translation>
+    </message>
+    <message>
+        <source>Nothing exported</source>
+        <translation>Nichts exportiert</translation>
+    </message>
+    <message>
+        <source>No flow has been drawn yet, so there is nothing to export.
+
+Draw a profile in the main window first.</source>
+        <translation>Es wurde noch keine Strömung gezeichnet, daher gibt es nichts zu exportieren.
+
+Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>Export surface pressure</source>
+        <translation>Oberflächendruck exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Surface pressure not exported</source>
+        <translation>Oberflächendruck nicht exportiert</translation>
+    </message>
+    <message>
+        <source>Export streamlines</source>
+        <translation>Stromlinien exportieren</translation>
+    </message>
+    <message>
+        <source>Streamlines not exported</source>
+        <translation>Stromlinien nicht exportiert</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::FlowWindow</name>
+    <message>
+        <source>Wingmap - Flow</source>
+        <translation>Wingmap - Strömung</translation>
+    </message>
+    <message>
+        <source>No flow yet: draw a profile in the main window.</source>
+        <translation>Noch keine Strömung: Zeichnen Sie ein Profil im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>Flow round the circle</source>
+        <translation>Strömung um den Kreis</translation>
+    </message>
+    <message>
+        <source>Flow past the profile</source>
+        <translation>Strömung um das Profil</translation>
+    </message>
+    <message>
+        <source>Pressure along the surface</source>
+        <translation>Druck entlang der Oberfläche</translation>
+    </message>
+    <message>
+        <source>x/c</source>
+        <translation>x/c</translation>
+    </message>
+    <message>
+        <source>−Cp</source>
+        <translation>−Cp</translation>
+    </message>
+    <message>
+        <source>upper side</source>
+        <translation>Oberseite</translation>
+    </message>
+    <message>
+        <source>lower side</source>
+        <translation>Unterseite</translation>
+    </message>
+    <message>
+        <source>&amp;α (°) =</source>
+        <translation>&amp;α (°) =</translation>
+    </message>
+    <message>
+        <source>Angle of attack in degrees</source>
+        <translation>Anstellwinkel in Grad</translation>
+    </message>
+    <message>
+        <source>The angle of attack from the chord line, in degrees, from -90 to 90; &quot;.&quot; before the decimals</source>
+        <translation>Der Anstellwinkel gegen die Sehne, in Grad, von -90 bis 90; „.“ vor den Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Angle of attack, -15 to 15 degrees</source>
+        <translation>Anstellwinkel, -15 bis 15 Grad</translation>
+    </message>
+    <message>
+        <source>&amp;Kutta condition</source>
+        <translation>&amp;Kutta-Bedingung</translation>
+    </message>
+    <message>
+        <source>Holds the rear stagnation point at the trailing edge, which sets the circulation and so the lift</source>
+        <translation>Hält den hinteren Staupunkt an der Hinterkante fest; das legt die Zirkulation und damit den Auftrieb fest</translation>
+    </message>
+    <message>
+        <source>&amp;Sharp trailing edge</source>
+        <translation>&amp;Spitze Hinterkante</translation>
+    </message>
+    <message>
+        <source>Sets b in the main window so that the circle passes through +b: the trailing edge becomes sharp</source>
+        <translation>Setzt b im Hauptfenster so, dass der Kreis durch +b geht: Die Hinterkante wird spitz</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the angle of attack must lie between -90° and 90°. Type an angle in that range.</source>
+        <translation>Keine Strömung gezeichnet: Der Anstellwinkel muss zwischen -90° und 90° liegen. Geben Sie einen Winkel in diesem Bereich ein.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the critical point +b lies outside the circle (%1 from its centre), where the map folds the flow. Press “Sharp trailing edge” to put the circle through +b, or make b smaller.</source>
+        <translation>Keine Strömung gezeichnet: Der kritische Punkt +b liegt außerhalb des Kreises (%1 vom Mittelpunkt), wo die Abbildung die Strömung faltet. Drücken Sie „Spitze Hinterkante“, um den Kreis durch +b zu legen, oder verkleinern Sie b.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the critical point -b lies outside the circle (%1 from its centre), where the map folds the flow. Make G smaller, or F larger.</source>
+        <translation>Keine Strömung gezeichnet: Der kritische Punkt -b liegt außerhalb des Kreises (%1 vom Mittelpunkt), wo die Abbildung die Strömung faltet. Verkleinern Sie G oder vergrößern Sie F.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the profile crosses itself. Make b smaller, or press “Sharp trailing edge”.</source>
+        <translation>Keine Strömung gezeichnet: Das Profil schneidet sich selbst. Verkleinern Sie b oder drücken Sie „Spitze Hinterkante“.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: a side of the profile turns back along the chord, so it has no chord line to measure the angle from. Change F, G or b.</source>
+        <translation>Keine Strömung gezeichnet: Eine Seite des Profils läuft entlang der Sehne zurück, daher gibt es keine Sehne, von der aus der Winkel gemessen wird. Ändern Sie F, G oder b.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the profile could not be measured with these values of F, G and b. Change b, F or G a little.</source>
+        <translation>Keine Strömung gezeichnet: Das Profil ließ sich mit diesen Werten von F, G und b nicht vermessen. Ändern Sie b, F oder G etwas.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the Scale is too small or too large to trace streamlines at. Choose a Scale nearer 1.</source>
+        <translation>Keine Strömung gezeichnet: Scale ist zu klein oder zu groß, um Stromlinien zu verfolgen. Wählen Sie für Scale einen Wert näher an 1.</translation>
+    </message>
+    <message>
+        <source>C_L = %1 · C_M,c/4 = %2 · Γ = %3 · α₀ = %4°</source>
+        <translation>C_L = %1 · C_M,c/4 = %2 · Γ = %3 · α₀ = %4°</translation>
+    </message>
+    <message>
+        <source>Lift coefficient %1, moment coefficient about the quarter chord %2, circulation %3, zero-lift angle %4 degrees.</source>
+        <translation>Auftriebsbeiwert %1, Momentenbeiwert um den Viertelpunkt der Sehne %2, Zirkulation %3, Nullauftriebswinkel %4 Grad.</translation>
+    </message>
+    <message>
+        <source>Streamlines round the circle at an angle of attack of %1 degrees, with the stagnation points marked. %2</source>
+        <translation>Stromlinien um den Kreis bei einem Anstellwinkel von %1 Grad, mit markierten Staupunkten. %2</translation>
+    </message>
+    <message>
+        <source>Streamlines past the profile at an angle of attack of %1 degrees, with the stagnation points marked. %2</source>
+        <translation>Stromlinien um das Profil bei einem Anstellwinkel von %1 Grad, mit markierten Staupunkten. %2</translation>
+    </message>
+    <message>
+        <source>Minus the pressure coefficient against the chord position, upper and lower side. The suction is unbounded at x/c = %1, where the flow turns round a sharp edge.</source>
+        <translation>Negativer Druckbeiwert über der Sehnenposition, Ober- und Unterseite. Der Sog ist unbeschränkt bei x/c = %1, wo die Strömung um eine spitze Kante läuft.</translation>
+    </message>
+    <message>
+        <source>Minus the pressure coefficient against the chord position, upper and lower side. The pressure is lowest at x/c = %1, where Cp is %2.</source>
+        <translation>Negativer Druckbeiwert über der Sehnenposition, Ober- und Unterseite. Der Druck ist am niedrigsten bei x/c = %1, wo Cp %2 beträgt.</translation>
+    </message>
+</context>
+<context>
     <name>wingmap::Form1</name>
     <message>
         <source>%1 scroll bar</source>
@@ -117,6 +334,10 @@ Die Standardoptionen von Qt (-platform, -display, -style, -session und die
     <message>
         <source>b was not limited: the circle about the stored centre does not reach the x axis.</source>
         <translation>b nicht begrenzt: Der Kreis um den gespeicherten Mittelpunkt trifft die x-Achse nicht.</translation>
+    </message>
+    <message>
+        <source>Show &amp;flow…</source>
+        <translation>&amp;Strömung zeigen …</translation>
     </message>
 </context>
 <context>
@@ -199,18 +420,6 @@ Change F, G or b until neither side turns back.</source>
     <message>
         <source>Joukowsky profile F=%1 G=%2 b=%3</source>
         <translation>Joukowsky-Profil F=%1 G=%2 b=%3</translation>
-    </message>
-    <message>
-        <source>the picture could not be made</source>
-        <translation>das Bild konnte nicht erzeugt werden</translation>
-    </message>
-    <message>
-        <source>%1 could not be written: %2.
-
-A file of that name, if there was one, has been left as it was. Check that the folder exists, that you may write to it and that the disk has room, then save again.</source>
-        <translation>%1 konnte nicht geschrieben werden: %2.
-
-Eine vorhandene Datei dieses Namens ist unverändert geblieben. Prüfen Sie, ob der Ordner existiert, ob Sie darin schreiben dürfen und ob auf dem Datenträger Platz ist, und speichern Sie dann erneut.</translation>
     </message>
     <message>
         <source>The profile could not be computed with these values of F, G and b. No file was written.
