@@ -1,6 +1,9 @@
 #include "tests/support/scroll_bar_parts.h"
 #include "ui/main_window/form1.h"
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -35,3 +38,46 @@ void BM_UserAction(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_UserAction)->Unit(benchmark::kMicrosecond);
+
+namespace {
+
+// One step of the angle bar in the open Flow window, offscreen, with the
+// window painted: the flow solved, every streamline traced, both flow panes
+// drawn and the pressure plot painted, and the window's repaint. Argument:
+// 0 for the start state (the flat plate), 1 for a cambered profile.
+void BM_FlowRedraw(benchmark::State &state)
+{
+    Form1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        state.SkipWithError("window not exposed");
+        return;
+    }
+    if (state.range(0) != 0) {
+        form.findChild<QScrollBar *>("HScroll_F")->setValue(10);
+        form.findChild<QScrollBar *>("HScroll_G")->setValue(10);
+        form.findChild<QLineEdit *>("Text_b")->setText("0.905357");
+        form.hesapla();
+    }
+    QTest::keyClick(&form, Qt::Key_L, Qt::ControlModifier);
+    QWidget *flow = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "FlowWindow")
+            flow = w;
+    }
+    if (!flow || !QTest::qWaitForWindowExposed(flow)) {
+        state.SkipWithError("no Flow window");
+        return;
+    }
+    auto *bar = flow->findChild<QScrollBar *>("HScroll_alpha");
+    bool forward = true;
+    for (auto _ : state) {
+        bar->setValue(forward ? 9 : 8);
+        flow->repaint();
+        forward = !forward;
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_FlowRedraw)->ArgName("cambered")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
