@@ -4,7 +4,7 @@
 # app), and geometry includes no Qt at all; each layer's library links only
 # the libraries below it and the Qt modules its layer may use. A test
 # folder may include what the layer it tests may include, and the tests'
-# own headers. Prints each breach.
+# own headers; geometry/private/ is geometry's alone. Prints each breach.
 # Usage: check_layers.sh SOURCE_DIR LAYER_LINKS
 # LAYER_LINKS: lines of "FOLDER TARGET LINKED..." (the build writes them).
 set -uo pipefail
@@ -107,6 +107,13 @@ while IFS= read -r line; do
         breach "$file includes \"$included\": $layer is not below the folder of $file"
     fi
 done < <(grep -rHE --include='*.cpp' --include='*.h' "$include\"" "${folders[@]}")
+
+# The measurement's internals are geometry's own: only geometry and its
+# tests reach into geometry/private/.
+while IFS= read -r line; do
+    breach "${line%%:*} includes a private part of geometry"
+done < <(grep -rHE --include='*.cpp' --include='*.h' "$include\"geometry/private/" \
+    plot ui app bench fuzz tests/plot tests/ui tests/app tests/support)
 
 while IFS= read -r file; do
     breach "$file includes Qt, which geometry does without"
