@@ -83,6 +83,11 @@ struct CrispCase
     int column;     // 0.5 + (x + extent) / (2 extent) * width - 0.5
 };
 
+void PrintTo(const CrispCase &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
 class CrispLine : public testing::TestWithParam<CrispCase>
 {
 };

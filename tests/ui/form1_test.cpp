@@ -184,30 +184,37 @@ void Form1Test::arrowClicksRedrawOnceOrTwice()
 
 void Form1Test::limitPullsBBackToTheCircle_data()
 {
+    QTest::addColumn<int>("b");   // the b scroll value, set first
     QTest::addColumn<QString>("bar");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("redraws");
     QTest::addColumn<QString>("bText");
     QTest::addColumn<int>("bValue");
     // F = 0.1 with b = 1: X = 0.9 and b goes to 0.9, nested b handler included.
-    QTest::newRow("worked example") << "HScroll_F" << 9 << 2 << "0.9" << 90;
+    QTest::newRow("worked example") << 100 << "HScroll_F" << 9 << 2 << "0.9" << 90;
     // F = G = 0: X = 1, so 1.01 is pulled back to 1.
-    QTest::newRow("b beyond 1") << "HScroll_b" << 100 << 2 << "1" << 100;
+    QTest::newRow("b beyond 1") << 100 << "HScroll_b" << 100 << 2 << "1" << 100;
     // G = 0.5 with b = 1: X = sqrt(0.75) = 0.866..., k = 87 lies beyond X,
     // so the nested limit puts b back to X itself.
-    QTest::newRow("G") << "HScroll_G" << 49 << 2 << "0.866025403784439" << 87;
+    QTest::newRow("G") << 100 << "HScroll_G" << 49 << 2 << "0.866025403784439" << 87;
+    // F = 0.1 with b = 0.95: X is the double of 0.905 and 100 X is 90.5
+    // exactly, so k = 90 (halves to even); the nested b = 0.9 lies within X
+    // and stays. Rounding up would give 91, beyond X, and b = 0.905.
+    QTest::newRow("halves to even") << 95 << "HScroll_F" << 9 << 2 << "0.9" << 90;
 }
 
 void Form1Test::limitPullsBBackToTheCircle()
 {
+    QFETCH(int, b);
     QFETCH(QString, bar);
     QFETCH(int, from);
     QFETCH(int, redraws);
     QFETCH(QString, bText);
     QFETCH(int, bValue);
+    child<QScrollBar>("HScroll_b")->setValue(b);
     QScrollBar *scroll = child<QScrollBar>(bar.toLatin1());
-    scroll->setValue(from); // unchecked: b stays 1
-    QCOMPARE(m_form->state().b, 1.0);
+    scroll->setValue(from); // unchecked: b stays
+    QCOMPARE(m_form->state().b, b / 100.0);
     QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
     QCOMPARE(child<QCheckBox>("Check1")->checkState(), Qt::Checked);
 
