@@ -79,6 +79,8 @@ private slots:
     void panesRenderAtTheScreenRatio();
     void aboutOpensOneNonModalWindow();
     void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
+    void contrastIsTheWcagRatio_data();
+    void contrastIsTheWcagRatio();
     void textStaysReadableInEveryTheme_data();
     void textStaysReadableInEveryTheme();
     void focusShowsOnEveryKindOfControl_data();
@@ -605,6 +607,38 @@ void Form1Test::aboutKeepsTheProgramRunningAfterTheMainWindowCloses()
     qApp->setQuitOnLastWindowClosed(false);
     QVERIFY2(aboutClosedByUs, "the program ended when the main window closed");
     QVERIFY2(safety.isActive(), "the program kept running after both windows closed");
+}
+
+// L = 0.2126 R + 0.7152 G + 0.0722 B of the linear channels, c / 12.92 up
+// to 0.04045 and ((c + 0.055) / 1.055)^2.4 above; the ratio is (L1 + 0.05) /
+// (L2 + 0.05), the lighter over the darker.
+void Form1Test::contrastIsTheWcagRatio_data()
+{
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+    // The panes' light yellow: 192 / 255 = 0.75294 is 0.52712 linear, so
+    // L = 0.2126 + 0.7152 + 0.0722 * 0.52712 = 0.96586.
+    const QColor yellow(255, 255, 192);
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 1.05 / 0.05;
+    QTest::newRow("white on white") << QColor(Qt::white) << QColor(Qt::white) << 1.0;
+    // Pure red has L = 0.2126, pure blue L = 0.0722.
+    QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white) << 1.05 / 0.2626;
+    QTest::newRow("white on blue") << QColor(Qt::white) << QColor(Qt::blue) << 1.05 / 0.1222;
+    QTest::newRow("red on yellow") << QColor(Qt::red) << yellow << 1.01586 / 0.2626;
+    QTest::newRow("blue on yellow") << QColor(Qt::blue) << yellow << 1.01586 / 0.1222;
+    // 10 / 255 = 0.03922 lies on the linear part: L = 0.03922 / 12.92.
+    QTest::newRow("dark grey on black") << QColor(10, 10, 10) << QColor(Qt::black)
+                                        << 0.053035 / 0.05;
+}
+
+void Form1Test::contrastIsTheWcagRatio()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY2(qAbs(contrastRatio(a, b) - ratio) < 1e-4 * ratio,
+             qPrintable(QString::number(contrastRatio(a, b), 'g', 8)));
 }
 
 void Form1Test::textStaysReadableInEveryTheme_data()
