@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -740,13 +741,17 @@ void Form1Test::standardKeysAct_data()
     QTest::addColumn<bool>("aboutOpen");
     QTest::addColumn<bool>("mainOpen");
     QTest::addColumn<QString>("focusAfter"); // the main window's
+    QTest::addColumn<int>("repeats");        // auto-repeated presses of a held key
     const auto row = [](const char *name, const char *start, const QKeySequence &keys, int redraws,
-                        bool aboutOpen, bool mainOpen, const char *focusAfter) {
+                        bool aboutOpen, bool mainOpen, const char *focusAfter, int repeats = 0) {
         QTest::newRow(name) << QString(start) << keys << redraws << aboutOpen << mainOpen
-                            << QString(focusAfter);
+                            << QString(focusAfter) << repeats;
     };
     const QKeyCombination f10(Qt::Key_F10);
     row("Space on a pane", "Picture_circle", Qt::Key_Space, 1, false, true, "Picture_circle");
+    // A held key is one click, however long it repeats.
+    row("Space held on a pane", "Picture_circle", Qt::Key_Space, 1, false, true, "Picture_circle",
+        3);
     row("Return on a pane", "Picture_airfoil", Qt::Key_Return, 1, false, true, "Picture_airfoil");
     row("Enter on a pane", "Picture_circle", Qt::Key_Enter, 1, false, true, "Picture_circle");
     row("Alt+A", "Text_F", Qt::ALT | Qt::Key_A, 0, true, true, "Text_F");
@@ -773,6 +778,7 @@ void Form1Test::standardKeysAct()
     QFETCH(bool, aboutOpen);
     QFETCH(bool, mainOpen);
     QFETCH(QString, focusAfter);
+    QFETCH(int, repeats);
     child<QWidget>(start == "About" ? "Text_F" : start.toLatin1())->setFocus();
     QTRY_VERIFY(QApplication::focusWidget());
     if (start == "About") {
@@ -782,8 +788,16 @@ void Form1Test::standardKeysAct()
     QSignalSpy spy(m_form.get(), &Form1::redrawn);
     for (int i = 0; i < keys.count(); ++i) {
         QWidget *target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : QApplication::activeWindow(), keys[i].key(),
-                        keys[i].keyboardModifiers());
+        if (!target)
+            target = QApplication::activeWindow();
+        const Qt::Key key = keys[i].key();
+        const Qt::KeyboardModifiers modifiers = keys[i].keyboardModifiers();
+        QTest::keyPress(target, key, modifiers);
+        for (int r = 0; r < repeats; ++r) {
+            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
+            QApplication::sendEvent(target, &repeat);
+        }
+        QTest::keyRelease(target, key, modifiers);
     }
     QCOMPARE(spy.count(), redraws);
     QCOMPARE(m_form->aboutWindow() && m_form->aboutWindow()->isVisible(), aboutOpen);
