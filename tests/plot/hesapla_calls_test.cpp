@@ -151,8 +151,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, HesaplaDrawn,
     testing::Values(
         DrawnCase{"start", {"0", "0", "1", "1.5"}, 0, 0, 1, 1.5, 0, 0},
-        DrawnCase{"cambered", {"0.1", "0.1", "0.9", "1.5"}, 0.1, 0.1, 0.9, 1.5, 0.1 * 0.9,
-                  0.1 * 0.9},
+        DrawnCase{
+            "cambered", {"0.1", "0.1", "0.9", "1.5"}, 0.1, 0.1, 0.9, 1.5, 0.1 * 0.9, 0.1 * 0.9},
         // F = 0.1 was taken with b = 1, then only b moved to 0.8: the circle
         // is about (-0.08, 0), the cross stays at (-0.1, 0).
         DrawnCase{"only b changed", {"0.1", "0", "0.8", "1.5"}, 0.1, 0, 0.8, 1.5, 0.1, 0},

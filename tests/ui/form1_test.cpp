@@ -206,7 +206,7 @@ void Form1Test::arrowClicksRedrawOnceOrTwice()
 
 void Form1Test::limitPullsBBackToTheCircle_data()
 {
-    QTest::addColumn<int>("b");   // the b scroll value, set first
+    QTest::addColumn<int>("b"); // the b scroll value, set first
     QTest::addColumn<QString>("bar");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("redraws");
@@ -651,8 +651,8 @@ void Form1Test::contrastIsTheWcagRatio_data()
     QTest::newRow("red on yellow") << QColor(Qt::red) << yellow << 1.01586 / 0.2626;
     QTest::newRow("blue on yellow") << QColor(Qt::blue) << yellow << 1.01586 / 0.1222;
     // 10 / 255 = 0.03922 lies on the linear part: L = 0.03922 / 12.92.
-    QTest::newRow("dark grey on black") << QColor(10, 10, 10) << QColor(Qt::black)
-                                        << 0.053035 / 0.05;
+    QTest::newRow("dark grey on black")
+        << QColor(10, 10, 10) << QColor(Qt::black) << 0.053035 / 0.05;
 }
 
 void Form1Test::contrastIsTheWcagRatio()
