@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
+#include <optional>
+#include <ostream>
 
 using namespace wingmap;
 using wingmap::test::Call;
@@ -29,90 +32,132 @@ RunResult run(const InputTexts &texts, ParameterState &state)
     return r;
 }
 
-void expectCall(const Call &call, const std::string &pane, const std::string &op,
-                std::vector<double> args, std::optional<Colour> colour = std::nullopt,
-                double tolerance = 0.0)
+// Reads the calls of a drawing in order, one group after the other. Each
+// call must be `op` on `pane`, in `colour` or without one, with the given
+// arguments: Scale's exactly, the others as the floats of the given doubles
+// or, when a tolerance is given, within it. After the first call out of
+// order nothing more is compared.
+class DrawingReader
 {
-    EXPECT_EQ(call.pane, pane);
-    EXPECT_EQ(call.op, op);
-    EXPECT_EQ(call.colour, colour) << pane << " " << op;
-    ASSERT_EQ(call.args.size(), args.size()) << pane << " " << op;
-    for (std::size_t k = 0; k < args.size(); ++k)
-        EXPECT_NEAR(call.args[k], args[k], tolerance) << pane << " " << op << " argument " << k;
+public:
+    explicit DrawingReader(const std::vector<Call> &log) : m_log(log) {}
+
+    void expect(const std::string &pane, const std::string &op, const std::vector<double> &args,
+                std::optional<Colour> colour = std::nullopt, double tolerance = 0.0)
+    {
+        if (m_lost)
+            return;
+        if (m_next == m_log.size() || m_log[m_next].pane != pane || m_log[m_next].op != op ||
+            m_log[m_next].colour != colour || m_log[m_next].args.size() != args.size()) {
+            ADD_FAILURE() << "call " << m_next << " is not " << pane << " " << op
+                          << (colour ? " in its colour" : " without a colour");
+            m_lost = true;
+            return;
+        }
+        const Call &call = m_log[m_next++];
+        for (std::size_t k = 0; k < args.size(); ++k) {
+            if (tolerance > 0.0)
+                EXPECT_NEAR(call.args[k], args[k], tolerance) << pane << " " << op << " " << k;
+            else
+                EXPECT_EQ(call.args[k], op == "Scale" ? args[k] : double(float(args[k])))
+                    << pane << " " << op << " " << k;
+        }
+    }
+
+    bool atEnd() const { return !m_lost && m_next == m_log.size(); }
+
+private:
+    const std::vector<Call> &m_log;
+    std::size_t m_next = 0;
+    bool m_lost = false;
+};
+
+struct DrawnCase
+{
+    const char *what;
+    InputTexts texts;
+    double F, G, b, MaxC; // as the texts read
+    double Fb, Gb;        // as the scroll bars stored them
+};
+
+void PrintTo(const DrawnCase &c, std::ostream *os)
+{
+    *os << c.what;
 }
 
-TEST(HesaplaCalls, StartTextsMakeTheWholeDrawingInOrder)
+class HesaplaDrawn : public testing::TestWithParam<DrawnCase>
 {
+};
+
+// Point i of the circle of radius 1 about (-F b, G b): where the ray from
+// the origin at 2i degrees meets it, t = u.c + sqrt((u.c)^2 - |c|^2 + 1)
+// along the ray u.
+std::complex<double> circlePoint(const DrawnCase &c, int i)
+{
+    const std::complex<double> centre(-c.F * c.b, c.G * c.b);
+    const std::complex<double> u = std::polar(1.0, 2.0 * kPi * i / 180);
+    const double uc = (std::conj(u) * centre).real();
+    return u * (uc + std::sqrt(uc * uc - std::norm(centre) + 1.0));
+}
+
+TEST_P(HesaplaDrawn, MakesTheGroupsOfTheDrawingInOrder)
+{
+    const DrawnCase &c = GetParam();
     ParameterState state;
-    const RunResult r = run({"0", "0", "1", "1.5"}, state);
+    state.Fb = c.Fb;
+    state.Gb = c.Gb;
+    const RunResult r = run(c.texts, state);
     ASSERT_TRUE(r.outcome.drawn);
     EXPECT_EQ(r.outcome.refusal, Refusal::None);
-    EXPECT_EQ(state.b, 1.0);
-    EXPECT_EQ(state.a, 1.0);
+    EXPECT_EQ(state.b, c.b);
+    EXPECT_EQ(state.a, 1.0 / c.b);
 
-    // 4 calls per pane before the curves, 2 x 180 segments, then 2 marks,
-    // the 2 cross lines and 2 marks.
-    ASSERT_EQ(r.log.size(), 8u + 360u + 6u);
-    const auto &log = r.log;
-    expectCall(log[0], "circle", "Cls", {});
-    expectCall(log[1], "circle", "Scale", {-1.5, 1.5, 1.5, -1.5});
-    expectCall(log[2], "circle", "Line", {-1.5, 0, 1.5, 0});
-    expectCall(log[3], "circle", "Line", {0, -1.5, 0, 1.5});
-    expectCall(log[4], "airfoil", "Cls", {});
-    expectCall(log[5], "airfoil", "Scale", {-3, 1.5, 3, -1.5});
-    expectCall(log[6], "airfoil", "Line", {-3, 0, 3, 0});
-    expectCall(log[7], "airfoil", "Line", {0, -1.5, 0, 1.5});
-
-    // Segment i joins the points at 2(i-1) and 2i degrees, alternating
-    // between the panes; single precision, so compare to float accuracy.
+    const double m = c.MaxC;
+    DrawingReader read(r.log);
+    // Each pane cleared, its range set (the airfoil pane twice as wide) and
+    // its axes drawn without a colour.
+    read.expect("circle", "Cls", {});
+    read.expect("circle", "Scale", {-m, m, m, -m});
+    read.expect("circle", "Line", {-m, 0, m, 0});
+    read.expect("circle", "Line", {0, -m, 0, m});
+    read.expect("airfoil", "Cls", {});
+    read.expect("airfoil", "Scale", {-2 * m, m, 2 * m, -m});
+    read.expect("airfoil", "Line", {-2 * m, 0, 2 * m, 0});
+    read.expect("airfoil", "Line", {0, -m, 0, m});
+    // The two blue curves segment by segment, alternating: the circle's
+    // points and their images z + b^2/z, to single precision.
+    const double b2 = c.b * c.b;
     for (int i = 1; i <= 180; ++i) {
-        const double t0 = kPi * 2 * (i - 1) / 180;
-        const double t1 = kPi * 2 * i / 180;
-        const Call &c = log[8 + 2 * (i - 1)];
-        const Call &a = log[9 + 2 * (i - 1)];
-        expectCall(c, "circle", "Line", {std::cos(t0), std::sin(t0), std::cos(t1), std::sin(t1)},
-                   kCurveColour, 1e-6);
-        expectCall(a, "airfoil", "Line", {2 * std::cos(t0), 0, 2 * std::cos(t1), 0}, kCurveColour,
-                   1e-6);
+        const std::complex<double> z0 = circlePoint(c, i - 1);
+        const std::complex<double> z1 = circlePoint(c, i);
+        const std::complex<double> w0 = z0 + b2 / z0;
+        const std::complex<double> w1 = z1 + b2 / z1;
+        read.expect("circle", "Line", {z0.real(), z0.imag(), z1.real(), z1.imag()}, kCurveColour,
+                    1e-6);
+        read.expect("airfoil", "Line", {w0.real(), w0.imag(), w1.real(), w1.imag()}, kCurveColour,
+                    1e-6);
     }
-    expectCall(log[368], "circle", "Circle", {1, 0, 0.03f}, kMarkColour);
-    expectCall(log[369], "circle", "Circle", {-1, 0, 0.03f}, kMarkColour);
-    expectCall(log[370], "circle", "Line", {0, -0.1f, 0, 0.1f}, kMarkColour);
-    expectCall(log[371], "circle", "Line", {-0.1f, 0, 0.1f, 0}, kMarkColour);
-    expectCall(log[372], "airfoil", "Circle", {2, 0, 0.03f}, kMarkColour);
-    expectCall(log[373], "airfoil", "Circle", {-2, 0, 0.03f}, kMarkColour);
+    // The red marks at +-b, the cross at the stored centre, the marks at +-2b.
+    read.expect("circle", "Circle", {c.b, 0, 0.03}, kMarkColour);
+    read.expect("circle", "Circle", {-c.b, 0, 0.03}, kMarkColour);
+    read.expect("circle", "Line", {-c.Fb, c.Gb - 0.1, -c.Fb, c.Gb + 0.1}, kMarkColour);
+    read.expect("circle", "Line", {-c.Fb - 0.1, c.Gb, -c.Fb + 0.1, c.Gb}, kMarkColour);
+    read.expect("airfoil", "Circle", {2 * c.b, 0, 0.03}, kMarkColour);
+    read.expect("airfoil", "Circle", {-2 * c.b, 0, 0.03}, kMarkColour);
+    EXPECT_TRUE(read.atEnd()) << r.log.size() << " calls";
 }
 
-TEST(HesaplaCalls, CrossStaysAtTheStoredCentreWhenOnlyBChanges)
-{
-    ParameterState state;
-    state.Fb = 0.1; // F = 0.1 taken with b = 1
-    state.Gb = 0.0;
-    const RunResult r = run({"0.1", "0", "0.8", "1.5"}, state);
-    ASSERT_TRUE(r.outcome.drawn);
-
-    // The circle itself is centred at (-F*b, 0) = (-0.08, 0): the midpoint of
-    // its points at 0 and 180 degrees.
-    const Call &first = r.log[8];
-    const Call &half = r.log[8 + 2 * 90];
-    EXPECT_NEAR((first.args[0] + half.args[0]) / 2, -0.08, 1e-6);
-
-    expectCall(r.log[368], "circle", "Circle", {0.8f, 0, 0.03f}, kMarkColour);
-    expectCall(r.log[369], "circle", "Circle", {-0.8f, 0, 0.03f}, kMarkColour);
-    expectCall(r.log[370], "circle", "Line", {-0.1f, -0.1f, -0.1f, 0.1f}, kMarkColour);
-    expectCall(r.log[371], "circle", "Line", {-0.2f, 0, 0, 0}, kMarkColour, 1e-7);
-    expectCall(r.log[372], "airfoil", "Circle", {1.6f, 0, 0.03f}, kMarkColour);
-    expectCall(r.log[373], "airfoil", "Circle", {-1.6f, 0, 0.03f}, kMarkColour);
-}
-
-TEST(HesaplaCalls, NegativeScaleReversesBothRanges)
-{
-    ParameterState state;
-    const RunResult r = run({"0", "0", "1", "-1.5"}, state);
-    ASSERT_TRUE(r.outcome.drawn);
-    expectCall(r.log[1], "circle", "Scale", {1.5, -1.5, -1.5, 1.5});
-    expectCall(r.log[5], "airfoil", "Scale", {3, -1.5, -3, 1.5});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HesaplaDrawn,
+    testing::Values(
+        DrawnCase{"start", {"0", "0", "1", "1.5"}, 0, 0, 1, 1.5, 0, 0},
+        DrawnCase{
+            "cambered", {"0.1", "0.1", "0.9", "1.5"}, 0.1, 0.1, 0.9, 1.5, 0.1 * 0.9, 0.1 * 0.9},
+        // F = 0.1 was taken with b = 1, then only b moved to 0.8: the circle
+        // is about (-0.08, 0), the cross stays at (-0.1, 0).
+        DrawnCase{"only b changed", {"0.1", "0", "0.8", "1.5"}, 0.1, 0, 0.8, 1.5, 0.1, 0},
+        // A negative Scale reverses both ranges.
+        DrawnCase{"negative Scale", {"0", "0", "1", "-1.5"}, 0, 0, 1, -1.5, 0, 0}));
 
 struct RefusedCase
 {

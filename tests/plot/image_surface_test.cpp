@@ -71,6 +71,52 @@ TEST(ImageSurface, MapsUserCoordinatesWithYUp)
     EXPECT_TRUE(isBackground(image.pixel(98, 98 + 65)));
 }
 
+// A vertical line whose exact device position is a pixel's centre fills that
+// one column in its own colour, with background on both sides: the mapping
+// must not lose the last bit of the position to rounding.
+struct CrispCase
+{
+    const char *what;
+    int width;     // the pane's inner width; its height is 196
+    double extent; // Scale(-extent, 1, extent, -1)
+    float x;       // the line's user x
+    int column;    // 0.5 + (x + extent) / (2 extent) * width - 0.5
+};
+
+void PrintTo(const CrispCase &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
+class CrispLine : public testing::TestWithParam<CrispCase>
+{
+};
+
+TEST_P(CrispLine, FillsTheOneColumnItsCentreFallsIn)
+{
+    const CrispCase &c = GetParam();
+    ImageSurface surface(QSize(c.width, 196));
+    surface.Scale(-c.extent, 1, c.extent, -1);
+    surface.Line(c.x, -1, c.x, 1, kMarkColour);
+    const QImage &image = surface.image();
+    for (int j = 0; j < image.height(); ++j) {
+        ASSERT_EQ(image.pixel(c.column, j), qRgb(255, 0, 0)) << c.what << " row " << j;
+        ASSERT_TRUE(isBackground(image.pixel(c.column - 1, j))) << c.what << " row " << j;
+        ASSERT_TRUE(isBackground(image.pixel(c.column + 1, j))) << c.what << " row " << j;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CrispLine,
+                         testing::Values(
+                             // The airfoil pane at Scale 1.1 (its scroll bar at 11): x = 0 falls
+                             // halfway, 0.5 + 396 / 2 = 198.5, however 4.4 rounds.
+                             CrispCase{"y axis at Scale 1.1", 396, 2.2, 0.0f, 198},
+                             // E = 0x1.48c3f8p+0 is a float, and so is -E / 2, a quarter across:
+                             // 0.5 + 196 / 4 = 49.5. Its product with the rounded scale factor
+                             // 98 / E comes out a unit in the last place short of 49.
+                             CrispCase{"a quarter across", 196, 0x1.48c3f8p+0, -0x1.48c3f8p-1f,
+                                       49}));
+
 TEST(ImageSurface, StartDrawingShowsCircleMarksAndCross)
 {
     Panes panes;

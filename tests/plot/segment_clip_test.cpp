@@ -69,6 +69,12 @@ TEST(PaneMapping, PlacesPointsOnTheNearestDoubleWhateverTheRange)
     const double u = -4.3067398144078781e-16;
     EXPECT_EQ(airfoil.map(u, 0).x(), std::nextafter(198.5, 0.0));
     EXPECT_EQ(airfoil.map(0, 1.5).y(), 49.5);
+    // The cambered profile (F = G = 0.1, b = 0.9) at Scale 1.5 and ratio 2: y
+    // = 196 - 392 v / 3. For its point with v = 0x1.755ba8p-2f the exact y is
+    // 0x1.28b7467555555p+7 and a third of a unit in the last place: rounded
+    // once, that double; rounded twice, the one above (two pixels change).
+    const PaneMapping dense(-3, 1.5, 3, -1.5, 792, 392, 0.0);
+    EXPECT_EQ(dense.map(0, 0x1.755ba8p-2f).y(), 0x1.28b7467555555p+7);
 
     // A range narrower than the doubles' resolution of a scale factor, and
     // one as wide as the doubles reach: both ends and 0 still land exactly.

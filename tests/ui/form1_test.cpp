@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -28,6 +29,12 @@
 using namespace wingmap;
 
 namespace {
+
+// Twips, 1/1440 inch, in logical pixels of 1/96 inch: 15 to a pixel.
+constexpr int pixelsOf(int twips)
+{
+    return twips * 96 / 1440;
+}
 
 void clickRightArrow(QScrollBar *bar)
 {
@@ -80,6 +87,8 @@ private slots:
     void panesRenderAtTheScreenRatio();
     void aboutOpensOneNonModalWindow();
     void aboutKeepsTheProgramRunningAfterTheMainWindowCloses();
+    void contrastIsTheWcagRatio_data();
+    void contrastIsTheWcagRatio();
     void textStaysReadableInEveryTheme_data();
     void textStaysReadableInEveryTheme();
     void focusShowsOnEveryKindOfControl_data();
@@ -122,17 +131,27 @@ void Form1Test::cleanup()
 void Form1Test::startsWithTheStoredValuesAndTheFirstDrawing()
 {
     QCOMPARE(m_form->windowTitle(), QString("Wingmap - Joukowsky Transformation"));
-    QCOMPARE(m_form->centralWidget()->size(), QSize(627, 310));
+    QCOMPARE(m_form->centralWidget()->size(), QSize(pixelsOf(9405), pixelsOf(4650)));
     QCOMPARE(child<QLineEdit>("Text_F")->text(), QString("0"));
     QCOMPARE(child<QLineEdit>("Text_G")->text(), QString("0"));
     QCOMPARE(child<QLineEdit>("Text_b")->text(), QString("1"));
     QCOMPARE(child<QLineEdit>("Text_MaxC")->text(), QString("1.5"));
-    QCOMPARE(child<QScrollBar>("HScroll_b")->value(), 100);
-    QCOMPARE(child<QScrollBar>("HScroll_F")->value(), 0);
-    QCOMPARE(child<QScrollBar>("HScroll_MaxC")->value(), 15);
+    // b at 100, not at its stored 40; every bar steps by 1 and by 10.
+    struct Bar
+    {
+        const char *name;
+        int minimum, maximum, value;
+    };
+    for (const Bar &bar : {Bar{"HScroll_F", 0, 100, 0}, Bar{"HScroll_G", 0, 50, 0},
+                           Bar{"HScroll_b", 1, 200, 100}, Bar{"HScroll_MaxC", 10, 30, 15}}) {
+        const QScrollBar *scroll = child<QScrollBar>(bar.name);
+        QCOMPARE(scroll->minimum(), bar.minimum);
+        QCOMPARE(scroll->maximum(), bar.maximum);
+        QCOMPARE(scroll->value(), bar.value);
+        QCOMPARE(scroll->singleStep(), 1);
+        QCOMPARE(scroll->pageStep(), 10);
+    }
     QCOMPARE(child<QCheckBox>("Check1")->checkState(), Qt::Unchecked);
-    QCOMPARE(child<QScrollBar>("HScroll_G")->maximum(), 50);
-    QCOMPARE(child<QScrollBar>("HScroll_b")->minimum(), 1);
     QCOMPARE(m_form->state().b, 1.0);
     QCOMPARE(m_form->state().Fb, 0.0);
     QVERIFY2(showsShape(), qPrintable(statusText()));
@@ -141,9 +160,12 @@ void Form1Test::startsWithTheStoredValuesAndTheFirstDrawing()
 
     // The drawing made before the window was shown is on screen.
     const QImage shown = m_form->grab().toImage();
-    const QPoint circleInner = child<PlotPane>("Picture_circle")->mapTo(m_form.get(), QPoint(2, 2));
-    const QPoint airfoilInner =
-        child<PlotPane>("Picture_airfoil")->mapTo(m_form.get(), QPoint(2, 2));
+    const auto innerCorner = [this](const char *name) {
+        const PlotPane *pane = child<PlotPane>(name);
+        return pane->mapTo(m_form.get(), pane->contentsRect().topLeft());
+    };
+    const QPoint circleInner = innerCorner("Picture_circle");
+    const QPoint airfoilInner = innerCorner("Picture_airfoil");
     QVERIFY(pixels::showsStartCircle(shown, circleInner.x(), circleInner.y()));
     QVERIFY(pixels::showsStartProfile(shown, airfoilInner.x(), airfoilInner.y()));
 }
@@ -185,30 +207,37 @@ void Form1Test::arrowClicksRedrawOnceOrTwice()
 
 void Form1Test::limitPullsBBackToTheCircle_data()
 {
+    QTest::addColumn<int>("b"); // the b scroll value, set first
     QTest::addColumn<QString>("bar");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("redraws");
     QTest::addColumn<QString>("bText");
     QTest::addColumn<int>("bValue");
     // F = 0.1 with b = 1: X = 0.9 and b goes to 0.9, nested b handler included.
-    QTest::newRow("worked example") << "HScroll_F" << 9 << 2 << "0.9" << 90;
+    QTest::newRow("worked example") << 100 << "HScroll_F" << 9 << 2 << "0.9" << 90;
     // F = G = 0: X = 1, so 1.01 is pulled back to 1.
-    QTest::newRow("b beyond 1") << "HScroll_b" << 100 << 2 << "1" << 100;
+    QTest::newRow("b beyond 1") << 100 << "HScroll_b" << 100 << 2 << "1" << 100;
     // G = 0.5 with b = 1: X = sqrt(0.75) = 0.866..., k = 87 lies beyond X,
     // so the nested limit puts b back to X itself.
-    QTest::newRow("G") << "HScroll_G" << 49 << 2 << "0.866025403784439" << 87;
+    QTest::newRow("G") << 100 << "HScroll_G" << 49 << 2 << "0.866025403784439" << 87;
+    // F = 0.1 with b = 0.95: X is the double of 0.905 and 100 X is 90.5
+    // exactly, so k = 90 (halves to even); the nested b = 0.9 lies within X
+    // and stays. Rounding up would give 91, beyond X, and b = 0.905.
+    QTest::newRow("halves to even") << 95 << "HScroll_F" << 9 << 2 << "0.9" << 90;
 }
 
 void Form1Test::limitPullsBBackToTheCircle()
 {
+    QFETCH(int, b);
     QFETCH(QString, bar);
     QFETCH(int, from);
     QFETCH(int, redraws);
     QFETCH(QString, bText);
     QFETCH(int, bValue);
+    child<QScrollBar>("HScroll_b")->setValue(b);
     QScrollBar *scroll = child<QScrollBar>(bar.toLatin1());
-    scroll->setValue(from); // unchecked: b stays 1
-    QCOMPARE(m_form->state().b, 1.0);
+    scroll->setValue(from); // unchecked: b stays
+    QCOMPARE(m_form->state().b, b / 100.0);
     QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
     QCOMPARE(child<QCheckBox>("Check1")->checkState(), Qt::Checked);
 
@@ -288,9 +317,10 @@ void Form1Test::typingDoesNotRedrawUntilAPaneIsClicked()
     QTest::mouseClick(child<PlotPane>("Picture_airfoil"), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(m_form->state().F, 0.3);
-    // The circle moved left: its centre is at (-0.3, 0), 0.3 * 196 / 3 px.
+    // The circle moved left: its centre is at (-0.3, 0), in a pane 3 wide.
+    const double width = child<PlotPane>("Picture_circle")->contentsRect().width();
     const QPointF centre = pixels::blueCentroid(circleImage());
-    QVERIFY2(qAbs(centre.x() - (98.5 - 0.3 * 196 / 3)) < 2,
+    QVERIFY2(qAbs(centre.x() - (width / 2 - 0.3 * width / 3)) < 2,
              qPrintable(QString::number(centre.x())));
 }
 
@@ -340,18 +370,19 @@ void Form1Test::keyboardReachesAndMovesEveryControl()
     QScrollBar *bar = child<QScrollBar>("HScroll_F");
     bar->setFocus();
     QSignalSpy spy(m_form.get(), &Form1::redrawn);
+    const int end = bar->maximum();
     QTest::keyClick(bar, Qt::Key_End);
-    QCOMPARE(bar->value(), 100);
+    QCOMPARE(bar->value(), end);
     QTest::keyClick(bar, Qt::Key_Left);
-    QCOMPARE(bar->value(), 99);
+    QCOMPARE(bar->value(), end - 1);
     QTest::keyClick(bar, Qt::Key_PageUp);
-    QCOMPARE(bar->value(), 89);
+    QCOMPARE(bar->value(), end - 11);
     QTest::keyClick(bar, Qt::Key_Right);
-    QCOMPARE(bar->value(), 90);
+    QCOMPARE(bar->value(), end - 10);
     QTest::keyClick(bar, Qt::Key_PageDown);
-    QCOMPARE(bar->value(), 100);
+    QCOMPARE(bar->value(), end);
     QTest::keyClick(bar, Qt::Key_Home);
-    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->value(), bar->minimum());
     QCOMPARE(spy.count(), 6);
     QCOMPARE(child<QLineEdit>("Text_F")->text(), QString("0"));
 }
@@ -532,7 +563,8 @@ void Form1Test::panesRenderAtTheScreenRatio()
     QCOMPARE(image.size(), pane->contentsRect().size() * ratio);
     const int width = qMax(1, qRound(ratio)); // the x axis, in device rows
     // Odd widths are centred on a pixel, even ones on a pixel boundary.
-    const int top = qRound(98 * ratio + (width % 2 ? 0.5 : 0.0) - width / 2.0);
+    const int middle = pane->contentsRect().height() / 2;
+    const int top = qRound(middle * ratio + (width % 2 ? 0.5 : 0.0) - width / 2.0);
     for (int row = top; row < top + width; ++row)
         QVERIFY2(pixels::isDark(image.pixel(5, row)), qPrintable(QString::number(row)));
     QVERIFY(pixels::isBackground(image.pixel(5, top - 1)));
@@ -554,7 +586,7 @@ void Form1Test::aboutOpensOneNonModalWindow()
     QVERIFY(window && window->isVisible());
     QVERIFY(!window->isModal());
     QCOMPARE(window->windowTitle(), QString("About"));
-    QCOMPARE(window->size(), QSize(275, 213));
+    QCOMPARE(window->size(), QSize(pixelsOf(4125), pixelsOf(3195)));
     QCOMPARE(window->findChild<QLabel *>("Label8")->text(),
              QString("last update : Februaray 2007"));
 
@@ -601,6 +633,38 @@ void Form1Test::aboutKeepsTheProgramRunningAfterTheMainWindowCloses()
     QVERIFY2(safety.isActive(), "the program kept running after both windows closed");
 }
 
+// L = 0.2126 R + 0.7152 G + 0.0722 B of the linear channels, c / 12.92 up
+// to 0.04045 and ((c + 0.055) / 1.055)^2.4 above; the ratio is (L1 + 0.05) /
+// (L2 + 0.05), the lighter over the darker.
+void Form1Test::contrastIsTheWcagRatio_data()
+{
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+    // The panes' light yellow: 192 / 255 = 0.75294 is 0.52712 linear, so
+    // L = 0.2126 + 0.7152 + 0.0722 * 0.52712 = 0.96586.
+    const QColor yellow(255, 255, 192);
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 1.05 / 0.05;
+    QTest::newRow("white on white") << QColor(Qt::white) << QColor(Qt::white) << 1.0;
+    // Pure red has L = 0.2126, pure blue L = 0.0722.
+    QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white) << 1.05 / 0.2626;
+    QTest::newRow("white on blue") << QColor(Qt::white) << QColor(Qt::blue) << 1.05 / 0.1222;
+    QTest::newRow("red on yellow") << QColor(Qt::red) << yellow << 1.01586 / 0.2626;
+    QTest::newRow("blue on yellow") << QColor(Qt::blue) << yellow << 1.01586 / 0.1222;
+    // 10 / 255 = 0.03922 lies on the linear part: L = 0.03922 / 12.92.
+    QTest::newRow("dark grey on black")
+        << QColor(10, 10, 10) << QColor(Qt::black) << 0.053035 / 0.05;
+}
+
+void Form1Test::contrastIsTheWcagRatio()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY2(qAbs(contrastRatio(a, b) - ratio) < 1e-4 * ratio,
+             qPrintable(QString::number(contrastRatio(a, b), 'g', 8)));
+}
+
 void Form1Test::textStaysReadableInEveryTheme_data()
 {
     QTest::addColumn<QColor>("window");
@@ -629,6 +693,7 @@ void Form1Test::textStaysReadableInEveryTheme()
     QFETCH(QColor, axis);
     QFETCH(bool, statusKept);
     const QPalette original = QApplication::palette();
+    const QColor preferred = child<QLabel>("Label_status")->palette().color(QPalette::WindowText);
     const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
     m_form->findChild<QAction *>("Mn_About")->trigger();
     QPalette palette = original;
@@ -638,13 +703,14 @@ void Form1Test::textStaysReadableInEveryTheme()
     QCoreApplication::processEvents();
 
     QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
-    QCOMPARE(QColor(circleImage().pixel(5, 98)), axis);
+    const QImage circle = circleImage();
+    QCOMPARE(QColor(circle.pixel(5, circle.height() / 2)), axis);
     for (const char *name : {"Label7", "Label4", "Label_version"})
         QCOMPARE(
             m_form->aboutWindow()->findChild<QLabel *>(name)->palette().color(QPalette::WindowText),
             axis);
     const QColor status = child<QLabel>("Label_status")->palette().color(QPalette::WindowText);
-    QCOMPARE(status == QColor(0xA0, 0, 0), statusKept);
+    QCOMPARE(status == preferred, statusKept);
     QVERIFY(status.red() > status.green() && status.green() == status.blue());
     QVERIFY2(contrastRatio(status, window) >= 4.5, qPrintable(status.name()));
 }
@@ -700,13 +766,17 @@ void Form1Test::standardKeysAct_data()
     QTest::addColumn<bool>("aboutOpen");
     QTest::addColumn<bool>("mainOpen");
     QTest::addColumn<QString>("focusAfter"); // the main window's
+    QTest::addColumn<int>("repeats");        // auto-repeated presses of a held key
     const auto row = [](const char *name, const char *start, const QKeySequence &keys, int redraws,
-                        bool aboutOpen, bool mainOpen, const char *focusAfter) {
+                        bool aboutOpen, bool mainOpen, const char *focusAfter, int repeats = 0) {
         QTest::newRow(name) << QString(start) << keys << redraws << aboutOpen << mainOpen
-                            << QString(focusAfter);
+                            << QString(focusAfter) << repeats;
     };
     const QKeyCombination f10(Qt::Key_F10);
     row("Space on a pane", "Picture_circle", Qt::Key_Space, 1, false, true, "Picture_circle");
+    // A held key is one click, however long it repeats.
+    row("Space held on a pane", "Picture_circle", Qt::Key_Space, 1, false, true, "Picture_circle",
+        3);
     row("Return on a pane", "Picture_airfoil", Qt::Key_Return, 1, false, true, "Picture_airfoil");
     row("Enter on a pane", "Picture_circle", Qt::Key_Enter, 1, false, true, "Picture_circle");
     row("Alt+A", "Text_F", Qt::ALT | Qt::Key_A, 0, true, true, "Text_F");
@@ -733,6 +803,7 @@ void Form1Test::standardKeysAct()
     QFETCH(bool, aboutOpen);
     QFETCH(bool, mainOpen);
     QFETCH(QString, focusAfter);
+    QFETCH(int, repeats);
     child<QWidget>(start == "About" ? "Text_F" : start.toLatin1())->setFocus();
     QTRY_VERIFY(QApplication::focusWidget());
     if (start == "About") {
@@ -742,8 +813,16 @@ void Form1Test::standardKeysAct()
     QSignalSpy spy(m_form.get(), &Form1::redrawn);
     for (int i = 0; i < keys.count(); ++i) {
         QWidget *target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : QApplication::activeWindow(), keys[i].key(),
-                        keys[i].keyboardModifiers());
+        if (!target)
+            target = QApplication::activeWindow();
+        const Qt::Key key = keys[i].key();
+        const Qt::KeyboardModifiers modifiers = keys[i].keyboardModifiers();
+        QTest::keyPress(target, key, modifiers);
+        for (int r = 0; r < repeats; ++r) {
+            QKeyEvent repeat(QEvent::KeyPress, key, modifiers, QString(), true);
+            QApplication::sendEvent(target, &repeat);
+        }
+        QTest::keyRelease(target, key, modifiers);
     }
     QCOMPARE(spy.count(), redraws);
     QCOMPARE(m_form->aboutWindow() && m_form->aboutWindow()->isVisible(), aboutOpen);

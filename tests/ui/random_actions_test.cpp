@@ -2,19 +2,17 @@
 // action every scroll bar is within its range; after every redraw the state's
 // b is what Text_b reads, and the panes hold either the drawing that an
 // independent model of the texts as they then read expects, with the status
-// line giving the profile's measured shape, or, with the status line saying
-// why, the last complete drawing.
+// line giving the shape that a brute-force measurement of the profile finds,
+// or, with the status line saying why, the last complete drawing.
 //
 // The seed is fixed; WINGMAP_SEED=N replays run N, WINGMAP_SEED=random
 // explores, and WINGMAP_ACTIONS sets how many actions to make.
 #include "geometry/number_text.h"
-#include "geometry/profile_shape.h"
 #include "plot/drawing.h"
 #include "plot/image_surface.h"
 #include "tests/support/scroll_bar_parts.h"
 #include "ui/about/form_about.h"
 #include "ui/main_window/form1.h"
-#include "ui/main_window/shape_text.h"
 #include "ui/widgets/plot_pane.h"
 
 #include <QApplication>
@@ -25,10 +23,15 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
 #include <complex>
+#include <limits>
+#include <numeric>
 #include <optional>
 #include <random>
 
@@ -195,6 +198,395 @@ QString checkAirfoilPane(const std::vector<Operation> &ops, double F, double G, 
     const std::size_t marks = 3 + (kPoints - 1);
     if (!isMark(ops[marks], b * 2) || !isMark(ops[marks + 1], b * (-2)))
         return "the marks are not at +-2b";
+    return {};
+}
+
+// The status line's words for the profile, checked against a measurement
+// of its own: a dense sampling of z = c + e^(it) and of its image z + b^2/z,
+// half at equal steps of t and half graded towards the circle's point
+// nearest the origin, where the map stretches the circle most. The edges are
+// the two points farthest apart (the widest pair of samples, by rotating
+// calipers on their convex hull, then on the exact curve), the sides are
+// split there, and thickness and camber are read off the two sides
+// interpolated over the chord frame.
+constexpr int kDenseSteps = 10000; // points of each grading
+constexpr int kChordSteps = 2000;  // where thickness and camber are read
+
+enum class Verdict { No, Yes, Either }; // Either: too close to call
+
+struct BruteProfile
+{
+    bool measurable = true; // finite, about the origin, and far from overflow
+    // How far thickness and camber move when every other sample is left
+    // out: a bound on the brute force's own error, which shrinks as the
+    // square of the spacing.
+    double error = 0.0;
+    // How far along the chord the features may lie in frames whose chords
+    // fall short of the longest by 1e-10 of its length, as good as it to the
+    // measured shape: about sqrt(2e-10 / kappa), kappa the ratio of the flat
+    // to the steep curvature of the squared chord about its largest. Large
+    // for a nearly round profile, whose chord's direction is hardly fixed.
+    double frameSlack = 0.0;
+    double extent = 0.0; // the largest distance from the origin
+    Verdict crosses = Verdict::No;
+    Verdict turnsBack = Verdict::No;
+    double chord = 0.0;
+    // Chord position, thickness and camber at j / kChordSteps.
+    std::vector<std::array<double, 3>> heights;
+};
+
+double crossProduct(std::complex<double> a, std::complex<double> b)
+{
+    return (std::conj(a) * b).imag();
+}
+
+// The indices of the two points farthest apart.
+std::pair<std::size_t, std::size_t> farthestPair(const std::vector<std::complex<double>> &p)
+{
+    static std::vector<std::size_t> order; // kept: its memory is reused
+    order.resize(p.size());
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    // (A ring of points is far from random order, which quicksort dislikes.)
+    std::stable_sort(order.begin(), order.end(), [&p](std::size_t l, std::size_t r) {
+        return p[l].real() < p[r].real() ||
+               (p[l].real() == p[r].real() && p[l].imag() < p[r].imag());
+    });
+    static std::vector<std::size_t> hull; // Andrew's monotone chain, counter-clockwise
+    hull.clear();
+    for (int pass = 0; pass < 2; ++pass) {
+        const std::size_t base = hull.size();
+        for (const std::size_t i : order) {
+            while (hull.size() >= base + 2 && crossProduct(p[hull.end()[-1]] - p[hull.end()[-2]],
+                                                           p[i] - p[hull.end()[-2]]) <= 0)
+                hull.pop_back();
+            hull.push_back(i);
+        }
+        hull.pop_back();
+        std::reverse(order.begin(), order.end());
+    }
+    std::pair<std::size_t, std::size_t> best{order.front(), order.back()};
+    double widest = std::norm(p[best.first] - p[best.second]);
+    const std::size_t h = hull.size();
+    for (std::size_t i = 0, j = 1; h >= 3 && i < h; ++i) {
+        const auto at = [&](std::size_t k) { return p[hull[k % h]]; };
+        const std::complex<double> edge = at(i + 1) - at(i);
+        while (crossProduct(edge, at(j + 1) - at(i)) > crossProduct(edge, at(j) - at(i)))
+            ++j;
+        for (const std::size_t k : {i, i + 1}) {
+            if (std::norm(at(k) - at(j)) > widest) {
+                widest = std::norm(at(k) - at(j));
+                best = {hull[k % h], hull[j % h]};
+            }
+        }
+    }
+    return best;
+}
+
+// A side's heights at the chord positions j / kChordSteps, interpolated
+// linearly between every stride-th of its samples, which rise along the
+// chord (the last one always taken).
+std::vector<double> heightsOn(const std::vector<std::complex<double>> &side, std::size_t stride)
+{
+    std::vector<double> heights(kChordSteps + 1);
+    const std::size_t last = side.size() - 1;
+    std::size_t k = 0;
+    for (int j = 0; j <= kChordSteps; ++j) {
+        const double x = double(j) / kChordSteps;
+        while (k + stride < last && side[k + stride].real() < x)
+            k += stride;
+        const std::complex<double> p = side[k];
+        const std::complex<double> q = side[std::min(k + stride, last)];
+        heights[j] = q.real() == p.real() ? p.imag()
+                                          : p.imag() + (q.imag() - p.imag()) * (x - p.real()) /
+                                                           (q.real() - p.real());
+    }
+    return heights;
+}
+
+BruteProfile measureByBruteForce(double F, double G, double b)
+{
+    BruteProfile m;
+    const std::complex<double> c(-F * b, G * b);
+    const double b2 = b * b;
+    const double gap = 1.0 - std::abs(c); // from the circle to the origin
+    if (!(gap > 0.0) || !std::isfinite(b2) || b == 0.0) {
+        m.measurable = false;
+        return m;
+    }
+    // Both gradings rise with t over one turn centred on the nearest point;
+    // the second has t - nearest = gap tan(theta), steps as the square of |z|.
+    const double nearest = std::arg(-c);
+    const double reach = std::atan(kPi / gap);
+    // Kept between measurements, so that their memory is reused.
+    static std::vector<double> even(kDenseSteps), graded(kDenseSteps), angles(2 * kDenseSteps);
+    static std::vector<std::complex<double>> z, mirror, zeta, sides[2];
+    for (int k = 0; k < kDenseSteps; ++k) {
+        const double u = 2.0 * (k + 0.5) / kDenseSteps - 1.0;
+        even[k] = nearest + kPi * u;
+        graded[k] = nearest + gap * std::tan(reach * u);
+    }
+    std::merge(even.begin(), even.end(), graded.begin(), graded.end(), angles.begin());
+    const std::size_t n = angles.size();
+    // 1 / z as conj(z) / |z|^2: |z| is at least the gap.
+    z.resize(n);
+    mirror.resize(n);
+    zeta.resize(n);
+    double extent = 0.0;
+    for (std::size_t k = 0; k < n; ++k) {
+        z[k] = c + std::polar(1.0, angles[k]);
+        mirror[k] = b2 * std::conj(z[k]) / std::norm(z[k]);
+        zeta[k] = z[k] + mirror[k];
+        extent = std::max(extent, std::norm(zeta[k]));
+    }
+    // The measured shape refuses profiles whose squared sizes near the
+    // double range; between 1e149 and 1e151 it may go either way.
+    m.extent = std::sqrt(extent);
+    if (!(m.extent < 1e151)) {
+        m.measurable = false;
+        return m;
+    }
+
+    // Two circle points share an image when their product is b^2: the profile
+    // meets itself where the circle crosses its mirror image b^2 / z, away
+    // from the fixed points +-b, where the two circles touch. (Distances
+    // from the circle as |p - c|^2 - 1, about twice |p - c| - 1.)
+    const auto offCircle = [&c](std::complex<double> p) { return std::norm(p - c) - 1.0; };
+    const auto nearTouching = [&](double p) {
+        return offCircle(p) > -1e-12 && offCircle(p) < 2e-5; // on it or just outside
+    };
+    double mirrorMiss = 0.0;
+    for (const std::complex<double> w : mirror)
+        mirrorMiss = std::max(mirrorMiss, std::abs(offCircle(w)));
+    if (mirrorMiss > 2e-6) { // not a circle through both +-b, traced out and back
+        bool far = false;
+        bool any = false;
+        for (std::size_t k = 0; k < n; ++k) {
+            if ((offCircle(mirror[k]) < 0) == (offCircle(mirror[(k + 1) % n]) < 0))
+                continue;
+            any = true;
+            bool near = false;
+            for (const double p : {b, -b})
+                near = near || (nearTouching(p) && std::abs(z[k] - p) < 1e-2) ||
+                       std::abs(z[k] - p) < 1e-6;
+            far = far || !near;
+        }
+        m.crosses = far                                          ? Verdict::Yes
+                    : any || nearTouching(b) || nearTouching(-b) ? Verdict::Either
+                                                                 : Verdict::No;
+    } else if (mirrorMiss > 2e-9) {
+        m.crosses = Verdict::Either;
+    }
+
+    // The widest pair of samples, moved on the exact curve to where the two
+    // lie farthest apart: Newton's method on their squared distance where
+    // it is a cap, else a climb up its gradient, each step kept only if it
+    // widens the pair. (On a nearly round profile the samples alone leave
+    // the chord's direction uncertain by far more than the tolerances.)
+    // With z = c + e^(it): zeta' = i e (1 - b^2/z^2), zeta'' = -e (1 -
+    // b^2/z^2) - 2 b^2 e^2 / z^3.
+    struct Point
+    {
+        std::complex<double> zeta, slope, bend;
+    };
+    const auto image = [&](double t) {
+        const std::complex<double> e = std::polar(1.0, t);
+        const std::complex<double> p = c + e;
+        const std::complex<double> squeeze = 1.0 - b2 / (p * p);
+        return Point{p + b2 / p, std::complex<double>(0, 1) * e * squeeze,
+                     -e * squeeze - 2.0 * b2 * e * e / (p * p * p)};
+    };
+    const auto width = [&](double t1, double t2) {
+        return std::norm(image(t1).zeta - image(t2).zeta);
+    };
+    const auto [lead, trail] = farthestPair(zeta);
+    double edge[2] = {angles[lead], angles[trail]};
+    // Steps at most the samples' spacing there.
+    const double longest = 2 * std::max(angles[std::min(lead + 1, n - 1)] - angles[lead],
+                                        angles[std::min(trail + 1, n - 1)] - angles[trail]);
+    for (int step = 0; step < 50; ++step) {
+        const Point p = image(edge[0]);
+        const Point q = image(edge[1]);
+        const std::complex<double> d = std::conj(p.zeta - q.zeta);
+        const double g1 = 2 * (d * p.slope).real();
+        const double g2 = -2 * (d * q.slope).real();
+        const double h11 = 2 * (std::norm(p.slope) + (d * p.bend).real());
+        const double h22 = 2 * (std::norm(q.slope) - (d * q.bend).real());
+        const double h12 = -2 * (std::conj(p.slope) * q.slope).real();
+        const double det = h11 * h22 - h12 * h12;
+        const double mean = std::abs(0.5 * (h11 + h22));
+        const double spread = std::hypot(0.5 * (h11 - h22), h12);
+        m.frameSlack = mean > spread ? std::sqrt(2e-10 * (mean + spread) / (mean - spread)) : 1.0;
+        const bool cap = h11 < 0 && det > 0;
+        double s1 = cap ? -(h22 * g1 - h12 * g2) / det : g1;
+        double s2 = cap ? -(h11 * g2 - h12 * g1) / det : g2;
+        const double length = std::hypot(s1, s2);
+        if (!(length > 1e-15))
+            break;
+        if (!cap || length > longest) {
+            s1 *= longest / length;
+            s2 *= longest / length;
+        }
+        const double w = width(edge[0], edge[1]);
+        int halvings = 0;
+        while (!(width(edge[0] + s1, edge[1] + s2) > w) && ++halvings < 40) {
+            s1 /= 2;
+            s2 /= 2;
+        }
+        if (halvings == 40)
+            break;
+        edge[0] += s1;
+        edge[1] += s2;
+    }
+    m.frameSlack = std::min(m.frameSlack, 1.0);
+    // The trailing edge is the one with the larger x.
+    std::complex<double> leading = image(edge[0]).zeta;
+    std::complex<double> trailing = image(edge[1]).zeta;
+    if (leading.real() > trailing.real() ||
+        (leading.real() == trailing.real() && leading.imag() > trailing.imag())) {
+        std::swap(edge[0], edge[1]);
+        std::swap(leading, trailing);
+    }
+    m.chord = std::abs(trailing - leading);
+    const std::complex<double> toFrame = 1.0 / (trailing - leading);
+    // The sides from the leading edge, by rising t: the first to the
+    // trailing edge, the second back; each as (x, y) by rising x.
+    const auto turn = [](double t) { return t - 2 * kPi * std::floor(t / (2 * kPi)); };
+    const double toTrailing = turn(edge[1] - edge[0]);
+    const std::size_t first = std::lower_bound(angles.begin(), angles.end(),
+                                               nearest - kPi + turn(edge[0] - (nearest - kPi))) -
+                              angles.begin();
+    sides[0].assign(1, 0.0);
+    sides[1].clear();
+    for (std::size_t k = 0, side = 0; k < n; ++k) {
+        const std::size_t i = (first + k) % n;
+        if (side == 0 && turn(angles[i] - edge[0]) > toTrailing) {
+            sides[0].push_back(1.0);
+            sides[1].push_back(1.0);
+            side = 1;
+        }
+        sides[side].push_back((zeta[i] - leading) * toFrame);
+    }
+    if (sides[1].empty()) {
+        sides[0].push_back(1.0);
+        sides[1].push_back(1.0);
+    }
+    sides[1].push_back(0.0);
+    std::reverse(sides[1].begin(), sides[1].end());
+    // How far a side runs back along the chord from the farthest it came.
+    double fold = 0.0;
+    for (const auto &side : sides) {
+        double reached = side.front().real();
+        for (const std::complex<double> p : side) {
+            reached = std::max(reached, p.real());
+            fold = std::max(fold, reached - p.real());
+        }
+    }
+    // On a profile so round that the chord's direction is loosely fixed,
+    // whether a side turns back depends on the frame.
+    m.turnsBack = m.frameSlack > 0.01 ? Verdict::Either
+                  : fold > 1e-5       ? Verdict::Yes
+                  : fold > 1e-12      ? Verdict::Either
+                                      : Verdict::No;
+
+    // The upper side has the larger mean height, the integral of y dx.
+    const auto area = [](const std::vector<std::complex<double>> &side) {
+        double sum = 0.0;
+        for (std::size_t k = 0; k + 1 < side.size(); ++k)
+            sum +=
+                0.5 * (side[k].imag() + side[k + 1].imag()) * (side[k + 1].real() - side[k].real());
+        return sum;
+    };
+    const bool firstUpper = area(sides[0]) >= area(sides[1]);
+    const std::vector<std::complex<double>> &upperSide = sides[firstUpper ? 0 : 1];
+    const std::vector<std::complex<double>> &lowerSide = sides[firstUpper ? 1 : 0];
+    const std::vector<double> upper = heightsOn(upperSide, 1), lower = heightsOn(lowerSide, 1);
+    const std::vector<double> upper2 = heightsOn(upperSide, 2), lower2 = heightsOn(lowerSide, 2);
+    m.heights.reserve(kChordSteps + 1);
+    for (int j = 0; j <= kChordSteps; ++j) {
+        m.heights.push_back(
+            {double(j) / kChordSteps, upper[j] - lower[j], 0.5 * (upper[j] + lower[j])});
+        m.error =
+            std::max({m.error, std::abs(upper2[j] - upper[j]), std::abs(lower2[j] - lower[j])});
+    }
+    return m;
+}
+
+// The largest of quantity q (1: thickness, 2: camber) times the sign s.
+double largest(const BruteProfile &m, int q, double s)
+{
+    double value = -std::numeric_limits<double>::infinity();
+    for (const auto &h : m.heights)
+        value = std::max(value, s * h[q]);
+    return value;
+}
+
+// Whether a shown value (in %) and position of s times quantity q agree
+// with the brute force: the value within one unit of its last digit, 0.1 %
+// of the chord, and the position within one unit, 1 %, and the rounding of
+// where q comes as close to its largest as the brute force can tell (ties
+// and flat tops). Both widened by the brute force's own error, the position
+// also by the slack of the chord's direction. A position of -1 is not shown.
+bool agrees(const BruteProfile &m, int q, double s, double percent, int position)
+{
+    const double top = largest(m, q, s);
+    if (std::abs(percent - 100 * top) > 0.1 + 100 * m.error + 1e-9)
+        return false;
+    if (position < 0)
+        return true;
+    for (const auto &h : m.heights)
+        if (std::abs(h[0] - position / 100.0) <= 0.015 + m.frameSlack &&
+            s * h[q] >= top - 1e-5 - 2 * m.error)
+            return true;
+    return false;
+}
+
+// Why the status line's words for the profile disagree with the brute
+// force, or nothing.
+QString checkStatus(const QString &status, const BruteProfile &m)
+{
+    const auto allows = [](Verdict v, bool yes) {
+        return v == Verdict::Either || (v == Verdict::Yes) == yes;
+    };
+    if (status.startsWith("The profile could not be measured"))
+        return m.measurable && m.extent < 1e149 ? "said to be unmeasurable" : QString();
+    if (!m.measurable)
+        return "measured, though the brute force cannot";
+    if (status.startsWith("The profile crosses itself"))
+        return allows(m.crosses, true) ? QString() : "said to cross itself";
+    if (!allows(m.crosses, false))
+        return "the profile crosses itself, not said";
+    if (status.startsWith("A side of the profile turns back"))
+        return allows(m.turnsBack, true) ? QString() : "said to turn back";
+    if (!allows(m.turnsBack, false))
+        return "a side turns back, not said";
+    static const QRegularExpression shape(
+        "^chord (\\S+) · thickness (\\S+) %(?: at (\\d+) %)? · camber (\\S+) %(?: at (\\d+) %)?");
+    const QRegularExpressionMatch words = shape.match(status);
+    if (!words.hasMatch())
+        return "no measured shape in the words";
+    const QString chordText = words.captured(1);
+    const double chord = chordText.toDouble();
+    const int digits = chordText.contains('e') ? 2 : chordText.section('.', 1).size();
+    const double unit = chordText.contains('e')
+                            ? std::pow(10.0, std::floor(std::log10(chord)) - digits)
+                            : std::pow(10.0, -digits);
+    if (std::abs(chord - m.chord) > unit + 1e-6 * m.chord)
+        return "chord " + chordText + ", measured " + QString::number(m.chord, 'g', 6);
+    // Thickness and camber only where the sampling is fine enough for the
+    // profile's sharpest turn and the frame well fixed.
+    if (m.error > 1e-3 || m.frameSlack > 0.01)
+        return {};
+    const auto position = [&words](int n) {
+        return words.captured(n).isEmpty() ? -1 : words.captured(n).toInt();
+    };
+    if (!agrees(m, 1, 1, words.captured(2).toDouble(), position(3)))
+        return "thickness not as measured";
+    // The camber of largest size, with its sign.
+    const double camber = words.captured(4).toDouble();
+    const double largestCamber = 100 * std::max(largest(m, 2, 1), largest(m, 2, -1));
+    if (std::abs(std::abs(camber) - largestCamber) > 0.1 + 100 * m.error + 1e-9 ||
+        !agrees(m, 2, camber < 0 ? -1 : 1, std::abs(camber), position(5)))
+        return "camber not as measured";
     return {};
 }
 
@@ -412,10 +804,18 @@ private:
             checkAirfoilPane(airfoil.drawing().operations(), F, G, b, MaxC);
         if (!airfoilProblem.isEmpty())
             fail("airfoil pane: " + airfoilProblem);
-        // The shape measured afresh, whatever the window kept from before.
-        const QString shape = ShapeText::profile(MeasureProfile(F, G, b));
-        if (m_status->text() != shape && !m_status->text().startsWith(shape + ' '))
-            fail("a complete redraw left the status line: " + m_status->text());
+        // The shape of the profile drawn, whatever the window kept from before.
+        if (m_measuredFor != std::array<double, 3>{F, G, b}) {
+            m_measuredFor = {F, G, b};
+            m_measured = measureByBruteForce(F, G, b);
+        }
+        if (const QString problem = checkStatus(m_status->text(), m_measured); !problem.isEmpty())
+            fail(QString("the status line \"%1\" for F %2, G %3, b %4: %5")
+                     .arg(m_status->text())
+                     .arg(F, 0, 'g', 17)
+                     .arg(G, 0, 'g', 17)
+                     .arg(b, 0, 'g', 17)
+                     .arg(problem));
         m_lastCircle = circle.image();
         m_lastAirfoil = airfoil.image();
         m_lastDescriptions = descriptions();
@@ -438,6 +838,8 @@ private:
     QImage m_lastAirfoil;
     QString m_failure;
     int m_redraws = 0;
+    std::array<double, 3> m_measuredFor{std::nan(""), 0, 0};
+    BruteProfile m_measured;
 };
 
 } // namespace
