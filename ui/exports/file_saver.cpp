@@ -1,10 +1,15 @@
 #include "ui/exports/file_saver.h"
 
+#include "plot/picture_export.h"
 #include "ui/exports/save_file.h"
 
 #include <QByteArray>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
 
 namespace wingmap {
 
@@ -55,6 +60,33 @@ bool FileSaver::save(const QString &path, const QByteArray &bytes, const QString
 void FileSaver::warn(const QString &title, const QString &text)
 {
     m_prompts->warn(m_window, title, text);
+}
+
+void FileSaver::copyPicture(const PictureExport &picture, qreal ratio)
+{
+    auto *data = new QMimeData;
+    data->setImageData(picture.image(ratio));
+    data->setData(QStringLiteral("image/png"), picture.png(ratio));
+    data->setData(QStringLiteral("image/svg+xml"), picture.svg());
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void FileSaver::savePicture(const PictureExport &picture, qreal ratio, const QString &name)
+{
+    const QString path =
+        askPath(tr("Save picture"), QStandardPaths::PicturesLocation, name,
+                {{tr("PNG image (*.png)"), "png"}, {tr("SVG drawing (*.svg)"), "svg"}});
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != "png" && suffix != "svg") {
+        warn(tr("Picture not saved"),
+             tr("%1 was not written: pictures are saved as PNG or SVG.\n\n"
+                "Save again with a name that ends in .png or .svg.")
+                 .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    save(path, suffix == "png" ? picture.png(ratio) : picture.svg(), tr("Picture not saved"));
 }
 
 } // namespace wingmap

@@ -15,6 +15,8 @@ class QWidget;
 
 namespace wingmap {
 
+class PictureExport;
+
 // What every export of a window does around the bytes it makes: asks where
 // to write them, proposing the folder of the last file saved in this run (or
 // the user's folder for that kind of file), writes the file whole or not at
@@ -43,6 +45,13 @@ public:
 
     // Tells the user why something was not done.
     void warn(const QString &title, const QString &text);
+
+    // Puts the picture on the clipboard as an image, a PNG and an SVG, at
+    // the given device-pixel ratio.
+    static void copyPicture(const PictureExport &picture, qreal ratio);
+    // Asks where to save the picture, first named `name`, and saves it as a
+    // PNG (at the given ratio) or an SVG file by the name's ending.
+    void savePicture(const PictureExport &picture, qreal ratio, const QString &name);
 
 private:
     QWidget *m_window;

@@ -9,20 +9,14 @@
 #include "ui/widgets/plot_pane.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenu>
-#include <QMimeData>
 
 namespace wingmap {
 
 namespace {
 
-const QString kSvgMimeType = QStringLiteral("image/svg+xml");
-const QString kPngMimeType = QStringLiteral("image/png");
 const QString kPictureName = QStringLiteral("wingmap.png");
 const QString kCoordinatesName = QStringLiteral("joukowsky-profile.dat");
 
@@ -89,34 +83,12 @@ PictureExport PaneExports::picture() const
 
 void PaneExports::copyPicture()
 {
-    const PictureExport shown = picture();
-    const qreal ratio = m_window->devicePixelRatioF();
-    auto *data = new QMimeData;
-    data->setImageData(shown.image(ratio));
-    data->setData(kPngMimeType, shown.png(ratio));
-    data->setData(kSvgMimeType, shown.svg());
-    QGuiApplication::clipboard()->setMimeData(data);
+    FileSaver::copyPicture(picture(), m_window->devicePixelRatioF());
 }
 
 void PaneExports::savePicture()
 {
-    const QString path = m_saver->askPath(
-        tr("Save picture"), QStandardPaths::PicturesLocation, kPictureName,
-        {{tr("PNG image (*.png)"), "png"}, {tr("SVG drawing (*.svg)"), "svg"}});
-    if (path.isEmpty())
-        return;
-
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != "png" && suffix != "svg") {
-        m_saver->warn(tr("Picture not saved"),
-                      tr("%1 was not written: pictures are saved as PNG or SVG.\n\n"
-                         "Save again with a name that ends in .png or .svg.")
-                          .arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    const PictureExport shown = picture();
-    m_saver->save(path, suffix == "png" ? shown.png(m_window->devicePixelRatioF()) : shown.svg(),
-                  tr("Picture not saved"));
+    m_saver->savePicture(picture(), m_window->devicePixelRatioF(), kPictureName);
 }
 
 void PaneExports::exportCoordinates()

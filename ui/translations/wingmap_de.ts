@@ -50,25 +50,6 @@ A file of that name, if there was one, has been left as it was. Check that the f
 
 Eine vorhandene Datei dieses Namens ist unverändert geblieben. Prüfen Sie, ob der Ordner existiert, ob Sie darin schreiben dürfen und ob auf dem Datenträger Platz ist, und speichern Sie dann erneut.</translation>
     </message>
-</context>
-<context>
-    <name>wingmap::FlowExports</name>
-    <message>
-        <source>&amp;Copy picture</source>
-        <translation>Bild &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture…</source>
-        <translation>Bild &amp;speichern …</translation>
-    </message>
-    <message>
-        <source>Export surface &amp;pressure…</source>
-        <translation>Oberflächen&amp;druck exportieren …</translation>
-    </message>
-    <message>
-        <source>Export stream&amp;lines…</source>
-        <translation>Strom&amp;linien exportieren …</translation>
-    </message>
     <message>
         <source>Save picture</source>
         <translation>Bild speichern</translation>
@@ -92,6 +73,25 @@ Save again with a name that ends in .png or .svg.</source>
         <translation>%1 wurde nicht geschrieben: Bilder werden als PNG oder SVG gespeichert.
 
 Speichern Sie erneut mit einem Namen, der auf .png oder .svg endet.</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::FlowExports</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>Bild &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>Export surface &amp;pressure…</source>
+        <translation>Oberflächen&amp;druck exportieren …</translation>
+    </message>
+    <message>
+        <source>Export stream&amp;lines…</source>
+        <translation>Strom&amp;linien exportieren …</translation>
     </message>
     <message>
         <source>Nothing exported</source>
@@ -360,30 +360,6 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
     <message>
         <source>E&amp;xport profile coordinates…</source>
         <translation>Profilkoordinaten e&amp;xportieren …</translation>
-    </message>
-    <message>
-        <source>Save picture</source>
-        <translation>Bild speichern</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png)</source>
-        <translation>PNG-Bild (*.png)</translation>
-    </message>
-    <message>
-        <source>SVG drawing (*.svg)</source>
-        <translation>SVG-Zeichnung (*.svg)</translation>
-    </message>
-    <message>
-        <source>Picture not saved</source>
-        <translation>Bild nicht gespeichert</translation>
-    </message>
-    <message>
-        <source>%1 was not written: pictures are saved as PNG or SVG.
-
-Save again with a name that ends in .png or .svg.</source>
-        <translation>%1 wurde nicht geschrieben: Bilder werden als PNG oder SVG gespeichert.
-
-Speichern Sie erneut mit einem Namen, der auf .png oder .svg endet.</translation>
     </message>
     <message>
         <source>Coordinates not exported</source>
