@@ -173,9 +173,9 @@ void FlowWindow::connectControls()
         connect(pane, &PlotPane::clicked, this, &FlowWindow::redraw);
 }
 
-void FlowWindow::follow(double F, double G, double b, double MaxC)
+void FlowWindow::follow(const Source &source)
 {
-    m_source = Source{F, G, b, MaxC};
+    m_source = source;
     m_sharp->setEnabled(true);
     redraw();
 }

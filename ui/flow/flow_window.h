@@ -40,12 +40,20 @@ class FlowWindow : public QWidget
     Q_OBJECT
 
 public:
+    // A drawing of the main window: F, G and b as read, and the Scale.
+    struct Source
+    {
+        double F;
+        double G;
+        double b;
+        double MaxC;
+    };
+
     explicit FlowWindow(QWidget *parent = nullptr);
     ~FlowWindow() override;
 
-    // The main window drew F, G and b (as read) at the Scale MaxC: the flow
-    // follows.
-    void follow(double F, double G, double b, double MaxC);
+    // The main window made a drawing: the flow follows.
+    void follow(const Source &source);
 
     // Replaces the save dialog and the message box (a test's answers).
     void setPrompts(std::unique_ptr<ExportPrompts> prompts);
@@ -65,14 +73,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    struct Source
-    {
-        double F;
-        double G;
-        double b;
-        double MaxC;
-    };
-
     void createControls();
     void createLayout();
     void connectControls();

@@ -319,9 +319,9 @@ void Form1::hesapla()
         Picture_circle->update(Picture_circle->contentsRect());
         Picture_airfoil->update(Picture_airfoil->contentsRect());
         describeDrawing();
-        m_lastDrawing = LastDrawing{m_state.F, m_state.G, m_state.b, ReadNumber(texts.MaxC)};
+        m_lastDrawing = FlowWindow::Source{m_state.F, m_state.G, m_state.b, ReadNumber(texts.MaxC)};
         if (m_flow)
-            m_flow->follow(m_state.F, m_state.G, m_state.b, m_lastDrawing->MaxC);
+            m_flow->follow(*m_lastDrawing);
         Label_status->setText(m_limitNotice.isEmpty() ? m_shapeText
                                                       : m_shapeText + ' ' + m_limitNotice);
     } else {
@@ -434,10 +434,8 @@ void Form1::showFlow()
         m_flow = std::make_unique<FlowWindow>();
         connect(m_flow.get(), &FlowWindow::sharpTrailingEdgeRequested, this,
                 &Form1::sharpTrailingEdge);
-        if (m_lastDrawing) {
-            const LastDrawing &last = *m_lastDrawing;
-            m_flow->follow(last.F, last.G, last.b, last.MaxC);
-        }
+        if (m_lastDrawing)
+            m_flow->follow(*m_lastDrawing);
     }
     m_flow->show();
     m_flow->raise();

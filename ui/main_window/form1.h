@@ -2,6 +2,7 @@
 #define WINGMAP_FORM1_H
 
 #include "geometry/parameter_state.h"
+#include "ui/flow/flow_window.h"
 
 #include <QMainWindow>
 
@@ -17,7 +18,6 @@ class QScrollBar;
 
 namespace wingmap {
 
-class FlowWindow;
 class Form_About;
 class PaneExports;
 class PlotPane;
@@ -104,14 +104,7 @@ private:
     QString m_shapeText;
     std::unique_ptr<Form_About> m_about;
     // The last drawing made, which the Flow window follows.
-    struct LastDrawing
-    {
-        double F;
-        double G;
-        double b;
-        double MaxC;
-    };
-    std::optional<LastDrawing> m_lastDrawing;
+    std::optional<FlowWindow::Source> m_lastDrawing;
     std::unique_ptr<FlowWindow> m_flow;
     QString m_limitNotice;
     int m_handlerDepth = 0;
