@@ -1,6 +1,7 @@
 #ifndef WINGMAP_NUMBER_TEXT_H
 #define WINGMAP_NUMBER_TEXT_H
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,20 @@ std::string FormatNumber(double x);
 // double of the digits read; beyond the double range it is +-infinity, below
 // it +-0. Locale-independent; never fails; never reads past the text.
 double ReadNumber(std::string_view text);
+
+// What ReadNumber made of a text, and where it stopped.
+struct NumberReading
+{
+    double value = 0.0;    // what ReadNumber returns
+    bool hasNumber = false; // the text begins (after blanks) with a number
+    // The byte offset of the first character the number did not take (the
+    // text's size when it took everything but blanks).
+    std::size_t stop = 0;
+
+    // The text is one number and blanks, nothing else.
+    bool whole(std::string_view text) const { return hasNumber && stop == text.size(); }
+};
+NumberReading ReadNumberText(std::string_view text);
 
 } // namespace wingmap
 
