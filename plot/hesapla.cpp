@@ -5,6 +5,7 @@
 #include "plot/plot_surface.h"
 
 #include <cmath>
+#include <limits>
 
 namespace wingmap {
 
@@ -94,7 +95,8 @@ RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurfac
 
     airfoilPane.Circle(single(b * 2), 0, kMarkRadius, kMarkColour);
     airfoilPane.Circle(single(b * (-2)), 0, kMarkRadius, kMarkColour);
-    return {true, Refusal::None, -1};
+    const bool underflows = std::abs(MaxC) < std::numeric_limits<float>::min();
+    return {true, Refusal::None, -1, underflows};
 }
 
 } // namespace wingmap
