@@ -119,7 +119,13 @@ std::string FixedText(double value, int decimals)
 
 double ReadNumber(std::string_view text)
 {
+    return ReadNumberText(text).value;
+}
+
+NumberReading ReadNumberText(std::string_view text)
+{
     BlankSkippingCursor cursor(text);
+    const std::size_t start = cursor.position();
 
     bool negative = false;
     if (cursor.peek() == '+' || cursor.peek() == '-') {
@@ -143,7 +149,7 @@ double ReadNumber(std::string_view text)
         cursor.advance();
     }
     if (!seenDigit)
-        return 0.0;
+        return {0.0, false, start};
 
     // The exponent counts only with at least one digit; otherwise the number
     // ends before the letter. Its value saturates far beyond any double.
@@ -187,7 +193,7 @@ double ReadNumber(std::string_view text)
         value = leadingExponent(mantissa, exponent) >= 0 ? std::numeric_limits<double>::infinity()
                                                          : 0.0;
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, true, cursor.position()};
 }
 
 } // namespace wingmap

@@ -1,6 +1,7 @@
 #ifndef WINGMAP_NUMBER_TEXT_H
 #define WINGMAP_NUMBER_TEXT_H
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,20 @@ double ReadNumber(std::string_view text);
 // "." whatever the locale; a value that rounds to zero is written without a
 // sign ("0.000000", never "-0.000000"). Non-finite values: "inf", "-inf", "nan".
 std::string FixedText(double value, int decimals);
+
+// What ReadNumber made of a text, and where it stopped.
+struct NumberReading
+{
+    double value = 0.0;    // what ReadNumber returns
+    bool hasNumber = false; // the text begins (after blanks) with a number
+    // The byte offset of the first character the number did not take (the
+    // text's size when it took everything but blanks).
+    std::size_t stop = 0;
+
+    // The text is one number and blanks, nothing else.
+    bool whole(std::string_view text) const { return hasNumber && stop == text.size(); }
+};
+NumberReading ReadNumberText(std::string_view text);
 
 } // namespace wingmap
 

@@ -5,6 +5,7 @@
 #include "plot/plot_surface.h"
 
 #include <cmath>
+#include <limits>
 
 namespace wingmap {
 
@@ -110,7 +111,8 @@ RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurfac
     circlePane.Line(single(-Fb - kCrossHalfLength), single(Gb), single(-Fb + kCrossHalfLength),
                     single(Gb), kMarkColour);
     DrawAirfoilMarks(state.b, airfoilPane);
-    return {true, Refusal::None, -1};
+    const bool underflows = std::abs(MaxC) < std::numeric_limits<float>::min();
+    return {true, Refusal::None, -1, underflows};
 }
 
 } // namespace wingmap

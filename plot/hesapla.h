@@ -39,6 +39,10 @@ struct RedrawOutcome
     // when it failed; -1 when it failed before the first point, and for the
     // other outcomes.
     int point = -1;
+    // Drawn, but the extent is below the smallest normal float: the
+    // single-precision coordinates the panes take lose their digits, and
+    // below about 1e-45 the axes collapse to a dot.
+    bool scaleUnderflows = false;
 };
 
 // Recomputes and redraws both plots: reads F, G and b from the texts into

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
 
 using wingmap::FormatNumber;
 using wingmap::ReadNumber;
@@ -17,6 +18,9 @@ struct ReadCase
 {
     const char *text;
     double expected;
+    // What the number leaves unread (blanks after it skipped): "" when the
+    // text is one number, nullptr when it has none.
+    const char *rest;
 };
 
 class ReadNumberTest : public testing::TestWithParam<ReadCase>
@@ -26,37 +30,53 @@ class ReadNumberTest : public testing::TestWithParam<ReadCase>
 TEST_P(ReadNumberTest, ReadsTheLeadingNumber)
 {
     const ReadCase &c = GetParam();
-    const double value = ReadNumber(c.text);
+    const std::string_view text(c.text);
+    const double value = ReadNumber(text);
     EXPECT_EQ(value, c.expected) << "text: \"" << c.text << "\"";
     EXPECT_EQ(std::signbit(value), std::signbit(c.expected)) << "text: \"" << c.text << "\"";
+
+    const wingmap::NumberReading reading = wingmap::ReadNumberText(text);
+    EXPECT_EQ(reading.value, value) << "text: \"" << c.text << "\"";
+    EXPECT_EQ(reading.hasNumber, c.rest != nullptr) << "text: \"" << c.text << "\"";
+    if (c.rest != nullptr) {
+        EXPECT_EQ(text.substr(reading.stop), c.rest) << "text: \"" << c.text << "\"";
+    }
+    EXPECT_EQ(reading.whole(text), c.rest != nullptr && *c.rest == '\0')
+        << "text: \"" << c.text << "\"";
 }
+
+constexpr const char *kNone = nullptr;
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadNumberTest,
     testing::Values(
         // No leading number.
-        ReadCase{"", 0.0}, ReadCase{"abc", 0.0}, ReadCase{",5", 0.0}, ReadCase{".", 0.0},
-        ReadCase{"-", 0.0}, ReadCase{"+.", 0.0}, ReadCase{"   ", 0.0}, ReadCase{"E5", 0.0},
-        ReadCase{"nan", 0.0}, ReadCase{"inf", 0.0}, ReadCase{"0x10", 0.0},
+        ReadCase{"", 0.0, kNone}, ReadCase{"abc", 0.0, kNone}, ReadCase{",5", 0.0, kNone},
+        ReadCase{".", 0.0, kNone}, ReadCase{"-", 0.0, kNone}, ReadCase{"+.", 0.0, kNone},
+        ReadCase{"   ", 0.0, kNone}, ReadCase{"E5", 0.0, kNone}, ReadCase{"nan", 0.0, kNone},
+        ReadCase{"inf", 0.0, kNone}, ReadCase{"\xc3\xa9", 0.0, kNone},
         // The number ends at the first character that cannot continue it.
-        ReadCase{"1.5x", 1.5}, ReadCase{"0,5", 0.0}, ReadCase{"1.2.3", 1.2},
-        ReadCase{"12abc", 12.0}, ReadCase{"\xc3\xa9", 0.0}, ReadCase{"7\xc3\xa9", 7.0},
-        // Blanks are skipped anywhere, also inside the number.
-        ReadCase{" -0.3", -0.3}, ReadCase{"- 0.3", -0.3}, ReadCase{"1 2", 12.0},
-        ReadCase{"\t1\n.5", 1.5}, ReadCase{"1 E 2", 100.0},
+        ReadCase{"1.5x", 1.5, "x"}, ReadCase{"0,5", 0.0, ",5"}, ReadCase{"1,5", 1.0, ",5"},
+        ReadCase{"1.2.3", 1.2, ".3"}, ReadCase{"12abc", 12.0, "abc"},
+        ReadCase{"0x10", 0.0, "x10"}, ReadCase{"7\xc3\xa9", 7.0, "\xc3\xa9"},
+        ReadCase{"1 ,5", 1.0, ",5"},
+        // Blanks are skipped anywhere, also inside the number and after it.
+        ReadCase{" -0.3", -0.3, ""}, ReadCase{"- 0.3", -0.3, ""}, ReadCase{"1 2", 12.0, ""},
+        ReadCase{"\t1\n.5", 1.5, ""}, ReadCase{"1 E 2", 100.0, ""}, ReadCase{"0.3 ", 0.3, ""},
         // Signs and points.
-        ReadCase{"+5", 5.0}, ReadCase{".5", 0.5}, ReadCase{"5.", 5.0}, ReadCase{"-0", -0.0},
-        ReadCase{"--1", 0.0},
+        ReadCase{"+5", 5.0, ""}, ReadCase{".5", 0.5, ""}, ReadCase{"5.", 5.0, ""},
+        ReadCase{"-0", -0.0, ""}, ReadCase{"--1", 0.0, kNone},
         // Exponents: E or e, signed, and only with a digit.
-        ReadCase{"1E2", 100.0}, ReadCase{"1e2", 100.0}, ReadCase{"2.5E-1", 0.25},
-        ReadCase{"1E+3", 1000.0}, ReadCase{"1E", 1.0}, ReadCase{"1E+", 1.0}, ReadCase{"1E+x", 1.0},
-        ReadCase{"3e-", 3.0},
+        ReadCase{"1E2", 100.0, ""}, ReadCase{"1e2", 100.0, ""}, ReadCase{"2.5E-1", 0.25, ""},
+        ReadCase{"1E+3", 1000.0, ""}, ReadCase{"1E", 1.0, "E"}, ReadCase{"1e", 1.0, "e"},
+        ReadCase{"1E+", 1.0, "E+"}, ReadCase{"1E+x", 1.0, "E+x"}, ReadCase{"3e-", 3.0, "e-"},
         // Beyond the double range.
-        ReadCase{"1e400", std::numeric_limits<double>::infinity()},
-        ReadCase{"-1e400", -std::numeric_limits<double>::infinity()}, ReadCase{"1e-400", 0.0},
-        ReadCase{"-1e-400", -0.0}, ReadCase{"0.0001e-330", 0.0},
-        ReadCase{"123e99999999999999999999", std::numeric_limits<double>::infinity()},
-        ReadCase{"0e99999", 0.0}));
+        ReadCase{"1e400", std::numeric_limits<double>::infinity(), ""},
+        ReadCase{"-1e400", -std::numeric_limits<double>::infinity(), ""},
+        ReadCase{"1e-400", 0.0, ""}, ReadCase{"-1e-400", -0.0, ""},
+        ReadCase{"0.0001e-330", 0.0, ""},
+        ReadCase{"123e99999999999999999999", std::numeric_limits<double>::infinity(), ""},
+        ReadCase{"0e99999", 0.0, ""}));
 
 TEST(ReadNumber, RoundsLongDigitStringsCorrectly)
 {

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 
 using namespace wingmap;
 using namespace pixels;
@@ -186,7 +187,8 @@ TEST(ImageSurface, RefusedRunLeavesBothImagesUntouched)
 TEST(ImageSurface, ExtremeScalesReturnPromptlyWithAxesWhereRepresentable)
 {
     for (const char *scale :
-         {"1e-300", "1e300", "-1e300", "1e-30", "1e30", "1e-320", "8e307", "0.001", "1000000"}) {
+         {"1e-300", "1e300", "-1e300", "1e-30", "1e30", "1e-320", "8e307", "0.001", "1000000",
+          "1e-46", "2e-38", "-1e-38"}) {
         Panes panes;
         panes.state.Fb = 0.5; // keep the red cross off the axes
         panes.state.Gb = 0.5;
@@ -194,6 +196,9 @@ TEST(ImageSurface, ExtremeScalesReturnPromptlyWithAxesWhereRepresentable)
         const RedrawOutcome outcome = panes.draw({"0.1", "0.1", "0.9", scale});
         const auto elapsed = std::chrono::steady_clock::now() - start;
         EXPECT_TRUE(outcome.drawn) << scale;
+        // The smallest normal float is 2^-126 = 1.18e-38.
+        const double extent = std::abs(std::strtod(scale, nullptr));
+        EXPECT_EQ(outcome.scaleUnderflows, extent < 1.1754943508e-38) << scale;
         EXPECT_LT(elapsed, std::chrono::milliseconds(500)) << scale;
         const QImage &c = panes.circle.image();
         if (std::string(scale) == "1e-30" || std::string(scale) == "1e30" ||
