@@ -9,9 +9,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <charconv>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
+#include <cstring>
 
 using namespace wingmap;
 using namespace pixels;
@@ -196,8 +197,11 @@ TEST(ImageSurface, ExtremeScalesReturnPromptlyWithAxesWhereRepresentable)
         const RedrawOutcome outcome = panes.draw({"0.1", "0.1", "0.9", scale});
         const auto elapsed = std::chrono::steady_clock::now() - start;
         EXPECT_TRUE(outcome.drawn) << scale;
-        // The smallest normal float is 2^-126 = 1.18e-38.
-        const double extent = std::abs(std::strtod(scale, nullptr));
+        // The smallest normal float is 2^-126 = 1.18e-38. (from_chars: the
+        // suite also runs under a comma-decimal locale.)
+        double extent = 0.0;
+        std::from_chars(scale, scale + std::strlen(scale), extent);
+        extent = std::abs(extent);
         EXPECT_EQ(outcome.scaleUnderflows, extent < 1.1754943508e-38) << scale;
         EXPECT_LT(elapsed, std::chrono::milliseconds(500)) << scale;
         const QImage &c = panes.circle.image();
