@@ -31,7 +31,6 @@
 #include <array>
 #include <complex>
 #include <limits>
-#include <numeric>
 #include <optional>
 #include <random>
 
@@ -240,17 +239,27 @@ double crossProduct(std::complex<double> a, std::complex<double> b)
     return (std::conj(a) * b).imag();
 }
 
-// The indices of the two points farthest apart.
-std::pair<std::size_t, std::size_t> farthestPair(const std::vector<std::complex<double>> &p)
+// The indices of the two points farthest apart among every stride-th.
+std::pair<std::size_t, std::size_t> farthestPair(const std::vector<std::complex<double>> &p,
+                                                 std::size_t stride)
 {
-    static std::vector<std::size_t> order; // kept: its memory is reused
-    order.resize(p.size());
-    std::iota(order.begin(), order.end(), std::size_t(0));
-    // (A ring of points is far from random order, which quicksort dislikes.)
-    std::stable_sort(order.begin(), order.end(), [&p](std::size_t l, std::size_t r) {
-        return p[l].real() < p[r].real() ||
-               (p[l].real() == p[r].real() && p[l].imag() < p[r].imag());
-    });
+    struct Sorted
+    {
+        double x, y;
+        std::size_t i;
+        bool operator<(const Sorted &o) const { return x < o.x || (x == o.x && y < o.y); }
+    };
+    static std::vector<Sorted> sorted; // kept: its memory is reused
+    sorted.clear();
+    for (std::size_t i = 0; i < p.size(); i += stride)
+        sorted.push_back({p[i].real(), p[i].imag(), i});
+    // Shuffled first: quicksort does badly on the order of a ring of points.
+    std::shuffle(sorted.begin(), sorted.end(), std::mt19937(1));
+    std::sort(sorted.begin(), sorted.end());
+    static std::vector<std::size_t> order;
+    order.clear();
+    for (const Sorted &point : sorted)
+        order.push_back(point.i);
     static std::vector<std::size_t> hull; // Andrew's monotone chain, counter-clockwise
     hull.clear();
     for (int pass = 0; pass < 2; ++pass) {
@@ -377,9 +386,9 @@ BruteProfile measureByBruteForce(double F, double G, double b)
         m.crosses = Verdict::Either;
     }
 
-    // The widest pair of samples, moved on the exact curve to where the two
-    // lie farthest apart: Newton's method on their squared distance where
-    // it is a cap, else a climb up its gradient, each step kept only if it
+    // The widest pair of every fourth sample, moved on the exact curve to
+    // where the two lie farthest apart: Newton's method on their squared
+    // distance, damped where it is not a cap, each step kept only if it
     // widens the pair. (On a nearly round profile the samples alone leave
     // the chord's direction uncertain by far more than the tolerances.)
     // With z = c + e^(it): zeta' = i e (1 - b^2/z^2), zeta'' = -e (1 -
@@ -398,11 +407,9 @@ BruteProfile measureByBruteForce(double F, double G, double b)
     const auto width = [&](double t1, double t2) {
         return std::norm(image(t1).zeta - image(t2).zeta);
     };
-    const auto [lead, trail] = farthestPair(zeta);
+    const auto [lead, trail] = farthestPair(zeta, 4);
     double edge[2] = {angles[lead], angles[trail]};
-    // Steps at most the samples' spacing there.
-    const double longest = 2 * std::max(angles[std::min(lead + 1, n - 1)] - angles[lead],
-                                        angles[std::min(trail + 1, n - 1)] - angles[trail]);
+    constexpr double longest = 0.1; // radians, the longest step
     for (int step = 0; step < 50; ++step) {
         const Point p = image(edge[0]);
         const Point q = image(edge[1]);
@@ -412,17 +419,21 @@ BruteProfile measureByBruteForce(double F, double G, double b)
         const double h11 = 2 * (std::norm(p.slope) + (d * p.bend).real());
         const double h22 = 2 * (std::norm(q.slope) - (d * q.bend).real());
         const double h12 = -2 * (std::conj(p.slope) * q.slope).real();
-        const double det = h11 * h22 - h12 * h12;
-        const double mean = std::abs(0.5 * (h11 + h22));
+        // The curvatures of minus the squared width: the step solves
+        // (-H + mu) s = g, mu lifting the smaller above 0 where it is not.
+        const double mean = -0.5 * (h11 + h22);
         const double spread = std::hypot(0.5 * (h11 - h22), h12);
         m.frameSlack = mean > spread ? std::sqrt(2e-10 * (mean + spread) / (mean - spread)) : 1.0;
-        const bool cap = h11 < 0 && det > 0;
-        double s1 = cap ? -(h22 * g1 - h12 * g2) / det : g1;
-        double s2 = cap ? -(h11 * g2 - h12 * g1) / det : g2;
+        const double mu =
+            mean - spread > 0 ? 0.0 : spread - mean + 1e-3 * (std::abs(mean) + spread);
+        const double a11 = mu - h11, a22 = mu - h22;
+        const double det = a11 * a22 - h12 * h12;
+        double s1 = (a22 * g1 + h12 * g2) / det;
+        double s2 = (a11 * g2 + h12 * g1) / det;
         const double length = std::hypot(s1, s2);
         if (!(length > 1e-15))
             break;
-        if (!cap || length > longest) {
+        if (length > longest) {
             s1 *= longest / length;
             s2 *= longest / length;
         }
@@ -481,12 +492,13 @@ BruteProfile measureByBruteForce(double F, double G, double b)
             fold = std::max(fold, reached - p.real());
         }
     }
-    // On a profile so round that the chord's direction is loosely fixed,
-    // whether a side turns back depends on the frame.
-    m.turnsBack = m.frameSlack > 0.01 ? Verdict::Either
-                  : fold > 1e-5       ? Verdict::Yes
-                  : fold > 1e-12      ? Verdict::Either
-                                      : Verdict::No;
+    // A fold shorter than the display's 0.1 % of the chord may be missed by
+    // the measured shape; on a profile so round that the chord's direction
+    // is loosely fixed, whether a side turns back depends on the frame.
+    m.turnsBack = m.frameSlack > 0.003 ? Verdict::Either
+                  : fold > 1e-3        ? Verdict::Yes
+                  : fold > 1e-12       ? Verdict::Either
+                                       : Verdict::No;
 
     // The upper side has the larger mean height, the integral of y dx.
     const auto area = [](const std::vector<std::complex<double>> &side) {
@@ -574,7 +586,7 @@ QString checkStatus(const QString &status, const BruteProfile &m)
         return "chord " + chordText + ", measured " + QString::number(m.chord, 'g', 6);
     // Thickness and camber only where the sampling is fine enough for the
     // profile's sharpest turn and the frame well fixed.
-    if (m.error > 1e-3 || m.frameSlack > 0.01)
+    if (m.error > 1e-3 || m.frameSlack > 0.003)
         return {};
     const auto position = [&words](int n) {
         return words.captured(n).isEmpty() ? -1 : words.captured(n).toInt();
