@@ -10,6 +10,7 @@ namespace wingmap {
 namespace {
 
 constexpr int kExitUsage = 2;
+constexpr int kExitNoDisplay = 1;
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -37,6 +38,32 @@ CommandLine CommandLine::judge(const QStringList &arguments)
     const QString &first = arguments.at(1);
     return {Request::Error,
             first.startsWith('-') ? Error::UnknownOption : Error::UnexpectedArgument, first};
+}
+
+CommandLine CommandLine::noDisplay(DisplayProblem problem, const QString &platform,
+                                   const QString &variable)
+{
+    CommandLine answer(Request::NoDisplay, Error::None, platform);
+    answer.m_displayProblem = problem;
+    answer.m_variable = variable;
+    return answer;
+}
+
+QString CommandLine::noDisplayText() const
+{
+    switch (m_displayProblem) {
+    case DisplayProblem::NoneSet:
+        break;
+    case DisplayProblem::NoWaylandPlugin:
+        return tr("Wingmap opens a window, so it needs a graphical session: only WAYLAND_DISPLAY "
+                  "is set, and Qt's Wayland plugin (the package qt6-wayland) is not installed.");
+    case DisplayProblem::PlatformNeeds:
+        return tr("Wingmap opens a window, so it needs a graphical session: Qt's platform %1 "
+                  "cannot start without %2.")
+            .arg(m_argument, m_variable.isEmpty() ? tr("its plugin") : m_variable);
+    }
+    return tr("Wingmap opens a window, so it needs a graphical session: neither DISPLAY nor "
+              "WAYLAND_DISPLAY is set.");
 }
 
 QString CommandLine::errorText() const
@@ -75,6 +102,9 @@ int CommandLine::answer() const
     case Request::Error:
         print(stderr, QStringLiteral("wingmap: %1\n").arg(errorText()) + usage);
         return kExitUsage;
+    case Request::NoDisplay:
+        print(stderr, noDisplayText() + '\n');
+        return kExitNoDisplay;
     }
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/display_check.h"
 #include "ui/main_window/form1.h"
 #include "ui/translations/translations.h"
 
@@ -9,6 +10,8 @@
 #include <QString>
 
 #include <array>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -24,31 +27,35 @@ QIcon programIcon()
     return icon;
 }
 
-// Whether the environment names a display, or a platform for Qt: without
-// either (a text console) Qt's desktop platforms cannot start.
-bool displayNamed()
+// Without a display a desktop platform would abort as it starts, and a
+// wrong argument would go unreported behind that failure. So Qt first takes
+// its options on its "minimal" platform, which needs no display (a -platform
+// of the user's is made minimal too), and what it leaves is judged: a wrong
+// argument is named, else the program says why it has no display. Returns
+// the exit status of the answer. With no argument to judge, the answer
+// needs only the translation.
+int answerWithoutDisplay(int argc, char *argv[], const CommandLine &noDisplay)
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-// With no display a desktop platform fails as it starts, and a wrong
-// argument would go unreported behind that failure. So Qt first takes its
-// options on its "minimal" platform, which needs no display, and what it
-// leaves is judged; the exit status of the answer, 0 when nothing is left.
-// (A -platform of the user's comes later in argv, and Qt takes that one.)
-int judgeWithoutDisplay(int argc, char *argv[])
-{
+    if (argc < 2) {
+        QCoreApplication console(argc, argv);
+        wingmap::installTranslations(console, QLocale());
+        return noDisplay.answer();
+    }
     static char platformOption[] = "-platform";
     static char minimalPlatform[] = "minimal";
     std::vector<char *> arguments(argv, argv + argc);
+    for (std::size_t i = 1; i + 1 < arguments.size(); ++i) {
+        const std::string_view arg = arguments[i];
+        if (arg == "-platform" || arg == "--platform")
+            arguments[++i] = minimalPlatform;
+    }
     arguments.insert(arguments.begin() + 1, {platformOption, minimalPlatform});
     int count = static_cast<int>(arguments.size());
     arguments.push_back(nullptr);
     QApplication probe(count, arguments.data());
     wingmap::installTranslations(probe, QLocale());
-    return CommandLine::judge(QCoreApplication::arguments()).answer();
+    const CommandLine left = CommandLine::judge(QCoreApplication::arguments());
+    return left.request() == CommandLine::Request::Error ? left.answer() : noDisplay.answer();
 }
 
 } // namespace
@@ -63,10 +70,8 @@ int main(int argc, char *argv[])
         wingmap::installTranslations(console, QLocale());
         return asked.answer();
     }
-    if (!displayNamed()) {
-        if (const int status = judgeWithoutDisplay(argc, argv); status != 0)
-            return status;
-    }
+    if (const std::optional<CommandLine> missing = wingmap::missingDisplay(argc, argv))
+        return answerWithoutDisplay(argc, argv, *missing);
 
     // QApplication takes Qt's own options out of argv; what it leaves (also
     // an option of another platform, such as -display on Wayland) is wrong.
