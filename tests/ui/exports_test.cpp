@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 using namespace wingmap;
@@ -64,6 +66,8 @@ private slots:
     void panesOpenTheExportMenu_data();
     void panesOpenTheExportMenu();
     void ctrlCCopiesBothPanesOutsideTextFields();
+    void pictureIsTheSameInEveryTheme_data();
+    void pictureIsTheSameInEveryTheme();
     void savingWritesWholeFilesOrNone_data();
     void savingWritesWholeFilesOrNone();
     void coordinatesOfTheDrawingShown_data();
@@ -121,7 +125,7 @@ void ExportsTest::panesOpenTheExportMenu()
 
 // The start drawing. The inner areas of the circle pane (twips 120 to 3120
 // less a 2-pixel frame: pixels 10 to 206) and of the airfoil pane (3240 to
-// 9240: 218 to 614) make a picture 604 x 196 with a gap in the window colour.
+// 9240: 218 to 614) make a picture 604 x 196 with a white gap.
 void ExportsTest::ctrlCCopiesBothPanesOutsideTextFields()
 {
     m_form->findChild<QWidget *>("HScroll_F")->setFocus();
@@ -132,7 +136,7 @@ void ExportsTest::ctrlCCopiesBothPanesOutsideTextFields()
     const QImage shown = image.scaled(604, 196, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QVERIFY(pixels::showsStartCircle(shown, 0, 0));
     QVERIFY(pixels::showsStartProfile(shown, 208, 0));
-    QCOMPARE(shown.pixelColor(202, 98), m_form->palette().color(QPalette::Window));
+    QCOMPARE(shown.pixelColor(202, 98), QColor(Qt::white));
     // Vector lines, blue ones among them, in the same proportions.
     const QByteArray svg = data->data("image/svg+xml");
     QCOMPARE(QSvgRenderer(svg).viewBox(), QRect(0, 0, 604, 196));
@@ -147,23 +151,75 @@ void ExportsTest::ctrlCCopiesBothPanesOutsideTextFields()
     QCOMPARE(QApplication::clipboard()->text(), QString("1"));
 }
 
+void ExportsTest::pictureIsTheSameInEveryTheme_data()
+{
+    QTest::addColumn<QColor>("window");
+    QTest::addColumn<QColor>("text");
+    // White text does not read on the panes, whose axes then turn black.
+    QTest::newRow("dark") << QColor(0x22, 0x20, 0x20) << QColor(Qt::white);
+    // Navy reads on the panes' yellow and draws their axes, but not the picture's.
+    QTest::newRow("navy text") << QColor(Qt::white) << QColor(0, 0, 0x80);
+}
+
+// Copied as in Fusion's light scheme, then in another: the same bytes.
+void ExportsTest::pictureIsTheSameInEveryTheme()
+{
+    QFETCH(QColor, window);
+    QFETCH(QColor, text);
+    const auto copy = [this] {
+        QTest::mouseClick(m_form->findChild<PlotPane *>("Picture_circle"), Qt::LeftButton);
+        m_form->findChild<PaneExports *>()->copyPicture();
+        const QMimeData *data = QApplication::clipboard()->mimeData();
+        return QList<QByteArray>{data->data("image/png"), data->data("image/svg+xml")};
+    };
+    const QList<QByteArray> light = copy();
+    const QPalette original = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(original); });
+    QPalette palette = original;
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
+    const QList<QByteArray> themed = copy();
+    QVERIFY(!light[0].isEmpty() && !light[1].isEmpty());
+    QVERIFY(themed[0] == light[0]);
+    QVERIFY(themed[1] == light[1]);
+}
+
 void ExportsTest::savingWritesWholeFilesOrNone_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("disk");     // a 16 KiB file system with an old file
+    QTest::addColumn<QString>("name"); // a picture, or the coordinates for .dat
+    // A 16 KiB file system holding an old file: full, with one 4 KiB page
+    // left (less than a picture takes), or read-only.
+    QTest::addColumn<QString>("disk");
     QTest::addColumn<QByteArray>("start"); // of the file after saving
+    QTest::addColumn<QString>("reason");   // in the warning
+    // The system's words, in the language of the locale.
+    const QString readOnly =
+        QString("not writable (%1)").arg(QString::fromLocal8Bit(std::strerror(EROFS)));
     QTest::newRow("png") << "slide.png"
-                         << "" << QByteArray("\x89PNG");
+                         << "" << QByteArray("\x89PNG") << "";
     QTest::newRow("svg") << "notes.SVG"
-                         << "" << QByteArray("<?xml");
+                         << "" << QByteArray("<?xml") << "";
     QTest::newRow("other suffix") << "slide.jpg"
-                                  << "" << QByteArray();
+                                  << "" << QByteArray() << "saved as PNG or SVG";
     QTest::newRow("missing folder") << "missing/slide.png"
-                                    << "" << QByteArray();
+                                    << "" << QByteArray() << "No such file or directory";
     QTest::newRow("read-only folder") << "slide.png"
-                                      << "ro" << QByteArray("old picture");
+                                      << "ro" << QByteArray("old picture") << readOnly;
     QTest::newRow("full disk") << "slide.png"
-                               << "full" << QByteArray("old picture");
+                               << "full" << QByteArray("old picture") << "No space left on device";
+    QTest::newRow("png, disk fills up")
+        << "slide.png"
+        << "4k" << QByteArray("old picture") << "No space left on device";
+    QTest::newRow("svg, disk fills up")
+        << "slide.svg"
+        << "4k" << QByteArray("old picture") << "No space left on device";
+    QTest::newRow("dat, read-only folder") << "slide.dat"
+                                           << "ro" << QByteArray("old picture") << readOnly;
+    QTest::newRow("dat, full disk")
+        << "slide.dat"
+        << "full" << QByteArray("old picture") << "No space left on device";
 }
 
 void ExportsTest::savingWritesWholeFilesOrNone()
@@ -171,6 +227,7 @@ void ExportsTest::savingWritesWholeFilesOrNone()
     QFETCH(QString, name);
     QFETCH(QString, disk);
     QFETCH(QByteArray, start);
+    QFETCH(QString, reason);
     QTemporaryDir folder;
     m_prompts->answer = folder.filePath(name);
     bool mounted = false;
@@ -186,21 +243,34 @@ void ExportsTest::savingWritesWholeFilesOrNone()
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old picture") == 11);
         old.close();
         QFile filler(folder.filePath("filler"));
-        if (disk == "full" && filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        if (disk == "full")
             while (filler.write(QByteArray(512, 'x')) > 0) {
             }
+        if (disk == "4k")
+            QCOMPARE(filler.write(QByteArray(8192, 'x')), 8192);
+        filler.close();
         if (disk == "ro")
             mount({"-o", "remount,ro", folder.path()});
     }
-    QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier);
+    if (name.endsWith(".dat")) {
+        m_form->findChild<QLineEdit *>("Text_F")->setText("0.1"); // a profile with an outline
+        m_form->findChild<QLineEdit *>("Text_b")->setText("0.9");
+        QTest::mouseClick(m_form->findChild<PlotPane *>("Picture_airfoil"), Qt::LeftButton);
+        m_form->findChild<PaneExports *>()->exportCoordinates();
+    } else {
+        QTest::keyClick(m_form.get(), Qt::Key_S, Qt::ControlModifier);
+    }
 
     const QByteArray written = contents(m_prompts->answer);
     QVERIFY(written.startsWith(start) && (written.isEmpty() == start.isEmpty()));
-    const bool failed = start.isEmpty() || !disk.isEmpty();
-    QCOMPARE(m_prompts->warnings.size(), failed ? 1 : 0);
-    if (failed)
-        QVERIFY2(m_prompts->warnings[0].contains(m_prompts->answer),
-                 qPrintable(m_prompts->warnings[0]));
+    QCOMPARE(m_prompts->warnings.size(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty()) {
+        const QString &warning = m_prompts->warnings[0];
+        QVERIFY2(warning.contains(m_prompts->answer) && warning.contains(reason) &&
+                     !warning.contains("Unknown error"),
+                 qPrintable(warning));
+    }
     // No temporary file left behind.
     QVERIFY(QDir(QFileInfo(m_prompts->answer).path()).entryList({"slide.*.*"}).isEmpty());
 }
