@@ -37,8 +37,13 @@ void Drawing::Circle(float x, float y, float radius, Colour colour)
 
 void Drawing::paint(QPainter &painter, const QRectF &area) const
 {
+    paint(painter, area, m_foreground);
+}
+
+void Drawing::paint(QPainter &painter, const QRectF &area, const QColor &foreground) const
+{
     PainterSurface surface(painter, area);
-    surface.setForeground(m_foreground);
+    surface.setForeground(foreground);
     surface.Cls();
     if (m_rangeAtStart) {
         const Range &r = *m_rangeAtStart;

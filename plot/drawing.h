@@ -31,7 +31,7 @@ namespace wingmap {
 //     pane.drawing().paint(imagePainter, QRectF(QPointF(0, 0), logicalInnerSize));
 //
 // For a raster device of device-pixel ratio r (QImage::setDevicePixelRatio),
-// lines are max(1, round(r)) device pixels wide and straight lines fall on
+// lines are max(1, floor(r)) device pixels wide and straight lines fall on
 // whole device pixels, as on the screen; a vector device gets one-unit lines.
 // Two panes side by side are two calls with areas (or painter translations)
 // side by side.
@@ -71,6 +71,8 @@ public:
     // Nothing non-finite reaches the painter. Before any accepted Scale, user
     // coordinates are the logical pixels of `area`, y down.
     void paint(QPainter &painter, const QRectF &area) const;
+    // The same, with lines drawn without a colour in `foreground`.
+    void paint(QPainter &painter, const QRectF &area, const QColor &foreground) const;
 
 private:
     using Range = std::array<double, 4>;

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -20,8 +21,7 @@ constexpr double kMetresPerInch = 0.0254;
 
 } // namespace
 
-PictureExport::PictureExport(const QList<Pane> &panes, const QColor &background)
-    : m_panes(panes), m_background(background)
+PictureExport::PictureExport(const QList<Pane> &panes) : m_panes(panes)
 {
     for (const Pane &pane : m_panes)
         m_bounds |= pane.area;
@@ -34,13 +34,16 @@ QSize PictureExport::size() const
 
 void PictureExport::paint(QPainter &painter) const
 {
-    painter.fillRect(QRect(QPoint(0, 0), m_bounds.size()), m_background);
+    painter.fillRect(QRect(QPoint(0, 0), m_bounds.size()), toQColor(kPictureGap));
     for (const Pane &pane : m_panes) {
         const QRectF area(pane.area.translated(-m_bounds.topLeft()));
-        if (pane.drawing)
-            pane.drawing->paint(painter, area);
-        else if (pane.pressure)
-            pane.pressure->paint(painter, area);
+        if (pane.drawing) {
+            pane.drawing->paint(painter, area, toQColor(kPictureAxes));
+        } else if (pane.pressure) {
+            PressurePlot plot = *pane.pressure;
+            plot.setForeground(toQColor(kPictureAxes));
+            plot.paint(painter, area);
+        }
     }
 }
 

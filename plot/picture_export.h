@@ -1,7 +1,8 @@
 #ifndef WINGMAP_PICTURE_EXPORT_H
 #define WINGMAP_PICTURE_EXPORT_H
 
-#include <QColor>
+#include "plot/colour.h"
+
 #include <QList>
 #include <QRect>
 
@@ -14,12 +15,16 @@ namespace wingmap {
 class Drawing;
 class PressurePlot;
 
+inline constexpr Colour kPictureGap = 0xFFFFFF;  // white
+inline constexpr Colour kPictureAxes = 0x000000; // black
+
 // The panes' drawings as one picture, placed as the window shows them: the
 // picture is the bounding box of the panes' inner areas, each drawing at its
 // place in it, and the gaps between them (where the panes' frames and the
-// window lie) in the window's colour. Sizes and places are in the window's
-// logical pixels. The drawings are painted from what they keep: nothing is
-// recomputed.
+// window lie) in white. Sizes and places are in the window's logical pixels.
+// The drawings are painted from what they keep: nothing is recomputed. The
+// picture is the same in every colour scheme: the gaps are white and the
+// axes black, whatever the window's and the panes' colours.
 class PictureExport
 {
 public:
@@ -31,7 +36,7 @@ public:
         const PressurePlot *pressure = nullptr;
     };
 
-    PictureExport(const QList<Pane> &panes, const QColor &background);
+    explicit PictureExport(const QList<Pane> &panes);
 
     // In logical pixels.
     QSize size() const;
@@ -49,7 +54,6 @@ private:
     void paint(QPainter &painter) const;
 
     QList<Pane> m_panes;
-    QColor m_background;
     QRect m_bounds;
 };
 

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -264,6 +265,20 @@ void FlowWindowTest::exportsWriteTheFlowShownWholeOrNot()
     QImage picture(answers->answer);
     QVERIFY(!picture.isNull());
     QVERIFY(picture.height() > 2 * 196);
+    // ... and is the same under a dark window and navy text (which reads on
+    // the panes' yellow and draws their axes): white gaps, black axes.
+    const QPalette original = QApplication::palette();
+    QPalette dark = original;
+    dark.setColor(QPalette::Window, QColor(0x22, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, QColor(0, 0, 0x80));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    answers->answer = dir.filePath("flow-dark.png");
+    m_flow->exports()->savePicture();
+    QApplication::setPalette(original);
+    QFile light(dir.filePath("flow.png")), themed(answers->answer);
+    QVERIFY(light.open(QIODevice::ReadOnly) && themed.open(QIODevice::ReadOnly));
+    QVERIFY(light.readAll() == themed.readAll());
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, numeric.constData());
 }

@@ -78,7 +78,7 @@ PictureExport PaneExports::picture() const
         const QRect inner = pane->contentsRect().translated(pane->mapTo(m_window, QPoint(0, 0)));
         panes.append({&pane->surface().drawing(), inner});
     }
-    return PictureExport(panes, m_window->palette().color(QPalette::Window));
+    return PictureExport(panes);
 }
 
 void PaneExports::copyPicture()

@@ -82,8 +82,7 @@ PictureExport FlowExports::picture() const
     return PictureExport(
         {{&m_circlePane->surface().drawing(), innerArea(m_circlePane, m_window)},
          {&m_profilePane->surface().drawing(), innerArea(m_profilePane, m_window)},
-         {nullptr, innerArea(m_pressurePane, m_window), &m_pressurePane->plot()}},
-        m_window->palette().color(QPalette::Window));
+         {nullptr, innerArea(m_pressurePane, m_window), &m_pressurePane->plot()}});
 }
 
 void FlowExports::copyPicture()
