@@ -27,6 +27,9 @@ constexpr double kClipMargin = 2.0;
 constexpr double kLargeRadius = 1e4;
 constexpr int kArcChords = 1024;
 
+// A ratio this close to a whole number counts as that number.
+constexpr double kWholeRatioTolerance = 1e-6;
+
 bool isFinite(const QPointF &p)
 {
     return std::isfinite(p.x()) && std::isfinite(p.y());
@@ -43,10 +46,13 @@ PainterSurface::PainterSurface(QPainter &painter, const QRectF &area) : m_painte
     m_height = area.height() * ratio;
     m_usable = m_width > 0.0 && m_height > 0.0 && std::isfinite(m_width) &&
                std::isfinite(m_height) && std::isfinite(area.x()) && std::isfinite(area.y());
-    m_penWidth = std::max(1, static_cast<int>(std::lround(ratio)));
+    // Rounded down, so that at 125 % to 175 % a line is one device pixel, as
+    // thin as on a plain screen, rather than two.
+    m_penWidth = std::max(1, static_cast<int>(std::floor(ratio + kWholeRatioTolerance)));
     // An odd pen width is centred on a pixel and an even one on a pixel
     // boundary, so straight lines never straddle two rows.
     m_offset = m_penWidth % 2 ? 0.5 : 0.0;
+    m_snapBands = std::fabs(ratio - std::round(ratio)) > kWholeRatioTolerance;
 
     m_painter.save();
     // From here on the painter works in the area's device pixels.
@@ -151,9 +157,18 @@ void PainterSurface::drawDeviceLine(QPointF from, QPointF to, const QColor &colo
         // band of pixels the pen covers, filled directly.
         flushLines();
         const double half = m_penWidth / 2.0;
-        const QRectF band(std::min(from.x(), to.x()) - half, std::min(from.y(), to.y()) - half,
-                          std::fabs(to.x() - from.x()) + 2 * half,
-                          std::fabs(to.y() - from.y()) + 2 * half);
+        QRectF band(std::min(from.x(), to.x()) - half, std::min(from.y(), to.y()) - half,
+                    std::fabs(to.x() - from.x()) + 2 * half,
+                    std::fabs(to.y() - from.y()) + 2 * half);
+        if (m_snapBands) {
+            // At a fractional ratio the logical pixels' centres fall anywhere
+            // between device pixels: the band goes to the nearest whole ones.
+            const auto nearest = [](double v) { return std::floor(v + 0.5); };
+            const double left = nearest(band.left());
+            const double top = nearest(band.top());
+            band = QRectF(left, top, std::max<double>(nearest(band.right()) - left, m_penWidth),
+                          std::max<double>(nearest(band.bottom()) - top, m_penWidth));
+        }
         m_painter.fillRect(band, colour);
         return;
     }

@@ -21,10 +21,13 @@ namespace wingmap {
 // The pane's inner area fills `area`, given in the painter's logical
 // coordinates; the painter's transform at construction applies. The surface
 // works in the device pixels of that area, taking the device-pixel ratio r
-// from the painter's device: lines are max(1, round(r)) device pixels wide
-// (one device pixel at ratio 1, through Qt's fast cosmetic pen), antialiased,
-// and placed on whole device pixels, so that horizontal and vertical lines
-// stay crisp when the area itself lies on whole device pixels.
+// from the painter's device: lines are max(1, floor(r)) device pixels wide
+// (one device pixel at any ratio below 2, through Qt's fast cosmetic pen),
+// antialiased, and placed on whole device pixels, so that horizontal and
+// vertical lines stay crisp when the area itself lies on whole device pixels.
+// At a whole ratio such a line lies where the mapping puts it, which for the
+// axes is on whole pixels; at a fractional ratio it is moved to the nearest
+// whole device pixels, less than half a pixel.
 //
 // Scale sets the mapping from user coordinates to those device pixels, one
 // QTransform (see PaneMapping). Segments are clipped in user coordinates, in
@@ -70,7 +73,8 @@ private:
     double m_width = 1.0;  // the area in device pixels
     double m_height = 1.0;
     int m_penWidth = 1;
-    double m_offset = 0.5; // from a pixel's corner to where a line's centre lies
+    bool m_snapBands = false; // the ratio is fractional: axis-parallel lines are snapped
+    double m_offset = 0.5;    // from a pixel's corner to where a line's centre lies
 
     PaneMapping m_mapping{0.0, 0.0, 1.0, 1.0, 1.0, 1.0, 0.5};
     ClipBox m_userBox{}; // the area grown by the margin, in user coordinates

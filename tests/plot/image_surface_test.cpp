@@ -197,8 +197,8 @@ TEST(ImageSurface, ExtremeScalesReturnPromptlyWithAxesWhereRepresentable)
         const RedrawOutcome outcome = panes.draw({"0.1", "0.1", "0.9", scale});
         const auto elapsed = std::chrono::steady_clock::now() - start;
         EXPECT_TRUE(outcome.drawn) << scale;
-        // The smallest normal float is 2^-126 = 1.18e-38. (from_chars: the
-        // suite also runs under a comma-decimal locale.)
+        // The smallest normal float is 2^-126 = 1.18e-38. (from_chars reads
+        // the point in every locale, strtod only in the C locale.)
         double extent = 0.0;
         std::from_chars(scale, scale + std::strlen(scale), extent);
         extent = std::abs(extent);
@@ -222,27 +222,65 @@ TEST(ImageSurface, ExtremeScalesReturnPromptlyWithAxesWhereRepresentable)
     EXPECT_FALSE(near(c, 60, 20, 5, isRed));
 }
 
-TEST(ImageSurface, DenseScreenDrawsTheSameCrisply)
+// The dark pixels along a row or a column of the image, when every other
+// pixel there is the plain background; empty when any is neither (a blurred
+// line).
+std::vector<int> darkRun(const QImage &image, int fixed, bool alongColumn)
 {
-    Panes dense(2.0);
+    std::vector<int> dark;
+    const int length = alongColumn ? image.height() : image.width();
+    for (int k = 0; k < length; ++k) {
+        const QRgb p = alongColumn ? image.pixel(fixed, k) : image.pixel(k, fixed);
+        if (isDark(p))
+            dark.push_back(k);
+        else if (!isBackground(p))
+            return {};
+    }
+    return dark;
+}
+
+class DenseScreen : public ::testing::TestWithParam<double>
+{
+};
+
+// A line one logical pixel wide is floor(ratio) device pixels: two at ratio
+// 2, on a pixel boundary, and one at 1.25 to 1.75, snapped to whole pixels,
+// where the pane's odd device size (245 at 1.25, 343 at 1.75) puts the axes
+// on a boundary between two pixels.
+TEST_P(DenseScreen, DrawsTheSameCrisply)
+{
+    const double ratio = GetParam();
+    Panes dense(ratio);
     ASSERT_TRUE(dense.draw({"0", "0", "1", "1.5"}).drawn);
     const QImage &c = dense.circle.image();
-    ASSERT_EQ(c.size(), QSize(392, 392));
-    // A line one logical pixel wide is two device rows, on whole pixels.
-    EXPECT_TRUE(isDark(c.pixel(10, 195)));
-    EXPECT_TRUE(isDark(c.pixel(10, 196)));
-    EXPECT_TRUE(isBackground(c.pixel(10, 194)));
-    EXPECT_TRUE(isBackground(c.pixel(10, 197)));
+    const int size = int(std::lround(196 * ratio));
+    ASSERT_EQ(c.size(), QSize(size, size));
+    const std::size_t width = std::size_t(std::floor(ratio));
+    // Column and row 10 cross only the background and an axis.
+    for (const bool alongColumn : {true, false}) {
+        const std::vector<int> axis = darkRun(c, 10, alongColumn);
+        ASSERT_EQ(axis.size(), width) << ratio << (alongColumn ? " x axis" : " y axis");
+        EXPECT_EQ(axis.back() - axis.front() + 1, int(width)) << ratio;
+        EXPECT_LE(std::abs(axis.front() + width / 2.0 - size / 2.0), 1.0) << ratio;
+    }
+    if (ratio == 2.0) {
+        EXPECT_TRUE(isDark(c.pixel(10, 195)));
+        EXPECT_TRUE(isDark(c.pixel(10, 196)));
+    }
+    // The curve stays smooth: the circle's top at y = 1 is antialiased.
+    EXPECT_TRUE(near(c, size / 2.0, (98.5 - 196.0 / 3) * ratio, 2, isBlue)) << ratio;
 
     // Moving a drawing to a denser screen renders it again from what was
     // drawn, pixel for pixel as if it had been drawn there.
     Panes moved(1.0);
     ASSERT_TRUE(moved.draw({"0", "0", "1", "1.5"}).drawn);
-    moved.circle.setGeometry(kCircleInner, 2.0);
-    moved.airfoil.setGeometry(kAirfoilInner, 2.0);
+    moved.circle.setGeometry(kCircleInner, ratio);
+    moved.airfoil.setGeometry(kAirfoilInner, ratio);
     EXPECT_EQ(moved.circle.image(), dense.circle.image());
     EXPECT_EQ(moved.airfoil.image(), dense.airfoil.image());
 }
+
+INSTANTIATE_TEST_SUITE_P(Ratios, DenseScreen, ::testing::Values(2.0, 1.25, 1.5, 1.75));
 
 TEST(ImageSurface, DegenerateOrNonFiniteScaleKeepsThePreviousMapping)
 {

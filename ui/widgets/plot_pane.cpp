@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <cmath>
+
 namespace wingmap {
 
 PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
@@ -76,11 +78,35 @@ void PlotPane::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(QRectF(contentsRect()), contentsImage());
+    copyImage(painter);
     if (hasFocus()) {
         painter.setClipRegion(QRegion(rect()).subtracted(contentsRect()));
         painter.fillRect(rect(), focusColour(palette()));
     }
+}
+
+// The image holds the inner area's device pixels. At a fractional ratio the
+// inner area can begin between two device pixels, where the painter would
+// resample the image and blur every line; so the image goes pixel for pixel
+// onto the device pixels nearest the inner area: the painter is made to work
+// in device pixels (its world transform undoes what lies between it and the
+// device) and the image is copied there unscaled.
+void PlotPane::copyImage(QPainter &painter)
+{
+    const QImage &image = contentsImage();
+    const QTransform toDevice = painter.deviceTransform();
+    const QTransform beyondWorld = painter.worldTransform().inverted() * toDevice;
+    if (toDevice.type() > QTransform::TxScale || !beyondWorld.isInvertible()) {
+        painter.drawImage(QRectF(contentsRect()), image);
+        return;
+    }
+    const QPointF corner = toDevice.map(QPointF(contentsRect().topLeft()));
+    const QPointF snapped(std::floor(corner.x() + 0.5), std::floor(corner.y() + 0.5));
+    painter.save();
+    painter.setWorldTransform(QTransform::fromTranslate(snapped.x(), snapped.y()) *
+                              beyondWorld.inverted());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size())), image);
+    painter.restore();
 }
 
 // On X11 the Menu key arrives as a context-menu event, and its key press

@@ -6,16 +6,18 @@
 #include <QFrame>
 #include <QMetaObject>
 
+class QPainter;
 class QScreen;
 
 namespace wingmap {
 
-// A sunken plot pane that shows its ImageSurface on its inner area and
-// reports clicks. Painting only copies the image: the drawing itself is made
-// by the redraw, never in response to a repaint. When the pane is resized,
-// or its window goes to a screen of another device-pixel ratio (or its
-// screen's resolution changes), the surface takes the new size and ratio and
-// renders its kept drawing again.
+// A sunken plot pane that shows its ImageSurface on its inner area, pixel
+// for pixel on the device pixels nearest to it, and reports clicks. Painting
+// only copies the image: the drawing itself is made by the redraw, never in
+// response to a repaint. When the pane is resized, or its window goes to a
+// screen of another device-pixel ratio (or its screen's resolution changes),
+// the surface takes the new size and ratio and renders its kept drawing
+// again.
 //
 // The pane takes the focus by Tab (a mouse click leaves the focus where it
 // is) and shows it by drawing its frame in the focus colour; the inner area
@@ -59,6 +61,7 @@ protected:
 
 private:
     void fitSurface();
+    void copyImage(QPainter &painter);
     void followScreen(QScreen *screen);
 
     ImageSurface m_surface;
