@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
+#include <QtMath>
 
 #include <memory>
 
@@ -47,6 +48,11 @@ void clickLeftArrow(QScrollBar *bar)
     QTest::mouseClick(bar, Qt::LeftButton, {},
                       scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).center());
 }
+
+// What happens before a row of the status table: nothing, a refused b
+// limit, or b held by Check1 where the profile then crosses itself.
+constexpr int kLimitRefused = 1;
+constexpr int kCheck1Crossing = 2;
 
 QList<QWidget *> topLevelAboutWindows()
 {
@@ -73,6 +79,7 @@ private slots:
     void limitPullsBBackToTheCircle_data();
     void limitPullsBBackToTheCircle();
     void checkingTheBoxAloneChangesNothing();
+    void oneStepLeftEndsTheCheck1Crossing();
     void limitRefusedWhenTheCircleMissesTheAxis();
     void limitBeyondTheScrollRangeKeepsTheBarInRange();
     void typingDoesNotRedrawUntilAPaneIsClicked();
@@ -108,7 +115,7 @@ private:
         return widget;
     }
     QString statusText() { return child<QLabel>("Label_status")->text(); }
-    bool showStatus(const QStringList &texts, const QString &bar, int value, bool notice);
+    bool showStatus(const QStringList &texts, const QString &bar, int value, int before);
     QImage circleImage() { return child<PlotPane>("Picture_circle")->surface().image(); }
     // After a drawing the status line gives the measured shape, not a refusal.
     bool showsShape() { return statusText().startsWith("chord"); }
@@ -265,6 +272,20 @@ void Form1Test::checkingTheBoxAloneChangesNothing()
     QCOMPARE(child<QScrollBar>("HScroll_b")->value(), 50);
 }
 
+// The limit holds b = 0.905941765365827 by the circle of the last F and G
+// move; one step left puts b at 0.9, 0.994 from the drawn circle's centre
+// (-0.09, 0.09): inside, a rounded edge.
+void Form1Test::oneStepLeftEndsTheCheck1Crossing()
+{
+    QVERIFY(showStatus({"0.1", "0.1", "0.9", "1.5"}, "", 0, kCheck1Crossing));
+    QCOMPARE(child<QLineEdit>("Text_b")->text(), QString("0.905941765365827"));
+    QCOMPARE(child<QScrollBar>("HScroll_b")->value(), 91);
+    QVERIFY2(statusText().contains("Check1 holds b"), qPrintable(statusText()));
+    clickLeftArrow(child<QScrollBar>("HScroll_b"));
+    QCOMPARE(child<QLineEdit>("Text_b")->text(), QString("0.9"));
+    QVERIFY2(showsShape(), qPrintable(statusText()));
+}
+
 void Form1Test::limitRefusedWhenTheCircleMissesTheAxis()
 {
     // A typed b of 3 read by a redraw, then G = 0.5: Gb = 1.5 and the circle
@@ -405,16 +426,17 @@ void Form1Test::statusLineGivesTheMeasuredShape_data()
 {
     QTest::addColumn<QStringList>("texts"); // F, G, b and Scale, as typed
     QTest::addColumn<QString>("bar");       // then its left arrow sets its
-    QTest::addColumn<int>("value");         // parameter to value / 100
-    QTest::addColumn<bool>("notice");       // after a refused b limit
+    QTest::addColumn<int>("value");         // parameter to value / 100; none: a click on a pane
+    QTest::addColumn<int>("before");        // a refused b limit, or the Check1 crossing
     QTest::addColumn<bool>("drawn");
     QTest::addColumn<QString>("pattern");
-    QTest::addColumn<QString>("circle"); // in the circle pane's description
+    QTest::addColumn<QString>("circle");  // in the circle pane's description
+    QTest::addColumn<QString>("reading"); // the line below Check1; "" when empty
     const auto row = [](const char *name, const QStringList &texts, const char *bar, int value,
-                        bool notice, bool drawn, const QString &pattern,
-                        const QString &circle = "") {
-        QTest::newRow(name) << texts << QString(bar) << value << notice << drawn << pattern
-                            << circle;
+                        int before, bool drawn, const QString &pattern, const QString &circle = "",
+                        const QString &reading = "") {
+        QTest::newRow(name) << texts << QString(bar) << value << before << drawn << pattern
+                            << circle << reading;
     };
     // The segment from -2 to 2: neither thick nor cambered, so no positions.
     row("flat", {"0", "0", "1", "1.5"}, "HScroll_F", 0, false, true,
@@ -442,7 +464,36 @@ void Form1Test::statusLineGivesTheMeasuredShape_data()
         "^chord 2\\.00e\\+40 · thickness 100\\.0 % at 50 % · camber 0\\.0 %$");
     row("too large to measure", {"0", "0", "1e100", "1.5"}, "HScroll_F", 0, false, true,
         "could not be measured");
-    // Every text the status line can hold fits, also with the notice.
+
+    // Typed texts that are not wholly one number, drawn as they read, by a
+    // click on a pane. Blanks before and after a number are no notice.
+    const QString point = " Numbers use a point\\.$";
+    row("comma in Scale", {"0", "0", "1", "1,5"}, "", 0, false, true, "^chord 4\\.00", "",
+        "^Scale reads as 1: \"1,5\" stops at \",\"\\." + point);
+    // The sampling refuses b = 0 before the Scale is read: no word of it.
+    row("comma in b", {"0", "0", "0,9", "1,5"}, "", 0, false, false, "^Not redrawn: b is 0", "",
+        "^b reads as 0: \"0,9\" stops at \",\"\\." + point);
+    row("no number", {"abc", "0", "1", "1.5"}, "", 0, false, true, "^chord 4\\.00", "",
+        "^F reads as 0: \"abc\" holds no number\\.$");
+    row("blank before", {" 0.1", "0", "0.9", "1.5"}, "", 0, false, true, "^chord 3\\.6");
+    row("blank after", {"0.1 ", "0", "0.9", "1.5"}, "", 0, false, true, "^chord 3\\.6");
+    row("exponent without digits", {"0", "0", "1e", "1.5"}, "", 0, false, true, "^chord 4\\.00", "",
+        "^b reads as 1: \"1e\" stops at \"e\"\\.$");
+    row("empty", {"0", "", "1", "1.5"}, "", 0, false, true, "^chord 4\\.00", "",
+        "^G is empty and reads as 0\\.$");
+    row("several", {"0,1", "x", "0.9y", "1.5 "}, "", 0, false, true, "^chord 3\\.6", "",
+        "^Only the leading number counts in F, G and b\\." + point);
+    // Below the smallest normal float the axes collapse to a dot.
+    const QString dot = "Scale is too near 0 and draws only a dot: type a Scale farther from 0\\.$";
+    row("Scale too near 0", {"0", "0", "1", "1e-46"}, "", 0, false, true, "^chord 4\\.00", "",
+        "^" + dot);
+    // Check1 held b = 0.905941765365827 by the circle of the last F and G
+    // move, about (-0.09, 0.09); the circle drawn, about (-0.0906, 0.0906),
+    // leaves (b, 0) 1.00061 from its centre.
+    row("Check1 crossing", {"0.1", "0.1", "0.9", "1.5"}, "", 0, kCheck1Crossing, true,
+        "^The profile crosses itself: .+ Check1 holds b .+ one step left on the b bar\\.$");
+
+    // Every text the status lines can hold fits, also with the notices.
     const QString refused = " b was not limited";
     row("shape, notice", {"0.1", "0.1", "0.9", "1.5"}, "HScroll_F", 10, true, true,
         "^chord .+ b was");
@@ -452,14 +503,22 @@ void Form1Test::statusLineGivesTheMeasuredShape_data()
     row("b is 0, notice", {"0.1", "0", "0", "1.5"}, "HScroll_F", 10, true, false, refused);
     row("origin outside, notice", {"0.1", "0.5", "3", "1.5"}, "HScroll_F", 10, true, false,
         refused);
-    row("origin on circle, notice", {"0.5", "0", "2", "1.5"}, "HScroll_F", 50, true, false,
-        refused);
+    row("origin on circle, notice", {"0.5", "0", "2,0", "1.5"}, "HScroll_F", 50, true, false,
+        refused, "", "^b reads as 2: \"2,0\" stops at \",\"\\." + point);
     row("b too large, notice", {"0.1", "0", "1e999", "1.5"}, "HScroll_F", 10, true, false, refused);
     row("b too small, notice", {"0.1", "0", "1e-200", "1.5"}, "HScroll_F", 10, true, false,
         refused);
-    row("Scale 0, notice", {"0.1", "0", "1", ""}, "HScroll_F", 10, true, false, refused);
+    row("Scale 0, notice", {"0.1", "0", "1", ""}, "HScroll_F", 10, true, false, refused, "",
+        "^Scale is empty and reads as 0\\.$");
     row("Scale too large, notice", {"0.1", "0", "1", "1e308"}, "HScroll_F", 10, true, false,
         refused);
+    row("long number, comma", {"0", "0", "123456789012345000000,5", "1.5"}, "", 0, false, true,
+        "^chord", "", "^b reads as 1\\.23456789012345E\\+20: \"123456789…\" stops at \",\"\\.");
+    row("several, Scale too near 0, notice", {"0.1", "0,0", "3y", "1e-46z"}, "HScroll_F", 10, true,
+        true, "^chord .+ b was", "", "^Only the leading number counts in G, b and Scale\\. " + dot);
+    row("Check1 crossing, Scale too near 0", {"0.1", "0.1", "0.9", "-1e-46,"}, "", 0,
+        kCheck1Crossing, true, "Check1 holds b", "",
+        "^Only the leading number counts in Scale\\. " + dot);
 }
 
 // In the German locale, whose decimal separator is a comma.
@@ -468,21 +527,27 @@ void Form1Test::statusLineGivesTheMeasuredShape()
     QFETCH(QStringList, texts);
     QFETCH(QString, bar);
     QFETCH(int, value);
-    QFETCH(bool, notice);
+    QFETCH(int, before);
     QFETCH(bool, drawn);
     QFETCH(QString, pattern);
     QFETCH(QString, circle);
+    QFETCH(QString, reading);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
-    QCOMPARE(showStatus(texts, bar, value, notice), drawn);
+    QCOMPARE(showStatus(texts, bar, value, before), drawn);
 
     const QLabel *status = child<QLabel>("Label_status");
+    const QLabel *notice = child<QLabel>("Label_notice");
     QVERIFY2(QRegularExpression(pattern).match(status->text()).hasMatch(),
              qPrintable(status->text()));
-    QCOMPARE(status->text().contains("b was not limited"), notice);
-    QVERIFY2(status->heightForWidth(status->width()) <= status->height(),
-             qPrintable(status->text()));
-    if (!notice)
+    QCOMPARE(status->text().contains("b was not limited"), before == kLimitRefused);
+    QVERIFY2(reading.isEmpty() ? notice->text().isEmpty()
+                               : QRegularExpression(reading).match(notice->text()).hasMatch(),
+             qPrintable(notice->text()));
+    for (const QLabel *label : {status, notice})
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                 qPrintable(label->text()));
+    if (before == 0 && drawn)
         QVERIFY(child<PlotPane>("Picture_airfoil")
                     ->accessibleDescription()
                     .endsWith(". " + status->text()));
@@ -490,11 +555,14 @@ void Form1Test::statusLineGivesTheMeasuredShape()
 }
 
 // Types the texts, then moves the bar's parameter to value / 100 with its
-// left arrow, after a refused b limit when `notice`; returns whether that
-// drew.
-bool Form1Test::showStatus(const QStringList &texts, const QString &bar, int value, bool notice)
+// left arrow, or with no bar clicks the circle pane. Before that, when
+// `before` says so: a refused b limit; or the Check1 crossing, where the
+// texts (F = G = 0.1, b = 0.9) are drawn, the F and G bars go from 0 to 10,
+// and with Check1 ticked b's right arrow is clicked. Returns whether the
+// last redraw drew.
+bool Form1Test::showStatus(const QStringList &texts, const QString &bar, int value, int before)
 {
-    if (notice) { // Gb = 3 * 0.5: the circle about the stored centre misses the x axis
+    if (before == kLimitRefused) { // Gb = 3 * 0.5: the stored circle misses the x axis
         child<QLineEdit>("Text_b")->setText("3");
         QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
         QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
@@ -503,10 +571,23 @@ bool Form1Test::showStatus(const QStringList &texts, const QString &bar, int val
     const char *fields[] = {"Text_F", "Text_G", "Text_b", "Text_MaxC"};
     for (int i = 0; i < 4; ++i)
         child<QLineEdit>(fields[i])->setText(texts[i]);
-    QScrollBar *scroll = child<QScrollBar>(bar.toLatin1());
-    scroll->setValue(value + 1);
+    if (before == kCheck1Crossing) { // Fb = Gb = 0.1 * 0.9
+        QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
+        for (const char *name : {"HScroll_F", "HScroll_G"}) {
+            child<QScrollBar>(name)->setValue(0);
+            child<QScrollBar>(name)->setValue(10);
+        }
+        QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
+        clickRightArrow(child<QScrollBar>("HScroll_b"));
+    }
+    QScrollBar *scroll = bar.isEmpty() ? nullptr : child<QScrollBar>(bar.toLatin1());
+    if (scroll)
+        scroll->setValue(value + 1);
     QSignalSpy spy(m_form.get(), &Form1::redrawn);
-    clickLeftArrow(scroll);
+    if (scroll)
+        clickLeftArrow(scroll);
+    else
+        QTest::mouseClick(child<PlotPane>("Picture_circle"), Qt::LeftButton);
     return !spy.isEmpty() && spy.last().at(0).toBool();
 }
 
@@ -522,8 +603,9 @@ void Form1Test::germanTextsFitAndLeaveTheFixedCaptions()
     QFETCH(QStringList, texts);
     QFETCH(QString, bar);
     QFETCH(int, value);
-    QFETCH(bool, notice);
+    QFETCH(int, before);
     QFETCH(bool, drawn);
+    QFETCH(QString, reading);
     QVERIFY(installTranslations(*qApp, QLocale(QLocale::German, QLocale::Germany)));
     const auto restore = qScopeGuard([] {
         for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
@@ -534,18 +616,31 @@ void Form1Test::germanTextsFitAndLeaveTheFixedCaptions()
     m_form = std::make_unique<Form1>();
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    QCOMPARE(showStatus(texts, bar, value, notice), drawn);
+    QCOMPARE(showStatus(texts, bar, value, before), drawn);
 
     const QLabel *status = child<QLabel>("Label_status");
-    const QString german = !drawn   ? "^Nicht neu gezeichnet: "
-                           : notice ? " b nicht begrenzt"
-                                    : "^(Sehne|Das|Eine)";
+    const QString german = !drawn                      ? "^Nicht neu gezeichnet: "
+                           : before == kLimitRefused   ? " b nicht begrenzt"
+                           : before == kCheck1Crossing ? " Check1 begrenzt b "
+                                                       : "^(Sehne|Das|Eine)";
     QVERIFY2(QRegularExpression(german).match(status->text()).hasMatch(),
              qPrintable(status->text()));
     QVERIFY2(!QRegularExpression("\\d,\\d").match(status->text()).hasMatch(),
              qPrintable(status->text()));
-    QVERIFY2(status->heightForWidth(status->width()) <= status->height(),
-             qPrintable(status->text()));
+    // The notices quote the texts as typed, commas and all, but write their
+    // own numbers with a point.
+    const QLabel *notice = child<QLabel>("Label_notice");
+    QString own = notice->text();
+    own.remove(QRegularExpression("„[^“]*“"));
+    QVERIFY2(reading.isEmpty() ? own.isEmpty()
+                               : QRegularExpression("^(\\w+ (wird als|ist leer)|In .+ zählt nur|Scale liegt zu nah)")
+                                     .match(own)
+                                     .hasMatch(),
+             qPrintable(notice->text()));
+    QVERIFY2(!QRegularExpression("\\d,\\d").match(own).hasMatch(), qPrintable(notice->text()));
+    for (const QLabel *label : {status, notice})
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                 qPrintable(label->text()));
     QCOMPARE(m_form->windowTitle(), QString("Wingmap - Joukowsky Transformation"));
     QCOMPARE(child<QLabel>("Label_F")->text(), QString("F = "));
     QCOMPARE(child<QLabel>("Label1")->text(), QString("Scale ="));
@@ -553,15 +648,17 @@ void Form1Test::germanTextsFitAndLeaveTheFixedCaptions()
     QCOMPARE(m_form->findChild<QAction *>("Mn_About")->text(), QString("About"));
 }
 
-// Run a second time with QT_SCALE_FACTOR=2: the panes then draw two device
-// pixels per logical pixel, and their one-pixel lines stay on whole rows.
+// Run again with QT_SCALE_FACTOR=2 and 1.25: the panes then draw two device
+// pixels (or 1.25) per logical pixel; their one-pixel lines are floor(ratio)
+// device pixels wide and stay on whole rows, and the window shows the image
+// unscaled, also where a pane's inner area begins between device pixels.
 void Form1Test::panesRenderAtTheScreenRatio()
 {
     PlotPane *pane = child<PlotPane>("Picture_circle");
     const qreal ratio = pane->devicePixelRatioF();
     const QImage image = pane->surface().image();
     QCOMPARE(image.size(), pane->contentsRect().size() * ratio);
-    const int width = qMax(1, qRound(ratio)); // the x axis, in device rows
+    const int width = qMax(1, qFloor(ratio)); // the x axis, in device rows
     // Odd widths are centred on a pixel, even ones on a pixel boundary.
     const int middle = pane->contentsRect().height() / 2;
     const int top = qRound(middle * ratio + (width % 2 ? 0.5 : 0.0) - width / 2.0);
@@ -569,6 +666,12 @@ void Form1Test::panesRenderAtTheScreenRatio()
         QVERIFY2(pixels::isDark(image.pixel(5, row)), qPrintable(QString::number(row)));
     QVERIFY(pixels::isBackground(image.pixel(5, top - 1)));
     QVERIFY(pixels::isBackground(image.pixel(5, top + width)));
+
+    const QImage shown = m_form->grab().toImage().convertToFormat(image.format());
+    const QPointF inner = pane->mapTo(m_form.get(), pane->contentsRect().topLeft()) * ratio;
+    const QPoint corner(qRound(inner.x()), qRound(inner.y()));
+    const QRect inside(QPoint(1, 1), image.size() - QSize(2, 2)); // clear of the frame
+    QCOMPARE(shown.copy(inside.translated(corner)), image.copy(inside));
 }
 
 void Form1Test::aboutOpensOneNonModalWindow()

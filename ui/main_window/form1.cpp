@@ -7,6 +7,7 @@
 #include "ui/about/form_about.h"
 #include "ui/exports/pane_exports.h"
 #include "ui/flow/flow_window.h"
+#include "ui/main_window/notice_text.h"
 #include "ui/main_window/shape_text.h"
 #include "ui/widgets/contrast.h"
 #include "ui/widgets/menu_bar_keys.h"
@@ -216,7 +217,9 @@ void Form1::createControls()
     Check1 = new QCheckBox("Check1", client);
     Check1->setObjectName("Check1");
     Check1->setGeometry(fromTwips(3120, 3960, 975, 255));
-    Check1->setToolTip(tr("Keep b at or below where the circle crosses the positive x axis"));
+    Check1->setToolTip(tr("On each move of F, G or b, holds b at or below where the circle as it "
+                          "stood at the last F or G move crosses the positive x axis, so that "
+                          "the trailing edge is nearly sharp."));
 
     Text_MaxC =
         makeTextField(client, "Text_MaxC", tr("Scale"), "1.5", fromTwips(6960, 3960, 495, 285));
@@ -239,16 +242,23 @@ void Form1::createControls()
     Label_status = makeLabel(client, "Label_status", QString(), fromTwips(3120, 3270, 6120, 675));
     Label_status->setWordWrap(true);
     Label_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The notices of how the texts were read, in the band below the Check1
+    // and Scale row: two lines.
+    Label_notice = makeLabel(client, "Label_notice", QString(), fromTwips(3120, 4245, 6120, 405));
+    Label_notice->setWordWrap(true);
+    Label_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 // The status line stands on the window's own background. (On a change of
 // palette the window hears of it before its children.)
 void Form1::followPalette()
 {
-    QPalette status = Label_status->palette();
-    status.setColor(QPalette::WindowText, readableShade(QColor::fromRgb(kStatusColour),
-                                                        palette().color(QPalette::Window)));
-    Label_status->setPalette(status);
+    for (QLabel *label : {Label_status, Label_notice}) {
+        QPalette status = label->palette();
+        status.setColor(QPalette::WindowText, readableShade(QColor::fromRgb(kStatusColour),
+                                                            palette().color(QPalette::Window)));
+        label->setPalette(status);
+    }
 }
 
 void Form1::changeEvent(QEvent *event)
@@ -315,6 +325,7 @@ void Form1::hesapla()
                            Text_b->text().toStdString(), Text_MaxC->text().toStdString()};
     const RedrawOutcome outcome =
         wingmap::hesapla(texts, m_state, Picture_circle->surface(), Picture_airfoil->surface());
+    QString message;
     if (outcome.drawn) {
         Picture_circle->update(Picture_circle->contentsRect());
         Picture_airfoil->update(Picture_airfoil->contentsRect());
@@ -322,15 +333,30 @@ void Form1::hesapla()
         m_lastDrawing = FlowWindow::Source{m_state.F, m_state.G, m_state.b, ReadNumber(texts.MaxC)};
         if (m_flow)
             m_flow->follow(*m_lastDrawing);
-        Label_status->setText(m_limitNotice.isEmpty() ? m_shapeText
-                                                      : m_shapeText + ' ' + m_limitNotice);
+        message = m_shapeText;
+        if (m_limitNotice.isEmpty() && m_shapeCrosses && Check1->checkState() == Qt::Checked)
+            message += ' ' + NoticeText::limitCrossing();
     } else {
-        QString message = refusalText(outcome.refusal);
-        if (!m_limitNotice.isEmpty())
-            message += ' ' + m_limitNotice;
-        Label_status->setText(message);
+        message = refusalText(outcome.refusal);
     }
+    if (!m_limitNotice.isEmpty())
+        message += ' ' + m_limitNotice;
+    Label_status->setText(message);
+    showReading(texts, outcome);
     emit redrawn(outcome.drawn);
+}
+
+// The fields that run read, and how: the Scale only when the sampling let
+// it get that far.
+void Form1::showReading(const InputTexts &texts, const RedrawOutcome &outcome)
+{
+    QList<NoticeText::Field> fields{{tr("F"), QString::fromStdString(texts.F)},
+                                    {tr("G"), QString::fromStdString(texts.G)},
+                                    {tr("b"), QString::fromStdString(texts.b)}};
+    if (outcome.drawn || outcome.refusal == Refusal::ScaleIsZero ||
+        outcome.refusal == Refusal::ScaleTooLarge)
+        fields.append({tr("Scale"), QString::fromStdString(texts.MaxC)});
+    Label_notice->setText(NoticeText::reading(fields, outcome.drawn && outcome.scaleUnderflows));
 }
 
 // Measures the profile once per drawing of new parameters: a redraw of the
@@ -341,7 +367,9 @@ void Form1::describeDrawing()
     if (m_drawn == drawn)
         return;
     m_drawn = drawn;
-    m_shapeText = ShapeText::profile(MeasureProfile(drawn.F, drawn.G, drawn.b));
+    const ProfileShape shape = MeasureProfile(drawn.F, drawn.G, drawn.b);
+    m_shapeText = ShapeText::profile(shape);
+    m_shapeCrosses = shape.failure == ShapeFailure::SelfCrossing;
     Picture_airfoil->setAccessibleDescription(airfoilPaneSummary() + ". " + m_shapeText);
     Picture_circle->setAccessibleDescription(circlePaneSummary() + ". " +
                                              ShapeText::circle(drawn.F, drawn.G, drawn.b));

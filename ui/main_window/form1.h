@@ -18,6 +18,8 @@ class QScrollBar;
 
 namespace wingmap {
 
+struct InputTexts;
+struct RedrawOutcome;
 class Form_About;
 class PaneExports;
 class PlotPane;
@@ -47,6 +49,8 @@ public:
     // status line then gives the profile's measured shape, and each pane's
     // accessible description says what it shows. When the texts cannot be
     // drawn the panes keep their last drawing and the status line says why.
+    // The line below the Check1 and Scale row tells of texts that are not
+    // wholly one number, and of a Scale too near 0 to draw.
     void hesapla();
 
     const ParameterState &state() const { return m_state; }
@@ -88,6 +92,7 @@ private:
     void Form_Load();
     void LimitB();
     void describeDrawing();
+    void showReading(const InputTexts &texts, const RedrawOutcome &outcome);
 
     // The F, G and b of the drawing the panes show: those of the state are
     // overwritten by every run, also by a refused one.
@@ -102,6 +107,7 @@ private:
     ParameterState m_state;
     std::optional<DrawnParameters> m_drawn;
     QString m_shapeText;
+    bool m_shapeCrosses = false; // the profile drawn crosses itself
     std::unique_ptr<Form_About> m_about;
     // The last drawing made, which the Flow window follows.
     std::optional<FlowWindow::Source> m_lastDrawing;
@@ -126,6 +132,7 @@ private:
     QLabel *Label1 = nullptr;
     QScrollBar *HScroll_MaxC = nullptr;
     QLabel *Label_status = nullptr;
+    QLabel *Label_notice = nullptr;
     QAction *Mn_About = nullptr;
     QAction *m_showFlow = nullptr;
     PaneExports *m_exports = nullptr;

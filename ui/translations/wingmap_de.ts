@@ -35,6 +35,22 @@ Die Standardoptionen von Qt (-platform, -display, -style, -session und die
 übrigen in wingmap(1) genannten) werden an Qt weitergegeben.
 </translation>
     </message>
+    <message>
+        <source>Wingmap opens a window, so it needs a graphical session: only WAYLAND_DISPLAY is set, and Qt&apos;s Wayland plugin (the package qt6-wayland) is not installed.</source>
+        <translation>Wingmap öffnet ein Fenster und braucht dafür eine grafische Sitzung: Nur WAYLAND_DISPLAY ist gesetzt, und das Wayland-Plugin von Qt (das Paket qt6-wayland) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Wingmap opens a window, so it needs a graphical session: Qt&apos;s platform %1 cannot start without %2.</source>
+        <translation>Wingmap öffnet ein Fenster und braucht dafür eine grafische Sitzung: Die Qt-Plattform %1 kann ohne %2 nicht starten.</translation>
+    </message>
+    <message>
+        <source>its plugin</source>
+        <translation>ihr Plugin</translation>
+    </message>
+    <message>
+        <source>Wingmap opens a window, so it needs a graphical session: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>Wingmap öffnet ein Fenster und braucht dafür eine grafische Sitzung: Weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::FileSaver</name>
@@ -328,10 +344,6 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <translation>Nicht neu gezeichnet: Scale ist zu groß. Geben Sie für Scale einen kleineren Wert ein.</translation>
     </message>
     <message>
-        <source>Keep b at or below where the circle crosses the positive x axis</source>
-        <translation>b höchstens bis zu der Stelle wählen, an der der Kreis die positive x-Achse schneidet</translation>
-    </message>
-    <message>
         <source>b was not limited: the circle about the stored centre does not reach the x axis.</source>
         <translation>b nicht begrenzt: Der Kreis um den gespeicherten Mittelpunkt trifft die x-Achse nicht.</translation>
     </message>
@@ -339,12 +351,51 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <source>Show &amp;flow…</source>
         <translation>&amp;Strömung zeigen …</translation>
     </message>
+    <message>
+        <source>On each move of F, G or b, holds b at or below where the circle as it stood at the last F or G move crosses the positive x axis, so that the trailing edge is nearly sharp.</source>
+        <translation>Hält b bei jeder Bewegung von F, G oder b höchstens dort, wo der Kreis, wie er bei der letzten Bewegung von F oder G stand, die positive x-Achse schneidet, sodass die Hinterkante fast spitz wird.</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::Form_About</name>
     <message>
         <source>Version %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::NoticeText</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 is empty and reads as 0.</source>
+        <translation>%1 ist leer und wird als 0 gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 reads as 0: &quot;%2&quot; holds no number.</source>
+        <translation>%1 wird als 0 gelesen: „%2“ enthält keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 reads as %2: &quot;%3&quot; stops at &quot;%4&quot;.</source>
+        <translation>%1 wird als %2 gelesen: „%3“ endet bei „%4“.</translation>
+    </message>
+    <message>
+        <source>Only the leading number counts in %1.</source>
+        <translation>In %1 zählt nur die führende Zahl.</translation>
+    </message>
+    <message>
+        <source>Numbers use a point.</source>
+        <translation>Zahlen schreiben Sie mit Punkt.</translation>
+    </message>
+    <message>
+        <source>Scale is too near 0 and draws only a dot: type a Scale farther from 0.</source>
+        <translation>Scale liegt zu nah an 0 und zeigt nur einen Punkt: Wählen Sie sie weiter von 0.</translation>
+    </message>
+    <message>
+        <source>Check1 holds b by the circle of the last F or G move, not the one drawn: try one step left on the b bar.</source>
+        <translation>Check1 begrenzt b am Kreis der letzten F- oder G-Bewegung, nicht am gezeichneten: Versuchen Sie einen Schritt nach links am b-Regler.</translation>
     </message>
 </context>
 <context>
