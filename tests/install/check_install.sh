@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the built program into a temporary prefix and packages it with
 # cpack, then checks what a desktop would find: the program, a valid desktop
-# entry, the icon, and a Debian package that holds the same and declares its
-# Qt run-time dependencies. The package must pass lintian and the AppStream
+# entry, the icon, and a Debian package that holds the same, declares its
+# Qt run-time dependencies and recommends Qt's translations. The package must pass lintian and the AppStream
 # validator, carry an icon of each size, and hold a hardened binary with no
 # RUNPATH. Usage: check_install.sh BUILD_DIR
 set -euo pipefail
@@ -33,6 +33,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
     grep -q "$package" <<<"$depends" || { echo "FAIL: Depends lacks $package: $depends"; exit 1; }
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[ "$recommends" = qt6-translations-l10n ] ||
+    { echo "FAIL: Recommends is '$recommends', not qt6-translations-l10n"; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
 for size in 16 32 48 64 128 256; do
