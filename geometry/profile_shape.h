@@ -16,7 +16,9 @@ enum class ShapeFailure {
 // leading edge at (0, 0) and the trailing edge at (1, 0), where the two edges
 // are the two points of the profile farthest apart and the trailing edge is
 // the one with the larger x. The upper side is the side with the larger mean
-// y; thickness t(x) = y_upper - y_lower, camber m(x) = (y_upper + y_lower) / 2.
+// y (where the two sides share their points, as on a flat plate or a circular
+// arc, the image of the circle counter-clockwise from the trailing edge);
+// thickness t(x) = y_upper - y_lower, camber m(x) = (y_upper + y_lower) / 2.
 // Fractions of the chord (0.123 is 12.3 %); positions from the leading edge.
 struct ProfileShape
 {

@@ -26,6 +26,9 @@ constexpr double kEdgeAngleGap = 1e-9;
 constexpr double kFoldTolerance = 1e-9;
 constexpr double kSolveTolerance = 1e-12;
 constexpr int kMaxSolveSteps = 60;
+// Mean heights of the two sides closer than this (chord fractions) differ by
+// rounding alone.
+constexpr double kSideAreaRounding = 1e-12;
 
 bool isFinite(std::complex<double> z)
 {
@@ -130,7 +133,12 @@ void ProfileSides::splitIntoSides()
         else
             secondArea -= strip;
     }
-    m_firstSideIsUpper = firstArea >= secondArea;
+    // Walked by rising angle the profile runs counter-clockwise, so the second
+    // side is the higher one; where the two differ only by rounding (a flat
+    // plate or a circular arc, whose sides share their points) it is still
+    // the side the circle reaches counter-clockwise from the trailing edge,
+    // which the flow passes above.
+    m_firstSideIsUpper = firstArea > secondArea + kSideAreaRounding;
 }
 
 bool ProfileSides::sidesAreSingleValued() const

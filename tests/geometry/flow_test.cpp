@@ -336,6 +336,12 @@ TEST_P(FlowSurface, CpAtTheCoordinatePoints)
     const Point chord = Point(shape.trailingX, shape.trailingY) - leading;
     const bool sharp = std::abs(std::abs(c.b - field.z0) - 1) < 1e-9;
     const bool plate = c.F == 0 && c.G == 0 && c.b == 1;
+    const bool thin = shape.thickness < 1e-9; // the plate, a circular arc
+    // The angle counter-clockwise from the trailing edge's pre-image, 0 to 2 pi.
+    const auto turn = [&](Point z) {
+        const double a = std::arg((z - field.z0) / (surface[0].circlePoint - field.z0));
+        return a < 0 ? a + 2 * kPi : a;
+    };
     for (std::size_t k = 0; k < surface.size(); ++k) {
         EXPECT_EQ(surface[k].x, coordinates.points[k].x);
         EXPECT_EQ(surface[k].y, coordinates.points[k].y);
@@ -345,8 +351,12 @@ TEST_P(FlowSurface, CpAtTheCoordinatePoints)
         if (!edge) {
             // A thin profile's two sides share their points: the side's own
             // pre-image decides.
-            const Point z = plate ? surface[k].circlePoint : field.preimage(zeta);
+            const Point z = thin ? surface[k].circlePoint : field.preimage(zeta);
             EXPECT_NEAR(surface[k].cp, field.cp(z), 1e-8) << k;
+            // The upper side's pre-images lie counter-clockwise from the
+            // trailing edge's, before the leading edge's (the flow above the
+            // profile), thin or not.
+            EXPECT_EQ(turn(surface[k].circlePoint) < turn(surface[80].circlePoint), k < 80) << k;
         }
         if (plate && !edge) {
             const double t = std::arg(surface[k].circlePoint);
@@ -384,7 +394,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SurfaceCase{"plateMinus9", 0, 0, 1, -9, true},
                     SurfaceCase{"cambered4", 0.1, 0.1, kSharp, 4, true},
                     SurfaceCase{"camberedWithout", 0.1, 0.1, kSharp, 4, false},
-                    SurfaceCase{"rounded", 0.1, 0.1, 0.9, 6, true}),
+                    SurfaceCase{"rounded", 0.1, 0.1, 0.9, 6, true},
+                    SurfaceCase{"arc4", 0, 0.5, kArc5, 4, true}),
     [](const testing::TestParamInfo<SurfaceCase> &info) { return std::string(info.param.name); });
 
 struct RefusalCase
