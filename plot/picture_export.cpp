@@ -37,13 +37,10 @@ void PictureExport::paint(QPainter &painter) const
     painter.fillRect(QRect(QPoint(0, 0), m_bounds.size()), toQColor(kPictureGap));
     for (const Pane &pane : m_panes) {
         const QRectF area(pane.area.translated(-m_bounds.topLeft()));
-        if (pane.drawing) {
+        if (pane.drawing)
             pane.drawing->paint(painter, area, toQColor(kPictureAxes));
-        } else if (pane.pressure) {
-            PressurePlot plot = *pane.pressure;
-            plot.setForeground(toQColor(kPictureAxes));
-            plot.paint(painter, area);
-        }
+        else if (pane.pressure)
+            pane.pressure->paint(painter, area, toQColor(kPictureAxes));
     }
 }
 

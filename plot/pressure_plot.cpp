@@ -50,6 +50,11 @@ void PressurePlot::setSides(std::vector<Point> upper, std::vector<Point> lower)
 
 void PressurePlot::paint(QPainter &painter, const QRectF &area) const
 {
+    paint(painter, area, m_foreground);
+}
+
+void PressurePlot::paint(QPainter &painter, const QRectF &area, const QColor &foreground) const
+{
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     painter.fillRect(area, toQColor(kBackground));
@@ -71,7 +76,7 @@ void PressurePlot::paint(QPainter &painter, const QRectF &area) const
         return plot.bottom() - (minusCp - kBottomValue) / (m_top - kBottomValue) * plot.height();
     };
 
-    QPen pen(m_foreground, penWidth / ratio);
+    QPen pen(foreground, penWidth / ratio);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

@@ -56,6 +56,8 @@ public:
     // the painter's device's. The painter's state is as before when it
     // returns.
     void paint(QPainter &painter, const QRectF &area) const;
+    // The same, with the axes, ticks and words in `foreground`.
+    void paint(QPainter &painter, const QRectF &area, const QColor &foreground) const;
 
 private:
     Texts m_texts;
