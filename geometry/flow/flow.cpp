@@ -86,7 +86,11 @@ void Flow::solve(const ProfileSides &sides)
     m_vortex = std::complex<double>(0.0, m_gamma / (2.0 * kPi));
 
     m_lift = 2.0 * m_gamma / m_chord;
-    m_zeroLiftDegrees = -std::remainder(m_phi + m_beta, 2.0 * kPi) * 180.0 / kPi;
+    // remainder gives [-pi/2, pi/2]; the lower end is the upper one.
+    double zeroLift = -std::remainder(m_phi + m_beta, kPi);
+    if (zeroLift <= -0.5 * kPi)
+        zeroLift += kPi;
+    m_zeroLiftDegrees = zeroLift * 180.0 / kPi;
 
     // Blasius: the moment about the origin (counter-clockwise) is
     // -(rho/2) Re of the integral of zeta (dw/dzeta)^2 d zeta round the body,
@@ -121,6 +125,22 @@ void Flow::measureSurface(const ProfileSides &sides)
         const std::complex<double> z = m_circle.pointAt(coordinates.circleAngles[k]);
         m_surface.push_back({coordinates.points[k].x, coordinates.points[k].y, z, profileCp(z)});
     }
+}
+
+// The file's upper side runs from the trailing edge to the leading edge, the
+// middle point, and its lower side back.
+std::vector<SurfacePressure> Flow::upperSide() const
+{
+    const std::size_t middle = m_surface.size() / 2;
+    if (m_surface.empty())
+        return {};
+    return {m_surface.rend() - static_cast<std::ptrdiff_t>(middle) - 1, m_surface.rend()};
+}
+
+std::vector<SurfacePressure> Flow::lowerSide() const
+{
+    const std::size_t middle = m_surface.size() / 2;
+    return {m_surface.begin() + static_cast<std::ptrdiff_t>(middle), m_surface.end()};
 }
 
 std::complex<double> Flow::potential(std::complex<double> z) const

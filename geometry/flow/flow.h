@@ -4,6 +4,7 @@
 #include "geometry/circle.h"
 #include "geometry/profile_shape.h"
 
+#include <cmath>
 #include <complex>
 #include <vector>
 
@@ -90,8 +91,13 @@ public:
     // nose up, per 1/2 rho U^2 c^2, from Blasius' theorem: it includes the
     // suction at an edge the flow goes round.
     double momentCoefficient() const { return m_moment; }
-    // alpha_0 = -(phi + beta), in degrees: the angle of attack of no lift.
+    // The angle of attack of no lift, -(phi + beta) in degrees, given in
+    // (-90, 90]: the lift 4 pi sin(alpha_x + beta) vanishes every 180 degrees.
     double zeroLiftDegrees() const { return m_zeroLiftDegrees; }
+    // The chord line, from the leading to the trailing edge, points to the
+    // left (phi beyond +-90 degrees): the profile faces the other way, as
+    // for a negative b, whose sharp edge is at the left.
+    bool facesLeft() const { return std::cos(m_phi) < 0.0; }
     // In radians.
     double phi() const { return m_phi; }
     double beta() const { return m_beta; }
@@ -138,6 +144,11 @@ public:
     // (upper side from the trailing edge, then the lower side: the file's
     // sides, also where the profile has no thickness). Empty when refused.
     const std::vector<SurfacePressure> &surfacePressure() const { return m_surface; }
+    // The same points side by side, each from the leading edge to the
+    // trailing edge (by rising x/c), the leading edge in both. Empty when
+    // refused.
+    std::vector<SurfacePressure> upperSide() const;
+    std::vector<SurfacePressure> lowerSide() const;
 
 private:
     struct Edge
