@@ -2,6 +2,7 @@
 
 #include "geometry/joukowsky.h"
 #include "geometry/number_text.h"
+#include "geometry/pane_extent.h"
 #include "plot/plot_surface.h"
 
 #include <cmath>
@@ -44,16 +45,15 @@ Refusal refusalOf(SampleFailure failure)
 
 void DrawPaneFrames(double MaxC, PlotSurface &circlePane, PlotSurface &airfoilPane)
 {
-    const double MaxC2 = MaxC * 2;
-    circlePane.Cls();
-    circlePane.Scale(-MaxC, MaxC, MaxC, -MaxC);
-    circlePane.Line(single(-MaxC), 0, single(MaxC), 0);
-    circlePane.Line(0, single(-MaxC), 0, single(MaxC));
-
-    airfoilPane.Cls();
-    airfoilPane.Scale(-MaxC2, MaxC2 / 2, MaxC2, (-MaxC2) / 2);
-    airfoilPane.Line(single(-MaxC2), 0, single(MaxC2), 0);
-    airfoilPane.Line(0, single((-MaxC2) / 2), 0, single(MaxC2 / 2));
+    const PaneExtents panes = PaneExtentsAt(MaxC);
+    const auto frame = [](const PaneExtent &extent, PlotSurface &pane) {
+        pane.Cls();
+        pane.Scale(extent.left, extent.top, extent.right, extent.bottom);
+        pane.Line(single(extent.left), 0, single(extent.right), 0);
+        pane.Line(0, single(extent.bottom), 0, single(extent.top));
+    };
+    frame(panes.circle, circlePane);
+    frame(panes.profile, airfoilPane);
 }
 
 void DrawCurves(const ParameterState &state, PlotSurface &circlePane, PlotSurface &airfoilPane)
@@ -112,7 +112,7 @@ RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurfac
                     single(Gb), kMarkColour);
     DrawAirfoilMarks(state.b, airfoilPane);
     const bool underflows = std::abs(MaxC) < std::numeric_limits<float>::min();
-    return {true, Refusal::None, -1, underflows};
+    return {true, Refusal::None, -1, underflows, MaxC};
 }
 
 } // namespace wingmap

@@ -43,6 +43,8 @@ struct RedrawOutcome
     // single-precision coordinates the panes take lose their digits, and
     // below about 1e-45 the axes collapse to a dot.
     bool scaleUnderflows = false;
+    // The Scale as read, when drawn.
+    double MaxC = 0.0;
 };
 
 // Recomputes and redraws both plots: reads F, G and b from the texts into
@@ -56,7 +58,8 @@ struct RedrawOutcome
 // complete drawing, and the outcome says why. The outcome holds no words.
 // The parts of the drawing, as the redraw makes them, for the drawings that
 // build on it (the flow panes): the panes cleared and scaled to +-MaxC (and
-// +-2*MaxC across the airfoil pane) with their axes; the blue circle and
+// +-2*MaxC across the airfoil pane, as PaneExtentsAt gives them) with their
+// axes; the blue circle and
 // profile of the state's tables, segment by segment alternating between the
 // panes; the red marks at +-b on the circle pane and at +-2b on the airfoil
 // pane. MaxC must be finite and not 0, and 2*MaxC finite.

@@ -83,7 +83,7 @@ public:
           m_profileTolerance(kSagittaAim * kQuarterPixel * view.profilePixel),
           m_circleAway(std::max(m_circleTolerance, kSagittaAim * kAwaySagitta)),
           m_profileAway(std::max(m_profileTolerance, kSagittaAim * kAwaySagitta)),
-          m_scale(std::abs(view.scale)), m_maximum(std::max(m_scale, 1.0)),
+          m_scale(view.panes.circle.halfWidth()), m_maximum(std::max(m_scale, 1.0)),
           m_minimum(kShortestStep * std::min(m_circleTolerance, m_profileTolerance))
     {
     }
@@ -371,7 +371,7 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
         result.failure = StreamlineFailure::NoFlow;
         return result;
     }
-    const double scale = std::abs(view.scale);
+    const double scale = view.panes.circle.halfWidth();
     const auto fits = [scale](double pixel) {
         return std::isfinite(pixel) && pixel > 0.0 && pixel * kMaxPixelsAcross >= scale;
     };

@@ -1,6 +1,8 @@
 #ifndef WINGMAP_FLOW_STREAMLINES_H
 #define WINGMAP_FLOW_STREAMLINES_H
 
+#include "geometry/pane_extent.h"
+
 #include <complex>
 #include <vector>
 
@@ -8,13 +10,12 @@ namespace wingmap {
 
 class Flow;
 
-// The two panes the streamlines are for. The circle pane spans +-|Scale|
-// both ways, the profile pane +-2|Scale| across and +-|Scale| up and down;
-// a pixel is so many plot units wide in each (2|Scale| / width and
-// 4|Scale| / width, in the pixels the lines are drawn in).
+// The two panes the streamlines are for, as PaneExtentsAt(Scale) gives them,
+// and how many plot units a pixel is wide in each, in the pixels the lines
+// are drawn in.
 struct StreamlineView
 {
-    double scale = 0.0; // its sign is ignored
+    PaneExtents panes;
     double circlePixel = 0.0;
     double profilePixel = 0.0;
 };

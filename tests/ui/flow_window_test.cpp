@@ -175,10 +175,11 @@ void FlowWindowTest::angleControlsFollowEachOther_data()
     QTest::addColumn<QString>("shown"); // in the readout
     QTest::newRow("ten degrees") << "10" << 20 << "C_L = " + liftText(10.0);
     QTest::newRow("to the nearest half") << "-2.3" << -5 << "C_L = " + liftText(-2.3);
-    QTest::newRow("off the bar") << "40" << 8 << "C_L = " + liftText(40.0);
+    // Beyond the bar its thumb goes to the nearer end.
+    QTest::newRow("off the bar") << "40" << 30 << "C_L = " + liftText(40.0);
+    QTest::newRow("off the bar below") << "-45" << -30 << "C_L = " + liftText(-45.0);
     QTest::newRow("leading number") << "1,5" << 2 << "C_L = " + liftText(1.0);
-    // Typed key by key: "10" moved the bar, "100" leaves it.
-    QTest::newRow("too far") << "100" << 20 << "between -90° and 90°";
+    QTest::newRow("too far") << "100" << 30 << "between -90° and 90°";
 }
 
 void FlowWindowTest::angleControlsFollowEachOther()
@@ -198,10 +199,11 @@ void FlowWindowTest::angleControlsFollowEachOther()
     QVERIFY2(readout()->text().contains(shown), qPrintable(readout()->text()));
     QCOMPARE(field->text(), typed);
 
-    // A step on the bar writes its angle, and the flow follows.
-    QTest::keyClick(scroll, Qt::Key_Right);
-    QCOMPARE(field->text(), QString::number((bar + 1) / 2.0));
-    QVERIFY(readout()->text().contains("C_L = " + liftText((bar + 1) / 2.0)));
+    // A step on the bar towards 0 writes its angle, and the flow follows.
+    const int stepped = bar > 0 ? bar - 1 : bar + 1;
+    QTest::keyClick(scroll, bar > 0 ? Qt::Key_Left : Qt::Key_Right);
+    QCOMPARE(field->text(), QString::number(stepped / 2.0));
+    QVERIFY(readout()->text().contains("C_L = " + liftText(stepped / 2.0)));
 
     // Without the Kutta condition there is no circulation and no lift.
     m_flow->findChild<QCheckBox *>("Check_kutta")->setChecked(false);

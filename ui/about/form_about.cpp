@@ -90,8 +90,7 @@ QLabel *Form_About::addLabel(const char *name, const QString &text, const QRect 
 
 void Form_About::followPalette()
 {
-    const QColor text =
-        readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black);
+    const QColor text = plotForeground(palette());
     for (QLabel *label : m_plainLabels) {
         QPalette own = label->palette();
         own.setColor(QPalette::WindowText, text);

@@ -57,6 +57,24 @@ bool FileSaver::save(const QString &path, const QByteArray &bytes, const QString
     return false;
 }
 
+void FileSaver::exportFile(const QString &caption, QStandardPaths::StandardLocation location,
+                           const QString &name, const QList<FileKind> &kinds,
+                           const std::function<QByteArray()> &bytes,
+                           const QString &failureTitle)
+{
+    const QString path = askPath(caption, location, name, kinds);
+    if (!path.isEmpty())
+        save(path, bytes(), failureTitle);
+}
+
+void FileSaver::exportCsv(const QString &caption, const QString &name,
+                          const std::function<QByteArray()> &bytes, const QString &failureTitle)
+{
+    exportFile(caption, QStandardPaths::DocumentsLocation, name,
+               {{tr("Comma-separated values (*.csv)"), "csv"}, {tr("All files (*)"), ""}}, bytes,
+               failureTitle);
+}
+
 void FileSaver::warn(const QString &title, const QString &text)
 {
     m_prompts->warn(m_window, title, text);

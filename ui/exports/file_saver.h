@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QByteArray;
@@ -31,7 +32,6 @@ public:
 
     // Replaces the save dialog and the message box (a test's answers).
     void setPrompts(std::unique_ptr<ExportPrompts> prompts);
-    ExportPrompts &prompts() { return *m_prompts; }
 
     // The path the user chose for a file first named `name`, or an empty
     // text when the user cancelled.
@@ -42,6 +42,16 @@ public:
     // title, and that any file of that name was left as it was. Empty bytes
     // count as a picture that could not be made.
     bool save(const QString &path, const QByteArray &bytes, const QString &failureTitle);
+
+    // Asks where to write a file first named `name`, then makes its bytes
+    // and saves them there (as save() does); nothing when the user cancels.
+    void exportFile(const QString &caption, QStandardPaths::StandardLocation location,
+                    const QString &name, const QList<FileKind> &kinds,
+                    const std::function<QByteArray()> &bytes, const QString &failureTitle);
+    // A comma-separated values file, first named `name`, in the documents
+    // folder.
+    void exportCsv(const QString &caption, const QString &name,
+                   const std::function<QByteArray()> &bytes, const QString &failureTitle);
 
     // Tells the user why something was not done.
     void warn(const QString &title, const QString &text);

@@ -3,10 +3,13 @@
 #include "geometry/selig.h"
 #include "plot/drawing.h"
 #include "plot/picture_export.h"
+#include "plot/shown_drawing.h"
 #include "ui/exports/export_prompts.h"
 #include "ui/exports/file_saver.h"
+#include "ui/exports/picture_actions.h"
 #include "ui/widgets/number_string.h"
 #include "ui/widgets/plot_pane.h"
+#include "ui/widgets/profile_words.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,49 +29,28 @@ PaneExports::PaneExports(QWidget *window, const QList<PlotPane *> &panes)
     : QObject(window), m_window(window), m_panes(panes),
       m_saver(std::make_unique<FileSaver>(window))
 {
-    createActions();
-    for (PlotPane *pane : m_panes)
-        connect(pane, &PlotPane::contextMenuRequested, this, &PaneExports::showMenu);
+    m_pictures = new PictureActions(
+        window, panes, *m_saver, [this] { return picture(); }, kPictureName, "paneMenu");
+    auto *coordinates = new QAction(tr("E&xport profile coordinates…"), m_window);
+    connect(coordinates, &QAction::triggered, this, &PaneExports::exportCoordinates);
+    m_pictures->addAction(coordinates);
 }
 
 PaneExports::~PaneExports() = default;
 
-void PaneExports::createActions()
+QMenu *PaneExports::menu() const
 {
-    // Window shortcuts: a focused text field claims Ctrl+C (a shortcut
-    // override), so there it copies its own text.
-    m_copy = new QAction(tr("&Copy picture"), m_window);
-    m_copy->setShortcuts(QKeySequence::Copy);
-    m_copy->setShortcutContext(Qt::WindowShortcut);
-    connect(m_copy, &QAction::triggered, this, &PaneExports::copyPicture);
-
-    m_save = new QAction(tr("&Save picture…"), m_window);
-    m_save->setShortcuts(QKeySequence::Save);
-    m_save->setShortcutContext(Qt::WindowShortcut);
-    connect(m_save, &QAction::triggered, this, &PaneExports::savePicture);
-
-    m_export = new QAction(tr("E&xport profile coordinates…"), m_window);
-    connect(m_export, &QAction::triggered, this, &PaneExports::exportCoordinates);
-
-    m_window->addActions({m_copy, m_save, m_export});
-    m_menu = new QMenu(m_window);
-    m_menu->setObjectName("paneMenu");
-    m_menu->addActions({m_copy, m_save, m_export});
+    return m_pictures->menu();
 }
 
-void PaneExports::setProfile(double F, double G, double b)
+void PaneExports::setDrawing(std::shared_ptr<const ShownDrawing> drawing)
 {
-    m_profile = Profile{F, G, b};
+    m_drawing = std::move(drawing);
 }
 
 void PaneExports::setPrompts(std::unique_ptr<ExportPrompts> prompts)
 {
     m_saver->setPrompts(std::move(prompts));
-}
-
-void PaneExports::showMenu(const QPoint &globalPos)
-{
-    m_menu->popup(globalPos);
 }
 
 PictureExport PaneExports::picture() const
@@ -83,19 +65,19 @@ PictureExport PaneExports::picture() const
 
 void PaneExports::copyPicture()
 {
-    FileSaver::copyPicture(picture(), m_window->devicePixelRatioF());
+    m_pictures->copyPicture();
 }
 
 void PaneExports::savePicture()
 {
-    m_saver->savePicture(picture(), m_window->devicePixelRatioF(), kPictureName);
+    m_pictures->savePicture();
 }
 
 void PaneExports::exportCoordinates()
 {
-    if (!m_profile)
+    if (!m_drawing)
         return;
-    const Profile profile = *m_profile;
+    const ParameterState &profile = m_drawing->state;
     const ProfileCoordinates coordinates = SeligCoordinates(profile.F, profile.G, profile.b);
     const QString title = tr("Coordinates not exported");
     switch (coordinates.failure) {
@@ -114,22 +96,19 @@ void PaneExports::exportCoordinates()
                            "written.\n\nChange F, G or b until neither side turns back."));
         return;
     case ShapeFailure::NotSampled:
-        m_saver->warn(title,
-                        tr("The profile could not be computed with these values of F, G and b. "
-                           "No file was written.\n\nChange b, F or G a little."));
+        m_saver->warn(title, tr("%1 No file was written.\n\n%2")
+                                 .arg(ProfileWords::notMeasured(), ProfileWords::changeALittle()));
         return;
     }
 
-    const QString path = m_saver->askPath(
-        tr("Export profile coordinates"), QStandardPaths::DocumentsLocation, kCoordinatesName,
-        {{tr("Airfoil coordinates, Selig format (*.dat)"), "dat"}, {tr("All files (*)"), ""}});
-    if (path.isEmpty())
-        return;
     const QString name =
         tr("Joukowsky profile F=%1 G=%2 b=%3")
             .arg(numberText(profile.F), numberText(profile.G), numberText(profile.b));
-    const std::string text = SeligText(name.toStdString(), coordinates.points);
-    m_saver->save(path, QByteArray::fromStdString(text), title);
+    m_saver->exportFile(
+        tr("Export profile coordinates"), QStandardPaths::DocumentsLocation, kCoordinatesName,
+        {{tr("Airfoil coordinates, Selig format (*.dat)"), "dat"}, {tr("All files (*)"), ""}},
+        [&] { return QByteArray::fromStdString(SeligText(name.toStdString(), coordinates.points)); },
+        title);
 }
 
 } // namespace wingmap

@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <memory>
-#include <optional>
 
 class QAction;
 class QMenu;
@@ -17,8 +16,10 @@ namespace wingmap {
 
 class ExportPrompts;
 class FileSaver;
+class PictureActions;
 class PictureExport;
 class PlotPane;
+struct ShownDrawing;
 
 // The commands that take the drawings out of the window: copy the picture,
 // save it as a PNG or SVG file, and export the profile's coordinates as a
@@ -38,39 +39,26 @@ public:
     PaneExports(QWidget *window, const QList<PlotPane *> &panes);
     ~PaneExports() override;
 
-    // The parameters of the drawing the panes show.
-    void setProfile(double F, double G, double b);
+    // The drawing the panes show.
+    void setDrawing(std::shared_ptr<const ShownDrawing> drawing);
 
     // Replaces the save dialog and the message box (a test's answers).
     void setPrompts(std::unique_ptr<ExportPrompts> prompts);
 
-    QMenu *menu() const { return m_menu; }
+    QMenu *menu() const;
 
     void copyPicture();
     void savePicture();
     void exportCoordinates();
 
 private:
-    struct Profile
-    {
-        double F;
-        double G;
-        double b;
-    };
-
-    void createActions();
-    void showMenu(const QPoint &globalPos);
     PictureExport picture() const;
 
     QWidget *m_window;
     QList<PlotPane *> m_panes;
     std::unique_ptr<FileSaver> m_saver;
-    std::optional<Profile> m_profile;
-
-    QMenu *m_menu = nullptr;
-    QAction *m_copy = nullptr;
-    QAction *m_save = nullptr;
-    QAction *m_export = nullptr;
+    PictureActions *m_pictures = nullptr;
+    std::shared_ptr<const ShownDrawing> m_drawing;
 };
 
 } // namespace wingmap

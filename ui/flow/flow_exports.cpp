@@ -1,15 +1,15 @@
 #include "ui/flow/flow_exports.h"
 
 #include "geometry/flow/flow_files.h"
+#include "geometry/flow/streamlines.h"
+#include "plot/flow_redraw.h"
 #include "plot/picture_export.h"
 #include "ui/exports/file_saver.h"
+#include "ui/exports/picture_actions.h"
 #include "ui/flow/pressure_pane.h"
 #include "ui/widgets/plot_pane.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
-#include <QMenu>
 
 namespace wingmap {
 
@@ -31,50 +31,34 @@ FlowExports::FlowExports(QWidget *window, PlotPane *circlePane, PlotPane *profil
     : QObject(window), m_window(window), m_circlePane(circlePane), m_profilePane(profilePane),
       m_pressurePane(pressurePane), m_saver(std::make_unique<FileSaver>(window))
 {
-    createActions();
-    for (PlotPane *pane : {m_circlePane, m_profilePane, static_cast<PlotPane *>(m_pressurePane)})
-        connect(pane, &PlotPane::contextMenuRequested, this, &FlowExports::showMenu);
+    m_pictures = new PictureActions(
+        window, {m_circlePane, m_profilePane, m_pressurePane}, *m_saver,
+        [this] { return picture(); }, kPictureName, "flowPaneMenu");
+    auto *pressure = new QAction(tr("Export surface &pressure…"), m_window);
+    connect(pressure, &QAction::triggered, this, &FlowExports::exportPressure);
+    m_pictures->addAction(pressure);
+    auto *lines = new QAction(tr("Export stream&lines…"), m_window);
+    connect(lines, &QAction::triggered, this, &FlowExports::exportStreamlines);
+    m_pictures->addAction(lines);
 }
 
 FlowExports::~FlowExports() = default;
 
-void FlowExports::createActions()
+QMenu *FlowExports::menu() const
 {
-    auto *copy = new QAction(tr("&Copy picture"), m_window);
-    copy->setShortcuts(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WindowShortcut);
-    connect(copy, &QAction::triggered, this, &FlowExports::copyPicture);
-
-    auto *save = new QAction(tr("&Save picture…"), m_window);
-    save->setShortcuts(QKeySequence::Save);
-    save->setShortcutContext(Qt::WindowShortcut);
-    connect(save, &QAction::triggered, this, &FlowExports::savePicture);
-
-    auto *pressure = new QAction(tr("Export surface &pressure…"), m_window);
-    connect(pressure, &QAction::triggered, this, &FlowExports::exportPressure);
-    auto *lines = new QAction(tr("Export stream&lines…"), m_window);
-    connect(lines, &QAction::triggered, this, &FlowExports::exportStreamlines);
-
-    m_window->addActions({copy, save, pressure, lines});
-    m_menu = new QMenu(m_window);
-    m_menu->setObjectName("flowPaneMenu");
-    m_menu->addActions({copy, save, pressure, lines});
+    return m_pictures->menu();
 }
 
-void FlowExports::setFlow(const Flow *flow, const Streamlines *lines)
+void FlowExports::setFlow(const Flow *flow, const Streamlines *lines, double MaxC)
 {
     m_flow = flow;
     m_lines = lines;
+    m_MaxC = MaxC;
 }
 
 void FlowExports::setPrompts(std::unique_ptr<ExportPrompts> prompts)
 {
     m_saver->setPrompts(std::move(prompts));
-}
-
-void FlowExports::showMenu(const QPoint &globalPos)
-{
-    m_menu->popup(globalPos);
 }
 
 PictureExport FlowExports::picture() const
@@ -87,12 +71,12 @@ PictureExport FlowExports::picture() const
 
 void FlowExports::copyPicture()
 {
-    FileSaver::copyPicture(picture(), m_window->devicePixelRatioF());
+    m_pictures->copyPicture();
 }
 
 void FlowExports::savePicture()
 {
-    m_saver->savePicture(picture(), m_window->devicePixelRatioF(), kPictureName);
+    m_pictures->savePicture();
 }
 
 bool FlowExports::haveFlow()
@@ -109,26 +93,30 @@ void FlowExports::exportPressure()
 {
     if (!haveFlow())
         return;
-    const QString path = m_saver->askPath(
-        tr("Export surface pressure"), QStandardPaths::DocumentsLocation, kPressureName,
-        {{tr("Comma-separated values (*.csv)"), "csv"}, {tr("All files (*)"), ""}});
-    if (path.isEmpty())
-        return;
-    m_saver->save(path, QByteArray::fromStdString(SurfacePressureText(*m_flow)),
-                  tr("Surface pressure not exported"));
+    m_saver->exportCsv(
+        tr("Export surface pressure"), kPressureName,
+        [this] { return QByteArray::fromStdString(SurfacePressureText(*m_flow)); },
+        tr("Surface pressure not exported"));
 }
 
+// The lines of the panes shown, traced again for panes kStreamlineMagnification
+// times as wide; where that fails (a Scale at the edge of what can be traced)
+// the lines shown are written.
 void FlowExports::exportStreamlines()
 {
     if (!haveFlow())
         return;
-    const QString path = m_saver->askPath(
-        tr("Export streamlines"), QStandardPaths::DocumentsLocation, kStreamlinesName,
-        {{tr("Comma-separated values (*.csv)"), "csv"}, {tr("All files (*)"), ""}});
-    if (path.isEmpty())
-        return;
-    m_saver->save(path, QByteArray::fromStdString(StreamlinesText(*m_flow, *m_lines)),
-                  tr("Streamlines not exported"));
+    m_saver->exportCsv(
+        tr("Export streamlines"), kStreamlinesName,
+        [this] {
+            const qreal pixels = m_window->devicePixelRatioF() * kStreamlineMagnification;
+            const Streamlines fine = TraceStreamlines(
+                *m_flow, FlowViewAt(m_MaxC, {m_circlePane->contentsRect().width() * pixels,
+                                             m_profilePane->contentsRect().width() * pixels}));
+            return QByteArray::fromStdString(
+                StreamlinesText(*m_flow, fine.ok() ? fine : *m_lines));
+        },
+        tr("Streamlines not exported"));
 }
 
 } // namespace wingmap

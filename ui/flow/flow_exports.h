@@ -2,11 +2,9 @@
 #define WINGMAP_FLOW_EXPORTS_H
 
 #include <QObject>
-#include <QPoint>
 
 #include <memory>
 
-class QAction;
 class QMenu;
 class QWidget;
 
@@ -15,6 +13,7 @@ namespace wingmap {
 class ExportPrompts;
 class FileSaver;
 class Flow;
+class PictureActions;
 class PictureExport;
 class PlotPane;
 class PressurePane;
@@ -24,20 +23,26 @@ struct Streamlines;
 // button, Menu key, Shift+F10) and, for the picture, Ctrl+C and Ctrl+S: the
 // picture of the three plots (clipboard, PNG or SVG file), the pressure
 // along the surface and the streamlines as CSV files. Everything comes from
-// the flow the panes show. A file is written whole or not at all.
+// the flow the panes show; the exported streamlines are traced for a picture
+// four times the panes' size, so that they stay smooth when plotted large.
+// A file is written whole or not at all.
 class FlowExports : public QObject
 {
     Q_OBJECT
 
 public:
+    // Each exported streamline is traced for panes this many times as wide.
+    static constexpr double kStreamlineMagnification = 4.0;
+
     FlowExports(QWidget *window, PlotPane *circlePane, PlotPane *profilePane,
                 PressurePane *pressurePane);
     ~FlowExports() override;
 
-    // The flow the panes show; both outlive this until the next call.
-    void setFlow(const Flow *flow, const Streamlines *lines);
+    // The flow the panes show, its streamlines and the Scale they were
+    // traced at; the flow and lines outlive this until the next call.
+    void setFlow(const Flow *flow, const Streamlines *lines, double MaxC);
     void setPrompts(std::unique_ptr<ExportPrompts> prompts);
-    QMenu *menu() const { return m_menu; }
+    QMenu *menu() const;
 
     void copyPicture();
     void savePicture();
@@ -45,8 +50,6 @@ public:
     void exportStreamlines();
 
 private:
-    void createActions();
-    void showMenu(const QPoint &globalPos);
     PictureExport picture() const;
     bool haveFlow();
 
@@ -55,9 +58,10 @@ private:
     PlotPane *m_profilePane;
     PressurePane *m_pressurePane;
     std::unique_ptr<FileSaver> m_saver;
+    PictureActions *m_pictures = nullptr;
     const Flow *m_flow = nullptr;
     const Streamlines *m_lines = nullptr;
-    QMenu *m_menu = nullptr;
+    double m_MaxC = 0.0;
 };
 
 } // namespace wingmap

@@ -5,11 +5,14 @@
 #include "geometry/joukowsky.h"
 #include "geometry/number_text.h"
 #include "geometry/parameter_state.h"
-#include "plot/flow_drawing.h"
+#include "plot/flow_redraw.h"
+#include "plot/shown_drawing.h"
 #include "ui/exports/export_prompts.h"
 #include "ui/flow/flow_exports.h"
+#include "ui/flow/flow_text.h"
 #include "ui/flow/pressure_pane.h"
 #include "ui/widgets/accessible_roles.h"
+#include "ui/widgets/notice_text.h"
 #include "ui/widgets/number_string.h"
 #include "ui/widgets/plot_pane.h"
 #include "ui/widgets/scroll_bar.h"
@@ -39,26 +42,12 @@ constexpr int kAlphaMin = -30;
 constexpr int kAlphaMax = 30;
 constexpr int kAlphaPage = 10;
 constexpr int kAlphaStart = 8; // 4 degrees
-// Typed angles beyond these are refused: the flow past a profile turned
-// further round is the same as one at a smaller angle the other way.
-constexpr double kLargestAngle = 90.0;
-constexpr int kResultDecimals = 3;
-constexpr int kAngleDecimals = 2;
 
 // The panes have the main window's sizes: the circle pane square, the
 // profile pane twice as wide; the pressure plot spans both.
 constexpr QRect kCirclePane = fromTwips(0, 0, 3000, 3000);
 constexpr QRect kProfilePane = fromTwips(0, 0, 6000, 3000);
 constexpr QRect kPressurePane = fromTwips(0, 0, 9120, 3000);
-
-// A fixed number of decimals, "." whatever the locale, no "-0.000".
-QString fixed(double value, int decimals)
-{
-    QString text = QString::number(value, 'f', decimals);
-    if (text.startsWith('-') && text.count('0') == text.size() - 2)
-        text.remove(0, 1);
-    return text;
-}
 
 } // namespace
 
@@ -72,7 +61,7 @@ FlowWindow::FlowWindow(QWidget *parent) : QWidget(parent)
     connectControls();
     m_exports = new FlowExports(this, m_circlePane, m_profilePane, m_pressurePane);
     addCloseKeys(this);
-    refuse(tr("No flow yet: draw a profile in the main window."));
+    refuse(FlowText::noFlowYet());
 }
 
 FlowWindow::~FlowWindow() = default;
@@ -95,10 +84,13 @@ void FlowWindow::createControls()
     m_pressurePane->setAccessibleName(tr("Pressure along the surface"));
     m_pressurePane->setTexts({tr("x/c"), tr("−Cp"), tr("upper side"), tr("lower side")});
 
-    m_alphaLabel = new QLabel(tr("&α (°) ="), this);
+    m_alphaLabel = new QLabel(tr("&Angle α (°) ="), this);
     m_alphaField = new QLineEdit(numberText(kAlphaStart / kStepsPerDegree), this);
     m_alphaField->setObjectName("Text_alpha");
     m_alphaField->setAccessibleName(tr("Angle of attack in degrees"));
+    m_alphaField->setAccessibleDescription(
+        tr("The angle of attack from the chord line, in degrees, from -90 to 90. Numbers use a "
+           "point."));
     m_alphaField->setToolTip(tr("The angle of attack from the chord line, in degrees, from -90 "
                                 "to 90; \".\" before the decimals"));
     m_alphaField->setMaximumWidth(70);
@@ -115,6 +107,7 @@ void FlowWindow::createControls()
     // Right and Page Down raise the angle, as on the main window's bars.
     m_alphaBar->setInvertedControls(false);
     m_alphaBar->setMinimumWidth(160);
+    describeAngleBar();
 
     m_kutta = new QCheckBox(tr("&Kutta condition"), this);
     m_kutta->setObjectName("Check_kutta");
@@ -124,16 +117,23 @@ void FlowWindow::createControls()
 
     m_sharp = new QPushButton(tr("&Sharp trailing edge"), this);
     m_sharp->setObjectName("Button_sharp");
-    m_sharp->setToolTip(tr("Sets b in the main window so that the circle passes through +b: "
-                           "the trailing edge becomes sharp"));
+    m_sharp->setToolTip(FlowText::noSharpEdge());
     m_sharp->setEnabled(false);
 
     m_readout = new QLabel(this);
     m_readout->setObjectName("Label_readout");
     m_readout->setWordWrap(true);
     m_readout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable with the mouse but outside the Tab order: screen readers
+    // read it through its accessible name.
+    m_readout->setFocusPolicy(Qt::NoFocus);
     m_readout->setMinimumHeight(2 * fontMetrics().lineSpacing());
     m_readout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_notice = new QLabel(this);
+    m_notice->setObjectName("Label_flow_notice");
+    m_notice->setWordWrap(true);
+    m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void FlowWindow::createLayout()
@@ -154,6 +154,7 @@ void FlowWindow::createLayout()
     controls->addWidget(m_sharp);
     grid->addLayout(controls, 2, 0, 1, 2);
     grid->addWidget(m_readout, 3, 0, 1, 2);
+    grid->addWidget(m_notice, 4, 0, 1, 2);
 
     setTabOrder(m_circlePane, m_profilePane);
     setTabOrder(m_profilePane, m_pressurePane);
@@ -173,10 +174,10 @@ void FlowWindow::connectControls()
         connect(pane, &PlotPane::clicked, this, &FlowWindow::redraw);
 }
 
-void FlowWindow::follow(const Source &source)
+void FlowWindow::follow(std::shared_ptr<const ShownDrawing> drawing)
 {
-    m_source = source;
-    m_sharp->setEnabled(true);
+    m_drawing = std::move(drawing);
+    offerSharpEdge();
     redraw();
 }
 
@@ -185,30 +186,61 @@ void FlowWindow::setPrompts(std::unique_ptr<ExportPrompts> prompts)
     m_exports->setPrompts(std::move(prompts));
 }
 
-// The bar follows a typed angle on its range to the nearest step, without
-// writing that step back into the field.
+// The bar follows a typed angle to the nearest step, or to its nearer end,
+// without writing that step back into the field; the line below the readout
+// tells how a text that is not wholly one number was read.
 void FlowWindow::alphaTyped()
 {
-    const double alpha = ReadNumber(m_alphaField->text().toStdString());
-    const double steps = std::nearbyint(alpha * kStepsPerDegree);
-    if (std::isfinite(alpha) && steps >= kAlphaMin && steps <= kAlphaMax) {
+    const QString text = m_alphaField->text();
+    const double alpha = ReadNumber(text.toStdString());
+    if (!std::isnan(alpha)) {
+        const double steps = std::clamp(std::nearbyint(alpha * kStepsPerDegree),
+                                        double(kAlphaMin), double(kAlphaMax));
         const QSignalBlocker quiet(m_alphaBar);
         m_alphaBar->setValue(static_cast<int>(steps));
+        describeAngleBar();
     }
+    m_notice->setText(NoticeText::reading({{tr("α"), text}}, false));
     redraw();
 }
 
 // Writing the field redraws, through alphaTyped.
 void FlowWindow::alphaScrolled(int value)
 {
+    describeAngleBar();
     m_alphaField->setText(numberText(value / kStepsPerDegree));
     m_alphaField->setCursorPosition(0);
 }
 
+// The bar counts half degrees; a screen reader hears the angle.
+void FlowWindow::describeAngleBar()
+{
+    m_alphaBar->setAccessibleDescription(FlowText::angle(m_alphaBar->value() / kStepsPerDegree));
+}
+
+// The button writes b into the main window's b field, which reads it back
+// and draws: it is offered only where that b survives the trip and draws.
+void FlowWindow::offerSharpEdge()
+{
+    bool offered = false;
+    if (m_drawing) {
+        const ParameterState &drawn = m_drawing->state;
+        const double b = SharpEdgeB(drawn.F, drawn.G);
+        ParameterState sharp;
+        sharp.F = drawn.F;
+        sharp.G = drawn.G;
+        sharp.b = ReadNumber(FormatNumber(b));
+        offered = std::isfinite(b) && SampleProfile(sharp).ok();
+        m_sharpB = sharp.b;
+    }
+    m_sharp->setEnabled(offered);
+    m_sharp->setToolTip(offered ? FlowText::sharpEdge() : FlowText::noSharpEdge());
+}
+
 void FlowWindow::sharpTrailingEdge()
 {
-    if (m_source)
-        emit sharpTrailingEdgeRequested(SharpEdgeB(m_source->F, m_source->G));
+    if (m_sharp->isEnabled())
+        emit sharpTrailingEdgeRequested(m_sharpB);
 }
 
 void FlowWindow::refuse(const QString &why)
@@ -219,131 +251,38 @@ void FlowWindow::refuse(const QString &why)
 
 void FlowWindow::redraw()
 {
-    if (!m_source)
+    if (!m_drawing)
         return;
-    const Source source = *m_source;
     const double alpha = ReadNumber(m_alphaField->text().toStdString());
-    if (!std::isfinite(alpha) || std::abs(alpha) > kLargestAngle) {
-        refuse(tr("No flow drawn: the angle of attack must lie between -90° and 90°. Type an "
-                  "angle in that range."));
+    const qreal ratio = devicePixelRatioF();
+    const FlowPanePixels pixels{m_circlePane->contentsRect().width() * ratio,
+                                m_profilePane->contentsRect().width() * ratio};
+    FlowRedrawOutcome outcome =
+        RedrawFlow(*m_drawing, alpha, m_kutta->isChecked(), pixels, m_circlePane->surface(),
+                   m_profilePane->surface());
+    if (!outcome.drawn()) {
+        const ParameterState &drawn = m_drawing->state;
+        refuse(FlowText::refusal(outcome.failure, outcome.refusal,
+                                 {drawn.F, drawn.G, drawn.b, m_sharp->isEnabled()}));
         return;
     }
-
-    auto flow = std::make_unique<Flow>(source.F, source.G, source.b, alpha, m_kutta->isChecked());
-    if (!flow->ok()) {
-        const FlowRefusal &refusal = flow->refusal();
-        switch (refusal.failure) {
-        case FlowFailure::PlusBOutside:
-            refuse(tr("No flow drawn: the critical point +b lies outside the circle (%1 from its "
-                      "centre), where the map folds the flow. Press “Sharp trailing edge” to "
-                      "put the circle through +b, or make b smaller.")
-                       .arg(fixed(refusal.distance, kResultDecimals)));
-            return;
-        case FlowFailure::MinusBOutside:
-            refuse(tr("No flow drawn: the critical point -b lies outside the circle (%1 from its "
-                      "centre), where the map folds the flow. Make G smaller, or F larger.")
-                       .arg(fixed(refusal.distance, kResultDecimals)));
-            return;
-        case FlowFailure::AngleNotFinite:
-            refuse(tr("No flow drawn: the angle of attack must lie between -90° and 90°. Type "
-                      "an angle in that range."));
-            return;
-        case FlowFailure::Shape:
-        case FlowFailure::None:
-            break;
-        }
-        switch (refusal.shape) {
-        case ShapeFailure::SelfCrossing:
-            refuse(tr("No flow drawn: the profile crosses itself. Make b smaller, or press "
-                      "“Sharp trailing edge”."));
-            return;
-        case ShapeFailure::NotSingleValued:
-            refuse(tr("No flow drawn: a side of the profile turns back along the chord, so it "
-                      "has no chord line to measure the angle from. Change F, G or b."));
-            return;
-        case ShapeFailure::NotSampled:
-        case ShapeFailure::None:
-            break;
-        }
-        refuse(tr("No flow drawn: the profile could not be measured with these values of F, G "
-                  "and b. Change b, F or G a little."));
-        return;
-    }
-
-    const double scale = std::abs(source.MaxC);
-    const double circlePixels = m_circlePane->contentsRect().width() * devicePixelRatioF();
-    const double profilePixels = m_profilePane->contentsRect().width() * devicePixelRatioF();
-    Streamlines lines = TraceStreamlines(
-        *flow, {scale, 2.0 * scale / circlePixels, 4.0 * scale / profilePixels});
-    if (!lines.ok()) {
-        refuse(tr("No flow drawn: the Scale is too small or too large to trace streamlines "
-                  "at. Choose a Scale nearer 1."));
-        return;
-    }
-
-    ParameterState body;
-    body.F = source.F;
-    body.G = source.G;
-    body.b = source.b;
-    if (!SampleProfile(body).ok())
-        return;
-    DrawFlow(body, source.MaxC, *flow, lines, m_circlePane->surface(),
-             m_profilePane->surface());
     m_circlePane->update();
     m_profilePane->update();
-    m_pressurePane->setPressure(flow->surfacePressure());
-
-    m_flow = std::move(flow);
-    m_lines = std::move(lines);
-    m_exports->setFlow(m_flow.get(), &m_lines);
+    m_flow = std::move(outcome.flow);
+    m_lines = std::move(outcome.lines);
+    m_pressurePane->setSides(m_flow->upperSide(), m_flow->lowerSide());
+    m_exports->setFlow(m_flow.get(), &m_lines, m_drawing->MaxC);
     describe();
 }
 
 void FlowWindow::describe()
 {
     const Flow &flow = *m_flow;
-    const QString readout = tr("C_L = %1 · C_M,c/4 = %2 · Γ = %3 · α₀ = %4°")
-                                .arg(fixed(flow.liftCoefficient(), kResultDecimals),
-                                     fixed(flow.momentCoefficient(), kResultDecimals),
-                                     fixed(flow.gamma(), kResultDecimals),
-                                     fixed(flow.zeroLiftDegrees(), kAngleDecimals));
-    m_readout->setText(readout);
-    const QString spoken =
-        tr("Lift coefficient %1, moment coefficient about the quarter chord %2, circulation "
-           "%3, zero-lift angle %4 degrees.")
-            .arg(fixed(flow.liftCoefficient(), kResultDecimals),
-                 fixed(flow.momentCoefficient(), kResultDecimals),
-                 fixed(flow.gamma(), kResultDecimals),
-                 fixed(flow.zeroLiftDegrees(), kAngleDecimals));
-    m_readout->setAccessibleName(spoken);
-    const QString angle = fixed(flow.alphaDegrees(), kAngleDecimals);
-    m_circlePane->setAccessibleDescription(
-        tr("Streamlines round the circle at an angle of attack of %1 degrees, with the "
-           "stagnation points marked. %2")
-            .arg(angle, spoken));
-    m_profilePane->setAccessibleDescription(
-        tr("Streamlines past the profile at an angle of attack of %1 degrees, with the "
-           "stagnation points marked. %2")
-            .arg(angle, spoken));
-
-    // Where the pressure is lowest, in words.
-    double lowest = 1.0;
-    double lowestAt = 0.0;
-    for (const SurfacePressure &p : flow.surfacePressure()) {
-        if (p.cp < lowest) {
-            lowest = p.cp;
-            lowestAt = p.x;
-        }
-    }
-    m_pressurePane->setAccessibleDescription(
-        std::isinf(lowest)
-            ? tr("Minus the pressure coefficient against the chord position, upper and lower "
-                 "side. The suction is unbounded at x/c = %1, where the flow turns round a "
-                 "sharp edge.")
-                  .arg(fixed(lowestAt, 2))
-            : tr("Minus the pressure coefficient against the chord position, upper and lower "
-                 "side. The pressure is lowest at x/c = %1, where Cp is %2.")
-                  .arg(fixed(lowestAt, 2), fixed(lowest, 2)));
+    m_readout->setText(FlowText::readout(flow));
+    m_readout->setAccessibleName(FlowText::spokenReadout(flow));
+    m_circlePane->setAccessibleDescription(FlowText::circlePane(flow));
+    m_profilePane->setAccessibleDescription(FlowText::profilePane(flow));
+    m_pressurePane->setAccessibleDescription(FlowText::pressurePane(flow));
 }
 
 void FlowWindow::keyPressEvent(QKeyEvent *event)

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -21,6 +20,7 @@ class Flow;
 class FlowExports;
 class PlotPane;
 class PressurePane;
+struct ShownDrawing;
 
 // The flow past the profile of the main window's last drawing: the
 // streamlines in the circle plane and in the profile plane (panes with the
@@ -33,27 +33,19 @@ class PressurePane;
 //
 // A state with no flow (a critical point outside the circle, a profile that
 // crosses itself, an angle outside -90 to 90 degrees) leaves the panes as
-// they were and says in the readout what to change. Escape and Ctrl+W close
-// the window, Ctrl+Q every window.
+// they were and says in the readout what to change; a line below it tells
+// how a typed angle was read when it is not wholly one number. Escape and
+// Ctrl+W close the window, Ctrl+Q every window.
 class FlowWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    // A drawing of the main window: F, G and b as read, and the Scale.
-    struct Source
-    {
-        double F;
-        double G;
-        double b;
-        double MaxC;
-    };
-
     explicit FlowWindow(QWidget *parent = nullptr);
     ~FlowWindow() override;
 
     // The main window made a drawing: the flow follows.
-    void follow(const Source &source);
+    void follow(std::shared_ptr<const ShownDrawing> drawing);
 
     // Replaces the save dialog and the message box (a test's answers).
     void setPrompts(std::unique_ptr<ExportPrompts> prompts);
@@ -65,7 +57,8 @@ public:
 
 signals:
     // The "Sharp trailing edge" button: b for which the circle about
-    // (-F b, G b) passes through +b.
+    // (-F b, G b) passes through +b. Pressable only where that b is a number
+    // the main window's b field writes, reads back and draws.
     void sharpTrailingEdgeRequested(double b);
 
 protected:
@@ -78,12 +71,15 @@ private:
     void connectControls();
     void alphaTyped();
     void alphaScrolled(int value);
+    void describeAngleBar();
+    void offerSharpEdge();
     void sharpTrailingEdge();
     void redraw();
     void refuse(const QString &why);
     void describe();
 
-    std::optional<Source> m_source;
+    std::shared_ptr<const ShownDrawing> m_drawing;
+    double m_sharpB = 0.0; // the b "Sharp trailing edge" writes, when enabled
     std::unique_ptr<Flow> m_flow;
     Streamlines m_lines;
 
@@ -96,6 +92,7 @@ private:
     QCheckBox *m_kutta = nullptr;
     QPushButton *m_sharp = nullptr;
     QLabel *m_readout = nullptr;
+    QLabel *m_notice = nullptr;
     FlowExports *m_exports = nullptr;
 };
 

@@ -18,19 +18,17 @@ void PressurePane::setTexts(const PressurePlot::Texts &texts)
     m_stale = true;
 }
 
-void PressurePane::setPressure(const std::vector<SurfacePressure> &points)
+void PressurePane::setSides(const std::vector<SurfacePressure> &upper,
+                            const std::vector<SurfacePressure> &lower)
 {
-    // Both sides meet at the leading edge, the middle point.
-    const std::size_t middle = points.size() / 2;
-    std::vector<PressurePlot::Point> upper;
-    std::vector<PressurePlot::Point> lower;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        if (i <= middle)
-            upper.push_back({points[middle - i].x, points[middle - i].cp});
-        if (i >= middle)
-            lower.push_back({points[i].x, points[i].cp});
-    }
-    m_plot.setSides(std::move(upper), std::move(lower));
+    const auto points = [](const std::vector<SurfacePressure> &side) {
+        std::vector<PressurePlot::Point> plotted;
+        plotted.reserve(side.size());
+        for (const SurfacePressure &p : side)
+            plotted.push_back({p.x, p.cp});
+        return plotted;
+    };
+    m_plot.setSides(points(upper), points(lower));
     m_stale = true;
     update();
 }

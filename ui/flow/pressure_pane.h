@@ -24,9 +24,10 @@ public:
     explicit PressurePane(QWidget *parent = nullptr);
 
     void setTexts(const PressurePlot::Texts &texts);
-    // The pressure at the coordinates file's points: the upper side from the
-    // trailing edge to the leading edge, then the lower side back.
-    void setPressure(const std::vector<SurfacePressure> &points);
+    // The pressure along each side, from the leading edge to the trailing
+    // edge, as the flow hands them out.
+    void setSides(const std::vector<SurfacePressure> &upper,
+                  const std::vector<SurfacePressure> &lower);
     const PressurePlot &plot() const { return m_plot; }
 
 protected:

@@ -4,13 +4,14 @@
 #include "geometry/number_text.h"
 #include "geometry/profile_shape.h"
 #include "plot/hesapla.h"
+#include "plot/shown_drawing.h"
 #include "ui/about/form_about.h"
 #include "ui/exports/pane_exports.h"
 #include "ui/flow/flow_window.h"
-#include "ui/main_window/notice_text.h"
 #include "ui/main_window/shape_text.h"
 #include "ui/widgets/contrast.h"
 #include "ui/widgets/menu_bar_keys.h"
+#include "ui/widgets/notice_text.h"
 #include "ui/widgets/number_string.h"
 #include "ui/widgets/plot_pane.h"
 #include "ui/widgets/scroll_bar.h"
@@ -232,6 +233,15 @@ void Form1::createControls()
     Label_G->setBuddy(Text_G);
     Label_b->setBuddy(Text_b);
     Label1->setBuddy(Text_MaxC);
+    Text_F->setAccessibleDescription(
+        tr("F moves the circle's centre to the left, in units of b. Typed values take effect "
+           "on Enter or a click on a plot. Numbers use a point."));
+    Text_G->setAccessibleDescription(
+        tr("G moves the circle's centre upwards, in units of b. Typed values take effect on "
+           "Enter or a click on a plot. Numbers use a point."));
+    Text_b->setAccessibleDescription(
+        tr("b sets the transformation, whose critical points are ±b. Typed values take effect "
+           "on Enter or a click on a plot. Numbers use a point."));
     // The window opens with the cursor in the F field, although the panes
     // come before it in the tab order.
     Text_F->setFocus();
@@ -305,6 +315,10 @@ void Form1::connectHandlers()
     connect(HScroll_MaxC, &QScrollBar::valueChanged, this, &Form1::HScroll_MaxC_Change);
     connect(Text_MaxC, &QLineEdit::textChanged, this, &Form1::Text_MaxC_Change);
     connect(Picture_circle, &PlotPane::clicked, this, &Form1::Picture_circle_Click);
+    // Enter in a parameter field (also the keypad's) redraws as a click on a
+    // plot does.
+    for (QLineEdit *field : {Text_F, Text_G, Text_b})
+        connect(field, &QLineEdit::returnPressed, this, &Form1::Picture_circle_Click);
     connect(Picture_airfoil, &PlotPane::clicked, this, &Form1::Picture_airfoil_Click);
     connect(Mn_About, &QAction::triggered, this, &Form1::Mn_About_Click);
     connect(m_showFlow, &QAction::triggered, this, &Form1::showFlow);
@@ -329,10 +343,14 @@ void Form1::hesapla()
     if (outcome.drawn) {
         Picture_circle->update(Picture_circle->contentsRect());
         Picture_airfoil->update(Picture_airfoil->contentsRect());
-        describeDrawing();
-        m_lastDrawing = FlowWindow::Source{m_state.F, m_state.G, m_state.b, ReadNumber(texts.MaxC)};
+        const bool sameProfile = m_shown && m_shown->state.F == m_state.F &&
+                                 m_shown->state.G == m_state.G && m_shown->state.b == m_state.b;
+        m_shown = std::make_shared<const ShownDrawing>(ShownDrawing{m_state, outcome.MaxC});
+        if (!sameProfile)
+            describeDrawing();
+        m_exports->setDrawing(m_shown);
         if (m_flow)
-            m_flow->follow(*m_lastDrawing);
+            m_flow->follow(m_shown);
         message = m_shapeText;
         if (m_limitNotice.isEmpty() && m_shapeCrosses && Check1->checkState() == Qt::Checked)
             message += ' ' + NoticeText::limitCrossing();
@@ -359,21 +377,17 @@ void Form1::showReading(const InputTexts &texts, const RedrawOutcome &outcome)
     Label_notice->setText(NoticeText::reading(fields, outcome.drawn && outcome.scaleUnderflows));
 }
 
-// Measures the profile once per drawing of new parameters: a redraw of the
-// same F, G and b keeps the words it had.
+// Measures the profile shown; hesapla() calls it once per drawing of new
+// parameters, so a redraw of the same F, G and b keeps the words it had.
 void Form1::describeDrawing()
 {
-    const DrawnParameters drawn{m_state.F, m_state.G, m_state.b};
-    if (m_drawn == drawn)
-        return;
-    m_drawn = drawn;
+    const ParameterState &drawn = m_shown->state;
     const ProfileShape shape = MeasureProfile(drawn.F, drawn.G, drawn.b);
     m_shapeText = ShapeText::profile(shape);
     m_shapeCrosses = shape.failure == ShapeFailure::SelfCrossing;
     Picture_airfoil->setAccessibleDescription(airfoilPaneSummary() + ". " + m_shapeText);
     Picture_circle->setAccessibleDescription(circlePaneSummary() + ". " +
                                              ShapeText::circle(drawn.F, drawn.G, drawn.b));
-    m_exports->setProfile(drawn.F, drawn.G, drawn.b);
 }
 
 void Form1::HScroll_F_Change(int value)
@@ -462,8 +476,8 @@ void Form1::showFlow()
         m_flow = std::make_unique<FlowWindow>();
         connect(m_flow.get(), &FlowWindow::sharpTrailingEdgeRequested, this,
                 &Form1::sharpTrailingEdge);
-        if (m_lastDrawing)
-            m_flow->follow(*m_lastDrawing);
+        if (m_shown)
+            m_flow->follow(m_shown);
     }
     m_flow->show();
     m_flow->raise();

@@ -7,7 +7,6 @@
 #include <QMainWindow>
 
 #include <memory>
-#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -20,6 +19,7 @@ namespace wingmap {
 
 struct InputTexts;
 struct RedrawOutcome;
+struct ShownDrawing;
 class Form_About;
 class PaneExports;
 class PlotPane;
@@ -94,23 +94,13 @@ private:
     void describeDrawing();
     void showReading(const InputTexts &texts, const RedrawOutcome &outcome);
 
-    // The F, G and b of the drawing the panes show: those of the state are
-    // overwritten by every run, also by a refused one.
-    struct DrawnParameters
-    {
-        double F;
-        double G;
-        double b;
-        bool operator==(const DrawnParameters &) const = default;
-    };
-
     ParameterState m_state;
-    std::optional<DrawnParameters> m_drawn;
+    // The drawing the panes show, which the exports and the Flow window
+    // follow: the state is overwritten by every run, also by a refused one.
+    std::shared_ptr<const ShownDrawing> m_shown;
     QString m_shapeText;
     bool m_shapeCrosses = false; // the profile drawn crosses itself
     std::unique_ptr<Form_About> m_about;
-    // The last drawing made, which the Flow window follows.
-    std::optional<FlowWindow::Source> m_lastDrawing;
     std::unique_ptr<FlowWindow> m_flow;
     QString m_limitNotice;
     int m_handlerDepth = 0;

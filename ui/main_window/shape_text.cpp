@@ -2,6 +2,7 @@
 
 #include "geometry/circle.h"
 #include "geometry/profile_shape.h"
+#include "ui/widgets/profile_words.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,7 +55,7 @@ QString ShapeText::profile(const ProfileShape &shape)
     case ShapeFailure::None:
         break;
     case ShapeFailure::NotSampled:
-        return tr("The profile could not be measured with these values of F, G and b.");
+        return ProfileWords::notMeasured();
     case ShapeFailure::SelfCrossing:
         return tr("The profile crosses itself: it has no thickness or camber.");
     case ShapeFailure::NotSingleValued:

@@ -1,5 +1,7 @@
 #include "ui/widgets/contrast.h"
 
+#include "plot/colour.h"
+
 #include <QPalette>
 
 #include <algorithm>
@@ -41,6 +43,11 @@ QColor readableOr(const QColor &preferred, const QColor &background, const QColo
 // White or black reads on any background (at 4.58 : 1 or better, on the
 // mid-grey where both are weakest), so the walk towards the better of the
 // two always ends in a readable shade.
+QColor plotForeground(const QPalette &palette)
+{
+    return readableOr(palette.color(QPalette::WindowText), toQColor(kBackground), Qt::black);
+}
+
 QColor readableShade(const QColor &preferred, const QColor &background)
 {
     if (contrastRatio(preferred, background) >= kReadableContrast)

@@ -22,6 +22,11 @@ double contrastRatio(const QColor &a, const QColor &b);
 // `preferred` when it reads on `background`, else `fallback`.
 QColor readableOr(const QColor &preferred, const QColor &background, const QColor &fallback);
 
+// The colour of the axes and words drawn on the plots' light yellow in a
+// window of this palette: its text colour where that reads on the yellow,
+// else black.
+QColor plotForeground(const QPalette &palette);
+
 // `preferred` when it reads on `background`, else the nearest lighter (on a
 // dark background) or darker (on a light one) shade of the same hue that
 // does: a dark red on a dark window becomes a light red.

@@ -28,8 +28,7 @@ PlotPane::PlotPane(QWidget *parent) : QFrame(parent)
 
 void PlotPane::followPalette()
 {
-    m_surface.setForeground(
-        readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black));
+    m_surface.setForeground(plotForeground(palette()));
 }
 
 const QImage &PlotPane::contentsImage()

@@ -1,4 +1,4 @@
-#include "ui/main_window/notice_text.h"
+#include "ui/widgets/notice_text.h"
 
 #include "geometry/number_text.h"
 #include "ui/widgets/number_string.h"

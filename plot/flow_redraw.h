@@ -1,0 +1,62 @@
+#ifndef WINGMAP_FLOW_REDRAW_H
+#define WINGMAP_FLOW_REDRAW_H
+
+#include "geometry/flow/flow.h"
+#include "geometry/flow/streamlines.h"
+
+#include <memory>
+
+namespace wingmap {
+
+class PlotSurface;
+struct ShownDrawing;
+
+// The largest angle of attack, in degrees either way, that the flow panes
+// draw: a profile turned further round meets the same flow as at a smaller
+// angle the other way.
+inline constexpr double kLargestAngle = 90.0;
+
+// What kept the flow panes from being redrawn; the window words it.
+enum class FlowRedrawFailure {
+    None,
+    AngleOutOfRange, // the angle is not a number from -kLargestAngle to kLargestAngle
+    NoFlow,          // the flow refused the profile: FlowRedrawOutcome::refusal says why
+    ScaleTooSmall,   // the Scale or the panes give nothing to trace at:
+    ScaleTooLarge,   // below 1 the Scale is too small, from 1 on too large
+};
+
+// The widths of the flow panes in the pixels their lines are drawn in
+// (device pixels).
+struct FlowPanePixels
+{
+    double circle = 0.0;
+    double profile = 0.0;
+};
+
+struct FlowRedrawOutcome
+{
+    FlowRedrawFailure failure = FlowRedrawFailure::None;
+    FlowRefusal refusal; // for NoFlow
+    // When drawn: the flow and the streamlines the panes show.
+    std::unique_ptr<Flow> flow;
+    Streamlines lines;
+
+    bool drawn() const { return failure == FlowRedrawFailure::None; }
+};
+
+// The view the streamlines of the main window's Scale MaxC are traced for,
+// on panes of the given widths.
+[[nodiscard]] StreamlineView FlowViewAt(double MaxC, FlowPanePixels pixels);
+
+// Solves the flow past the profile of the drawing shown at the angle of
+// attack (degrees, from the chord line), with or without the Kutta
+// condition, traces its streamlines for the panes and draws both (DrawFlow),
+// with the drawing's own sampled tables as the body. When anything fails,
+// neither pane is touched and the outcome says why; it holds no words.
+[[nodiscard]] FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
+                                           bool kutta, FlowPanePixels pixels,
+                                           PlotSurface &circlePane, PlotSurface &airfoilPane);
+
+} // namespace wingmap
+
+#endif

@@ -1,0 +1,227 @@
+#include "ui/flow/flow_text.h"
+
+#include "geometry/flow/flow.h"
+#include "ui/widgets/number_string.h"
+#include "ui/widgets/profile_words.h"
+
+#include <cmath>
+#include <complex>
+#include <limits>
+#include <vector>
+
+namespace wingmap {
+
+namespace {
+
+constexpr int kResultDecimals = 3;
+constexpr int kAngleDecimals = 2;
+constexpr int kPlaceDecimals = 2;
+
+QString point(std::complex<double> z)
+{
+    return FlowText::tr("(%1, %2)").arg(FlowText::decimals(z.real(), kPlaceDecimals),
+                                        FlowText::decimals(z.imag(), kPlaceDecimals));
+}
+
+// What lies beyond the numbers: the profile facing left.
+QString facing(const Flow &flow)
+{
+    return flow.facesLeft() ? FlowText::tr("The profile faces left: its leading edge is on the "
+                                           "right.")
+                            : QString();
+}
+
+// Where along the surface Cp is lowest, and on which side.
+struct Lowest
+{
+    double cp = std::numeric_limits<double>::infinity();
+    double x = 0.0;
+    bool upper = true;
+};
+
+Lowest lowestOf(const Flow &flow)
+{
+    Lowest lowest;
+    for (const bool upper : {true, false}) {
+        for (const SurfacePressure &p : upper ? flow.upperSide() : flow.lowerSide()) {
+            if (p.cp < lowest.cp)
+                lowest = {p.cp, p.x, upper};
+        }
+    }
+    return lowest;
+}
+
+QString lowestPressure(const Flow &flow)
+{
+    const Lowest lowest = lowestOf(flow);
+    const QString at = FlowText::decimals(lowest.x, kPlaceDecimals);
+    if (std::isinf(lowest.cp))
+        return FlowText::tr("The suction is unbounded at x/c = %1, where the flow turns round a "
+                            "sharp edge.")
+            .arg(at);
+    return lowest.upper ? FlowText::tr("The pressure is lowest on the upper side at x/c = %1, "
+                                       "where Cp is %2.")
+                              .arg(at, FlowText::decimals(lowest.cp, kPlaceDecimals))
+                        : FlowText::tr("The pressure is lowest on the lower side at x/c = %1, "
+                                       "where Cp is %2.")
+                              .arg(at, FlowText::decimals(lowest.cp, kPlaceDecimals));
+}
+
+// The advice for -b outside the circle: |-b - z0| = |b| |F - 1 - iG|, so
+// moving b nearer 0, F nearer 1 or G nearer 0 brings -b in.
+QString minusBAdvice(const FlowText::Advice &advice)
+{
+    const bool moveF = advice.F != 1.0;
+    const bool moveG = advice.G != 0.0;
+    const QString f = advice.F < 1.0 ? FlowText::tr("make F larger") : FlowText::tr("make F smaller");
+    if (moveF && moveG)
+        return FlowText::tr("Move b nearer 0, %1 or move G nearer 0.").arg(f);
+    if (moveF)
+        return FlowText::tr("Move b nearer 0 or %1.").arg(f);
+    if (moveG)
+        return FlowText::tr("Move b nearer 0 or move G nearer 0.");
+    return FlowText::tr("Move b nearer 0.");
+}
+
+QString shapeRefusal(const FlowRefusal &refusal, const FlowText::Advice &advice)
+{
+    switch (refusal.shape) {
+    case ShapeFailure::SelfCrossing:
+        return advice.sharpEdge ? FlowText::tr("No flow drawn: the profile crosses itself. Move b "
+                                               "nearer 0, or press “Sharp trailing edge”.")
+                                : FlowText::tr("No flow drawn: the profile crosses itself. Move b "
+                                               "nearer 0.");
+    case ShapeFailure::NotSingleValued:
+        return FlowText::tr("No flow drawn: a side of the profile turns back along the chord, so "
+                            "it has no chord line to measure the angle from. Change F, G or b.");
+    case ShapeFailure::NotSampled:
+    case ShapeFailure::None:
+        break;
+    }
+    return FlowText::tr("No flow drawn. %1 %2")
+        .arg(ProfileWords::notMeasured(), ProfileWords::changeALittle());
+}
+
+} // namespace
+
+QString FlowText::decimals(double value, int count)
+{
+    QString text = QString::number(value, 'f', count);
+    if (text.startsWith('-') && text.count('0') == text.size() - 2)
+        text.remove(0, 1);
+    return text;
+}
+
+QString FlowText::noFlowYet()
+{
+    return tr("No flow yet: draw a profile in the main window.");
+}
+
+QString FlowText::refusal(FlowRedrawFailure failure, const FlowRefusal &refusal,
+                          const Advice &advice)
+{
+    switch (failure) {
+    case FlowRedrawFailure::None:
+        return {};
+    case FlowRedrawFailure::AngleOutOfRange:
+        break;
+    case FlowRedrawFailure::ScaleTooSmall:
+        return tr("No flow drawn: the Scale is too small to trace streamlines at. Choose a "
+                  "larger Scale.");
+    case FlowRedrawFailure::ScaleTooLarge:
+        return tr("No flow drawn: the Scale is too large to trace streamlines at. Choose a "
+                  "smaller Scale.");
+    case FlowRedrawFailure::NoFlow:
+        switch (refusal.failure) {
+        case FlowFailure::PlusBOutside: {
+            const QString where =
+                tr("No flow drawn: the critical point +b lies outside the circle (%1 from its "
+                   "centre), where the map folds the flow.")
+                    .arg(decimals(refusal.distance, kResultDecimals));
+            return where + ' ' +
+                   (advice.sharpEdge ? tr("Press “Sharp trailing edge” to put the circle "
+                                          "through +b, or move b nearer 0.")
+                                     : tr("Move b nearer 0."));
+        }
+        case FlowFailure::MinusBOutside:
+            return tr("No flow drawn: the critical point -b lies outside the circle (%1 from its "
+                      "centre), where the map folds the flow.")
+                       .arg(decimals(refusal.distance, kResultDecimals)) +
+                   ' ' + minusBAdvice(advice);
+        case FlowFailure::Shape:
+            return shapeRefusal(refusal, advice);
+        case FlowFailure::AngleNotFinite:
+        case FlowFailure::None:
+            break;
+        }
+        break;
+    }
+    return tr("No flow drawn: the angle of attack must lie between -90° and 90°. Type an angle "
+              "in that range.");
+}
+
+QString FlowText::readout(const Flow &flow)
+{
+    const QString numbers = tr("C_L = %1 · C_M,c/4 = %2 · Γ = %3 · α₀ = %4°")
+                                .arg(decimals(flow.liftCoefficient(), kResultDecimals),
+                                     decimals(flow.momentCoefficient(), kResultDecimals),
+                                     decimals(flow.gamma(), kResultDecimals),
+                                     decimals(flow.zeroLiftDegrees(), kAngleDecimals));
+    const QString more = facing(flow);
+    return more.isEmpty() ? numbers : numbers + " · " + more;
+}
+
+QString FlowText::spokenReadout(const Flow &flow)
+{
+    const QString numbers =
+        tr("Lift coefficient %1, moment coefficient about the quarter chord %2, circulation "
+           "%3, zero-lift angle %4 degrees.")
+            .arg(decimals(flow.liftCoefficient(), kResultDecimals),
+                 decimals(flow.momentCoefficient(), kResultDecimals),
+                 decimals(flow.gamma(), kResultDecimals),
+                 decimals(flow.zeroLiftDegrees(), kAngleDecimals));
+    const QString more = facing(flow);
+    return more.isEmpty() ? numbers : numbers + ' ' + more;
+}
+
+QString FlowText::circlePane(const Flow &flow)
+{
+    return tr("Streamlines round the circle at an angle of attack of %1 degrees. The front "
+              "stagnation point is at %2, the rear one at %3. %4")
+        .arg(decimals(flow.alphaDegrees(), kAngleDecimals), point(flow.frontStagnation()),
+             point(flow.rearStagnation()), spokenReadout(flow));
+}
+
+QString FlowText::profilePane(const Flow &flow)
+{
+    return tr("Streamlines past the profile at an angle of attack of %1 degrees. The front "
+              "stagnation point is at %2, the rear one at %3. %4 %5")
+        .arg(decimals(flow.alphaDegrees(), kAngleDecimals), point(flow.frontStagnationImage()),
+             point(flow.rearStagnationImage()), lowestPressure(flow), spokenReadout(flow));
+}
+
+QString FlowText::pressurePane(const Flow &flow)
+{
+    return tr("Minus the pressure coefficient against the chord position, upper and lower "
+              "side. %1")
+        .arg(lowestPressure(flow));
+}
+
+QString FlowText::angle(double degrees)
+{
+    return tr("%1 degrees").arg(numberText(degrees));
+}
+
+QString FlowText::noSharpEdge()
+{
+    return tr("No circle through +b can be drawn for these F and G: the b it needs is not a "
+              "number the main window can draw. Change F or G.");
+}
+
+QString FlowText::sharpEdge()
+{
+    return tr("Sets b in the main window so that the circle passes through +b: the trailing edge "
+              "becomes sharp");
+}
+
+} // namespace wingmap
