@@ -136,25 +136,35 @@ void FlowWindow::createControls()
     m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+// The panes keep their places whatever the font: they sit in a box of their
+// own at the left, and the controls below them take two rows.
 void FlowWindow::createLayout()
 {
-    auto *grid = new QGridLayout(this);
+    auto *plots = new QWidget(this);
+    auto *grid = new QGridLayout(plots);
+    grid->setContentsMargins(0, 0, 0, 0);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(m_circlePane, 0, 0);
     grid->addWidget(m_profilePane, 0, 1);
     grid->addWidget(m_pressurePane, 1, 0, 1, 2);
 
-    auto *controls = new QHBoxLayout;
-    controls->addWidget(m_alphaLabel);
-    controls->addWidget(m_alphaField);
-    controls->addWidget(m_alphaBar);
-    controls->addSpacing(12);
-    controls->addWidget(m_kutta);
-    controls->addStretch(1);
-    controls->addWidget(m_sharp);
-    grid->addLayout(controls, 2, 0, 1, 2);
-    grid->addWidget(m_readout, 3, 0, 1, 2);
-    grid->addWidget(m_notice, 4, 0, 1, 2);
+    auto *angle = new QHBoxLayout;
+    angle->addWidget(m_alphaLabel);
+    angle->addWidget(m_alphaField);
+    angle->addWidget(m_alphaBar, 1);
+
+    auto *options = new QHBoxLayout;
+    options->addWidget(m_kutta);
+    options->addStretch(1);
+    options->addWidget(m_sharp);
+
+    auto *window = new QVBoxLayout(this);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+    window->addWidget(plots, 0, Qt::AlignLeft);
+    window->addLayout(angle);
+    window->addLayout(options);
+    window->addWidget(m_readout);
+    window->addWidget(m_notice);
 
     setTabOrder(m_circlePane, m_profilePane);
     setTabOrder(m_profilePane, m_pressurePane);
