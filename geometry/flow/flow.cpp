@@ -1,5 +1,6 @@
 #include "geometry/flow/flow.h"
 
+#include "geometry/numeric/complex_numbers.h"
 #include "geometry/private/profile_sides.h"
 #include "geometry/selig.h"
 
@@ -9,6 +10,9 @@
 
 namespace wingmap {
 
+using numeric::kTwoPi;
+using numeric::reciprocal;
+
 namespace {
 
 constexpr double kPi = std::numbers::pi;
@@ -16,11 +20,6 @@ constexpr double kPi = std::numbers::pi;
 // to lie on it: under the Kutta condition at a sharp edge the rear one is
 // e^(-i beta) from the centre, which is +b to the circle's own tolerance.
 constexpr double kStagnationAtEdge = 10.0 * Circle::kOnTolerance;
-
-std::complex<double> reciprocal(std::complex<double> z)
-{
-    return std::conj(z) / std::norm(z);
-}
 
 const std::complex<double> kUnbounded(std::numeric_limits<double>::infinity(), 0.0);
 
@@ -83,7 +82,7 @@ void Flow::solve(const ProfileSides &sides)
 
     m_stream = std::polar(1.0, -m_alphaX);
     m_doublet = std::polar(Circle::radius() * Circle::radius(), m_alphaX);
-    m_vortex = std::complex<double>(0.0, m_gamma / (2.0 * kPi));
+    m_vortex = std::complex<double>(0.0, m_gamma / kTwoPi);
 
     m_lift = 2.0 * m_gamma / m_chord;
     // remainder gives [-pi/2, pi/2]; the lower end is the upper one.
@@ -158,7 +157,7 @@ FlowSample Flow::sample(std::complex<double> z) const
 {
     const std::complex<double> s = z - m_circle.centre();
     const double distanceSquared = std::norm(s);
-    const std::complex<double> inverse = std::conj(s) / distanceSquared;
+    const std::complex<double> inverse = reciprocal(s);
     // Im of i Gamma/2pi ln(s) is Gamma/2pi ln|s|: no branch cut in psi.
     const double psi = (m_stream * s + m_doublet * inverse).imag() +
                        m_vortex.imag() * 0.5 * std::log(distanceSquared);

@@ -1,17 +1,17 @@
 #include "geometry/private/edge_search.h"
 
+#include "geometry/numeric/complex_numbers.h"
 #include "geometry/private/profile_curve.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <numbers>
 
 namespace wingmap {
 
-namespace {
+using numeric::kTwoPi;
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+namespace {
 
 // The edges: every second sample is paired with every other (a quarter of
 // the work; Newton's method needs no finer seeds), the widest pairs, and any

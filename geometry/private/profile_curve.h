@@ -2,6 +2,7 @@
 #define WINGMAP_PROFILE_CURVE_H
 
 #include "geometry/circle.h"
+#include "geometry/numeric/complex_numbers.h"
 
 #include <cmath>
 #include <complex>
@@ -27,7 +28,7 @@ inline CurvePoint CurveAt(const Circle &circle, double angle, bool withBend)
     const std::complex<double> squeeze = circle.derivative(z);
     CurvePoint point{circle.map(z), std::complex<double>(-e.imag(), e.real()) * squeeze, {}};
     if (withBend) {
-        const std::complex<double> inverse = std::conj(z) / std::norm(z);
+        const std::complex<double> inverse = numeric::reciprocal(z);
         point.bend =
             -e * squeeze - 2.0 * circle.bSquared() * e * e * inverse * inverse * inverse;
     }

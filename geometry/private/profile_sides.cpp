@@ -1,6 +1,7 @@
 #include "geometry/private/profile_sides.h"
 
 #include "geometry/numeric/bracketed_newton.h"
+#include "geometry/numeric/complex_numbers.h"
 #include "geometry/private/edge_search.h"
 #include "geometry/private/profile_curve.h"
 #include "geometry/private/self_crossing.h"
@@ -8,13 +9,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace wingmap {
 
+using numeric::isFinite;
+using numeric::kTwoPi;
+
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 // Beyond this the squares of the profile's distances leave the double range.
 constexpr double kLargestReach = 1e150;
 
@@ -29,11 +31,6 @@ constexpr int kMaxSolveSteps = 60;
 // Mean heights of the two sides closer than this (chord fractions) differ by
 // rounding alone.
 constexpr double kSideAreaRounding = 1e-12;
-
-bool isFinite(std::complex<double> z)
-{
-    return std::isfinite(z.real()) && std::isfinite(z.imag());
-}
 
 } // namespace
 
@@ -72,7 +69,7 @@ ProfileSides::ProfileSides(double F, double G, double b) : m_circle(F, G, b)
     m_leading = edges.leading;
     m_trailing = edges.trailing;
     m_chord = std::abs(m_trailing - m_leading);
-    m_frameScale = std::conj(m_trailing - m_leading) / std::norm(m_trailing - m_leading);
+    m_frameScale = numeric::reciprocal(m_trailing - m_leading);
     if (!std::isfinite(m_chord) || !(m_chord > 0.0)) {
         m_failure = ShapeFailure::NotSampled;
         return;
