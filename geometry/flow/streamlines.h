@@ -1,6 +1,8 @@
 #ifndef WINGMAP_FLOW_STREAMLINES_H
 #define WINGMAP_FLOW_STREAMLINES_H
 
+#include "geometry/pane_extent.h"
+
 #include <complex>
 #include <vector>
 
@@ -8,13 +10,13 @@ namespace wingmap {
 
 class Flow;
 
-// The two panes the streamlines are for. The circle pane spans +-|Scale|
-// both ways, the profile pane +-2|Scale| across and +-|Scale| up and down;
-// a pixel is so many plot units wide in each (2|Scale| / width and
-// 4|Scale| / width, in the pixels the lines are drawn in).
+// The two panes the streamlines are for, as PaneExtentsAt(Scale) gives them
+// (the Scale's sign is ignored), and how many plot units a pixel of the
+// lines is wide in each (PaneExtent::pixelSize of the pane's width in the
+// pixels the lines are drawn in).
 struct StreamlineView
 {
-    double scale = 0.0; // its sign is ignored
+    PaneExtents panes;
     double circlePixel = 0.0;
     double profilePixel = 0.0;
 };
@@ -22,8 +24,9 @@ struct StreamlineView
 enum class StreamlineFailure {
     None,
     NoFlow,  // the flow was refused
-    BadView, // a Scale or pixel size that is 0 or not finite, or a pane
-             // more than kMaxPixelsAcross pixels wide
+    BadView, // a pane of no size or not finite, a pixel size that is 0 or
+             // not finite, or a pixel below 1 / kMaxPixelsAcross of the circle
+             // pane's half width
 };
 
 // One streamline: vertices in the circle plane (plot units, y up) in the
@@ -46,7 +49,7 @@ struct Streamline
 struct Streamlines
 {
     StreamlineFailure failure = StreamlineFailure::None;
-    double deltaPsi = 0.0; // |Scale| / 8: 16 intervals across a pane far upstream
+    double deltaPsi = 0.0; // |Scale| / 8: 16 intervals across the circle pane far upstream
     double psiBody = 0.0;  // the stream function on the body
     // By rising psi: the levels below the body, the dividing streamline's
     // upstream then downstream part, the levels above. Empty on failure.

@@ -96,7 +96,7 @@ TEST(FlowFiles, StreamlinesPairEachLineWithItsImageOnItsLevel)
     const wingmap::Flow flow(F, G, b, 4.0, true);
     ASSERT_TRUE(flow.ok());
     const wingmap::Streamlines traced =
-        wingmap::TraceStreamlines(flow, {1.5, 3.0 / 200.0, 6.0 / 400.0});
+        wingmap::TraceStreamlines(flow, {wingmap::PaneExtentsAt(1.5), 3.0 / 200.0, 6.0 / 400.0});
     ASSERT_TRUE(traced.ok());
     const std::vector<std::string> lines =
         split(wingmap::StreamlinesText(flow, traced), '\n');

@@ -423,7 +423,7 @@ TEST_P(FlowRefusals, SayWhatAndDrawNothing)
     EXPECT_NEAR(flow.refusal().distance, c.distance, 1e-12);
     EXPECT_FALSE(flow.ok());
     EXPECT_TRUE(flow.surfacePressure().empty());
-    const auto lines = wingmap::TraceStreamlines(flow, {1.5, 0.01, 0.01});
+    const auto lines = wingmap::TraceStreamlines(flow, {wingmap::PaneExtentsAt(1.5), 0.01, 0.01});
     EXPECT_EQ(lines.failure, wingmap::StreamlineFailure::NoFlow);
     EXPECT_TRUE(lines.lines.empty());
 }
@@ -488,7 +488,8 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
     const double s = std::abs(c.scale);
     const double circlePixel = 2 * s / c.width;
     const double profilePixel = 4 * s / (2 * c.width);
-    const auto result = wingmap::TraceStreamlines(flow, {c.scale, circlePixel, profilePixel});
+    const auto result = wingmap::TraceStreamlines(
+        flow, {wingmap::PaneExtentsAt(c.scale), circlePixel, profilePixel});
     ASSERT_TRUE(result.ok());
     EXPECT_DOUBLE_EQ(result.deltaPsi, s / 8);
     const double dpsi = result.deltaPsi;
@@ -588,9 +589,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FlowStreamlines, RefuseAViewWithNoSize)
 {
     const Flow flow(0, 0, 1, 4, true);
-    for (const wingmap::StreamlineView view :
-         {wingmap::StreamlineView{0, 0.01, 0.01}, wingmap::StreamlineView{kNaN, 0.01, 0.01},
-          wingmap::StreamlineView{1.5, 0, 0.01}, wingmap::StreamlineView{1.5, 0.01, 1e-9}})
+    using wingmap::PaneExtentsAt;
+    for (const wingmap::StreamlineView &view :
+         {wingmap::StreamlineView{PaneExtentsAt(0), 0.01, 0.01},
+          wingmap::StreamlineView{PaneExtentsAt(kNaN), 0.01, 0.01},
+          wingmap::StreamlineView{PaneExtentsAt(1.5), 0, 0.01},
+          wingmap::StreamlineView{PaneExtentsAt(1.5), 0.01, 1e-9}})
         EXPECT_EQ(wingmap::TraceStreamlines(flow, view).failure,
                   wingmap::StreamlineFailure::BadView);
 }
