@@ -59,34 +59,34 @@ Flow::Flow(double F, double G, double b, double alphaDegrees, bool kutta)
 
 void Flow::solve(const ProfileSides &sides)
 {
-    m_leading = sides.leadingEdge();
-    m_trailing = sides.trailingEdge();
-    m_chord = sides.chord();
-    m_phi = std::arg(m_trailing - m_leading);
+    const std::complex<double> leading = sides.leadingEdge();
+    const std::complex<double> trailing = sides.trailingEdge();
+    const double chord = sides.chord();
+    m_phi = std::arg(trailing - leading);
 
     const double b = m_circle.b();
     const std::complex<double> trailingPreimage =
         m_circle.plusBSide() == CircleSide::On ? std::complex<double>(b, 0.0)
                                                : m_circle.pointAt(sides.trailingAngle());
-    m_beta = -m_circle.angleOf(trailingPreimage);
+    const double beta = -m_circle.angleOf(trailingPreimage);
     m_alphaX = m_alphaDegrees * kPi / 180.0 + m_phi;
 
     // The stagnation points are the roots of dw/dz = 0 on the circle:
-    // z - z0 = e^(i alpha_x) (+-cos t - i sin t) with Gamma = 4 pi sin t;
-    // the Kutta condition sets t = alpha_x + beta, so that the rear one is
-    // e^(-i beta).
-    const double turn = m_kutta ? m_alphaX + m_beta : 0.0;
-    m_gamma = 4.0 * kPi * std::sin(turn);
-    m_rear = m_circle.pointToward(m_kutta ? std::polar(1.0, -m_beta) : std::polar(1.0, m_alphaX));
-    m_front = m_circle.pointToward(-std::polar(1.0, m_alphaX + turn));
+    // z - z0 = e^(i alpha_x) (+-cos t - i sin t) with Gamma = 4 pi sin t, t
+    // the stagnation angle; the Kutta condition sets t = alpha_x + beta, so
+    // that the rear one is e^(-i beta).
+    const double stagnationAngle = m_kutta ? m_alphaX + beta : 0.0;
+    m_gamma = 4.0 * kPi * std::sin(stagnationAngle);
+    m_rear = m_circle.pointToward(m_kutta ? std::polar(1.0, -beta) : std::polar(1.0, m_alphaX));
+    m_front = m_circle.pointToward(-std::polar(1.0, m_alphaX + stagnationAngle));
 
     m_stream = std::polar(1.0, -m_alphaX);
     m_doublet = std::polar(Circle::radius() * Circle::radius(), m_alphaX);
     m_vortex = std::complex<double>(0.0, m_gamma / kTwoPi);
 
-    m_lift = 2.0 * m_gamma / m_chord;
+    m_lift = 2.0 * m_gamma / chord;
     // remainder gives [-pi/2, pi/2]; the lower end is the upper one.
-    double zeroLift = -std::remainder(m_phi + m_beta, kPi);
+    double zeroLift = -std::remainder(m_phi + beta, kPi);
     if (zeroLift <= -0.5 * kPi)
         zeroLift += kPi;
     m_zeroLiftDegrees = zeroLift * 180.0 / kPi;
@@ -99,10 +99,10 @@ void Flow::solve(const ProfileSides &sides)
     // which gives M0 = rho Gamma Re(e^(-i alpha_x) z0) - 2 pi rho b^2 sin 2 alpha_x.
     // The lift rho Gamma i e^(i alpha_x) at the origin moves it to the
     // quarter-chord point q; nose up is clockwise.
-    const std::complex<double> quarter = m_leading + 0.25 * (m_trailing - m_leading);
+    const std::complex<double> quarter = leading + 0.25 * (trailing - leading);
     const double arm = (m_stream * (quarter - m_circle.centre())).real();
     m_moment = (4.0 * kPi * m_circle.bSquared() * std::sin(2.0 * m_alphaX) + 2.0 * m_gamma * arm) /
-               (m_chord * m_chord);
+               (chord * chord);
 }
 
 void Flow::findEdges()
@@ -161,7 +161,7 @@ FlowSample Flow::sample(std::complex<double> z) const
     // Im of i Gamma/2pi ln(s) is Gamma/2pi ln|s|: no branch cut in psi.
     const double psi = (m_stream * s + m_doublet * inverse).imag() +
                        m_vortex.imag() * 0.5 * std::log(distanceSquared);
-    return {psi, velocityFrom(inverse), bendFrom(inverse)};
+    return {psi, velocityFrom(inverse), secondDerivativeFrom(inverse)};
 }
 
 // The derivatives of w, from 1 / (z - z0).
@@ -170,12 +170,12 @@ std::complex<double> Flow::velocityFrom(std::complex<double> inverse) const
     return m_stream + (m_vortex - m_doublet * inverse) * inverse;
 }
 
-std::complex<double> Flow::bendFrom(std::complex<double> inverse) const
+std::complex<double> Flow::secondDerivativeFrom(std::complex<double> inverse) const
 {
     return (2.0 * m_doublet * inverse - m_vortex) * inverse * inverse;
 }
 
-std::complex<double> Flow::thirdFrom(std::complex<double> inverse) const
+std::complex<double> Flow::thirdDerivativeFrom(std::complex<double> inverse) const
 {
     return (2.0 * m_vortex - 6.0 * m_doublet * inverse) * inverse * inverse * inverse;
 }
@@ -183,11 +183,6 @@ std::complex<double> Flow::thirdFrom(std::complex<double> inverse) const
 std::complex<double> Flow::circleVelocity(std::complex<double> z) const
 {
     return velocityFrom(reciprocal(z - m_circle.centre()));
-}
-
-double Flow::circleCp(std::complex<double> z) const
-{
-    return 1.0 - std::norm(circleVelocity(z));
 }
 
 std::complex<double> Flow::edgeVelocity(const Edge &edge, std::complex<double> z) const
@@ -198,7 +193,7 @@ std::complex<double> Flow::edgeVelocity(const Edge &edge, std::complex<double> z
     // ratio is (w'' + w''' h / 2) / (zeta'' + zeta''' h / 2) + O(h^2).
     const std::complex<double> h = z - edge.at;
     const std::complex<double> inverse = reciprocal(edge.at - m_circle.centre());
-    return (bendFrom(inverse) + 0.5 * thirdFrom(inverse) * h) /
+    return (secondDerivativeFrom(inverse) + 0.5 * thirdDerivativeFrom(inverse) * h) /
            (m_circle.secondDerivative(edge.at) + 0.5 * m_circle.thirdDerivative(edge.at) * h);
 }
 
@@ -208,25 +203,15 @@ std::complex<double> Flow::profileVelocity(std::complex<double> z) const
         if (std::abs(z - edge.at) <= kEdgeRadius)
             return edgeVelocity(edge, z);
     }
-    const std::complex<double> squeeze = m_circle.derivative(z);
-    if (squeeze == 0.0)
+    const std::complex<double> mapDerivative = m_circle.derivative(z);
+    if (mapDerivative == 0.0)
         return kUnbounded;
-    return circleVelocity(z) / squeeze;
+    return circleVelocity(z) / mapDerivative;
 }
 
 double Flow::profileCp(std::complex<double> z) const
 {
     return 1.0 - std::norm(profileVelocity(z));
-}
-
-std::complex<double> Flow::velocityAtProfilePoint(std::complex<double> zeta) const
-{
-    return profileVelocity(m_circle.inverse(zeta));
-}
-
-double Flow::cpAtProfilePoint(std::complex<double> zeta) const
-{
-    return profileCp(m_circle.inverse(zeta));
 }
 
 } // namespace wingmap

@@ -183,33 +183,35 @@ bool Tracer::project(std::complex<double> z, double psi, Vertex &out) const
 double Tracer::allowedStep(const Vertex &v) const
 {
     const std::complex<double> g = v.field.velocity;
-    const std::complex<double> bend = v.field.bend;
+    const std::complex<double> second = v.field.secondDerivative;
     const double speed = std::abs(g);
     if (!(speed > 0.0))
         return 0.0;
     const std::complex<double> g2 = std::conj(g) * std::conj(g);
     const double speedCubed = speed * speed * speed;
-    const double circleCurvature = (bend * g2).imag() / speedCubed;
+    const double circleCurvature = (second * g2).imag() / speedCubed;
 
-    const std::complex<double> squeeze = m_circle.derivative(v.z);
-    const double stretch = std::abs(squeeze);
-    if (!(stretch > 0.0))
+    const std::complex<double> mapDerivative = m_circle.derivative(v.z);
+    const double mapScale = std::abs(mapDerivative);
+    if (!(mapScale > 0.0))
         return 0.0;
-    const std::complex<double> profileBend =
-        (bend * squeeze - g * m_circle.secondDerivative(v.z)) * g2 * std::conj(squeeze);
-    const double profileCurvature = profileBend.imag() / (stretch * stretch * stretch * speedCubed);
+    const std::complex<double> profileCurvatureNumerator =
+        (second * mapDerivative - g * m_circle.secondDerivative(v.z)) * g2 *
+        std::conj(mapDerivative);
+    const double profileCurvature =
+        profileCurvatureNumerator.imag() / (mapScale * mapScale * mapScale * speedCubed);
 
     const double b = m_circle.b();
     const double nearest = std::min({std::abs(v.z - m_centre), std::abs(v.z - b),
                                      std::abs(v.z + b), std::abs(v.z)});
     const auto longest = [&](double circleTolerance, double profileTolerance) {
         return std::min({ChordForSagitta(circleCurvature, circleTolerance),
-                         ChordForSagitta(profileCurvature, profileTolerance) / stretch,
+                         ChordForSagitta(profileCurvature, profileTolerance) / mapScale,
                          kReach * nearest});
     };
     const double near = longest(m_circleTolerance, m_profileTolerance);
     const double toCirclePane = m_panes.circle.distanceOutside(v.z);
-    const double toProfilePane = m_panes.profile.distanceOutside(m_circle.map(v.z)) / stretch;
+    const double toProfilePane = m_panes.profile.distanceOutside(m_circle.map(v.z)) / mapScale;
     const double toPanes = kApproach * std::min(toCirclePane, toProfilePane);
     if (!(toPanes > near))
         return near;
@@ -228,7 +230,7 @@ bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Ve
         return false;
     const std::complex<double> tangent = double(direction) * std::conj(g) / speed;
     const double curvature =
-        -double(direction) * (from.field.bend * std::conj(g) * std::conj(g)).imag() /
+        -double(direction) * (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
         (speed * speed * speed);
     const std::complex<double> predicted =
         from.z + h * tangent * std::complex<double>(1.0, 0.5 * h * curvature);
@@ -330,19 +332,19 @@ std::vector<std::complex<double>> Tracer::traceFromStagnation(std::complex<doubl
     std::vector<std::complex<double>> points{stagnation};
     const std::complex<double> outward = stagnation - m_centre;
     double reach = std::min(m_circleTolerance, m_longestStep);
-    const double stretch = std::abs(m_circle.derivative(stagnation));
-    if (stretch > 0.0)
-        reach = std::min(reach, m_profileTolerance / stretch);
+    const double mapScale = std::abs(m_circle.derivative(stagnation));
+    if (mapScale > 0.0)
+        reach = std::min(reach, m_profileTolerance / mapScale);
     const double apart = std::abs(other - stagnation);
     if (apart > kMetStagnation)
         reach = std::min(reach, 0.25 * apart);
     const double thirty = std::numbers::pi / 6.0;
-    for (const std::complex<double> turn : {std::complex<double>(1.0, 0.0), std::polar(1.0, thirty),
-                                            std::polar(1.0, -thirty)}) {
+    for (const std::complex<double> rotation :
+         {std::complex<double>(1.0, 0.0), std::polar(1.0, thirty), std::polar(1.0, -thirty)}) {
         double first = reach;
         for (int halving = 0; halving < kStartHalvings; ++halving, first *= 0.5) {
             Vertex start;
-            if (!project(stagnation + first * outward * turn, m_flow.psiBody(), start) ||
+            if (!project(stagnation + first * outward * rotation, m_flow.psiBody(), start) ||
                 std::norm(start.z - m_centre) < 1.0 || start.z == stagnation)
                 continue;
             const std::complex<double> flowing =
