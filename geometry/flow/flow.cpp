@@ -4,7 +4,9 @@
 #include "geometry/private/profile_sides.h"
 #include "geometry/selig.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <numbers>
 
@@ -119,27 +121,35 @@ void Flow::findEdges()
 void Flow::measureSurface(const ProfileSides &sides)
 {
     const ProfileCoordinates coordinates = SeligCoordinates(sides);
+    // The file's upper side runs from the trailing edge to the leading edge,
+    // the middle point, and its lower side back.
+    const std::size_t leadingEdge = coordinates.points.size() / 2;
     m_surface.reserve(coordinates.points.size());
     for (std::size_t k = 0; k < coordinates.points.size(); ++k) {
         const std::complex<double> z = m_circle.pointAt(coordinates.circleAngles[k]);
-        m_surface.push_back({coordinates.points[k].x, coordinates.points[k].y, z, profileCp(z)});
+        const SurfaceSide side = k <= leadingEdge ? SurfaceSide::Upper : SurfaceSide::Lower;
+        m_surface.push_back(
+            {coordinates.points[k].x, coordinates.points[k].y, z, profileCp(z), side});
     }
 }
 
-// The file's upper side runs from the trailing edge to the leading edge, the
-// middle point, and its lower side back.
 std::vector<SurfacePressure> Flow::upperSide() const
 {
-    const std::size_t middle = m_surface.size() / 2;
-    if (m_surface.empty())
-        return {};
-    return {m_surface.rend() - static_cast<std::ptrdiff_t>(middle) - 1, m_surface.rend()};
+    const auto lower = std::find_if(m_surface.begin(), m_surface.end(), [](const SurfacePressure &p) {
+        return p.side == SurfaceSide::Lower;
+    });
+    return {std::make_reverse_iterator(lower), m_surface.rend()};
 }
 
+// The last Upper point is the leading edge.
 std::vector<SurfacePressure> Flow::lowerSide() const
 {
-    const std::size_t middle = m_surface.size() / 2;
-    return {m_surface.begin() + static_cast<std::ptrdiff_t>(middle), m_surface.end()};
+    if (m_surface.empty())
+        return {};
+    const auto lower = std::find_if(m_surface.begin(), m_surface.end(), [](const SurfacePressure &p) {
+        return p.side == SurfaceSide::Lower;
+    });
+    return {lower - 1, m_surface.end()};
 }
 
 std::complex<double> Flow::potential(std::complex<double> z) const

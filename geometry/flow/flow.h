@@ -32,6 +32,10 @@ struct FlowRefusal
     double distance = 0.0;
 };
 
+// Which side of the coordinates file a point is on: Upper from the trailing
+// edge up to and including the leading edge, Lower the rest.
+enum class SurfaceSide { Upper, Lower };
+
 // The pressure at one point of the coordinates file (SeligCoordinates).
 struct SurfacePressure
 {
@@ -39,6 +43,7 @@ struct SurfacePressure
     double y = 0.0;
     std::complex<double> circlePoint; // its pre-image on the circle, plot units
     double cp = 0.0;                  // -inf where the flow turns round an edge
+    SurfaceSide side = SurfaceSide::Upper;
 };
 
 // What the flow gives at one point of the circle plane.
@@ -131,11 +136,12 @@ public:
 
     // Cp at the 161 points of the coordinates file, in the file's order
     // (upper side from the trailing edge, then the lower side: the file's
-    // sides, also where the profile has no thickness). Empty when refused.
+    // sides, also where the profile has no thickness), each with its side.
+    // Empty when refused.
     const std::vector<SurfacePressure> &surfacePressure() const { return m_surface; }
     // The same points side by side, each from the leading edge to the
-    // trailing edge (by rising x/c), the leading edge in both. Empty when
-    // refused.
+    // trailing edge (by rising x/c): the Upper points, and the leading edge
+    // with the Lower points. Empty when refused.
     std::vector<SurfacePressure> upperSide() const;
     std::vector<SurfacePressure> lowerSide() const;
 

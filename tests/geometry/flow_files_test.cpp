@@ -58,7 +58,7 @@ TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
     // Written in full: C_L = 2 pi sin 4 degrees read back to the last digit.
     EXPECT_NEAR(number(lines[3].substr(5)), 2.0 * std::numbers::pi * std::sin(alpha), 1e-12);
     EXPECT_EQ(number(lines[3].substr(5)), flow.liftCoefficient());
-    EXPECT_EQ(lines[7], "x/c,y/c,Cp");
+    EXPECT_EQ(lines[7], "x/c,y/c,Cp,side");
 
     // The points are those of the coordinates file, in its order.
     const wingmap::ProfileCoordinates dat = wingmap::SeligCoordinates(0.0, 0.0, 1.0);
@@ -69,7 +69,7 @@ TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
     std::map<std::string, double> exactX;
     for (std::size_t i = 0; i < 161; ++i) {
         const std::vector<std::string> fields = split(lines[8 + i], ',');
-        ASSERT_EQ(fields.size(), 3u) << lines[8 + i];
+        ASSERT_EQ(fields.size(), 4u) << lines[8 + i];
         EXPECT_EQ(fields[0] + " " + fields[1], datLines[1 + i]);
         cpAt[fields[0]].push_back(fields[2] == "-inf" ? -INFINITY : number(fields[2]));
         exactX[fields[0]] = dat.points[i].x;
@@ -85,6 +85,51 @@ TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
         const double tolerance = 1e-5 * (1.0 + std::abs(fast));
         EXPECT_NEAR(std::min(cps[0], cps[1]), fast, tolerance) << xText;
         EXPECT_NEAR(std::max(cps[0], cps[1]), slow, tolerance) << xText;
+    }
+}
+
+// A cambered profile at a positive angle: at mid-chord (x/c = 0.5, the 41st
+// of the 81 cosine-spaced positions) the upper side lies above the lower one
+// (positive camber) and the flow over it is faster, so its Cp is lower. Read
+// through the Flow's sides and through the file's rows by their side column.
+TEST(FlowFiles, UpperAndLowerSidesAgreeInTheFlowAndTheFile)
+{
+    struct State
+    {
+        double F, G, b, alpha;
+    };
+    for (const State s : {State{0.1, 0.1, 1 / std::sqrt(1.22), 4.0}, State{0.1, 0.1, 0.9, 6.0},
+                          State{0.2, 0.15, 0.8, 1.0}}) {
+        const wingmap::Flow flow(s.F, s.G, s.b, s.alpha, true);
+        ASSERT_TRUE(flow.ok());
+        const std::vector<wingmap::SurfacePressure> upper = flow.upperSide();
+        const std::vector<wingmap::SurfacePressure> lower = flow.lowerSide();
+        ASSERT_EQ(upper.size(), 81u);
+        ASSERT_EQ(lower.size(), 81u);
+        EXPECT_NEAR(upper[40].x, 0.5, 1e-12);
+        EXPECT_NEAR(lower[40].x, 0.5, 1e-12);
+        EXPECT_GT(upper[40].y, lower[40].y + 0.01) << s.G;
+        EXPECT_LT(upper[40].cp, lower[40].cp - 0.01) << s.G;
+
+        std::map<std::string, std::vector<double>> atMiddle; // "upper"/"lower": y, Cp
+        int upperRows = 0;
+        const std::vector<std::string> lines = split(wingmap::SurfacePressureText(flow), '\n');
+        ASSERT_EQ(lines.size(), 8u + 161u);
+        for (std::size_t i = 8; i < lines.size(); ++i) {
+            const std::vector<std::string> f = split(lines[i], ',');
+            ASSERT_EQ(f.size(), 4u) << lines[i];
+            ASSERT_TRUE(f[3] == "upper" || f[3] == "lower") << lines[i];
+            // The upper side from the trailing edge up to the leading edge.
+            EXPECT_EQ(f[3] == "upper", i - 8 <= 80) << lines[i];
+            upperRows += f[3] == "upper";
+            if (f[0] == "0.500000")
+                atMiddle[f[3]] = {number(f[1]), number(f[2])};
+        }
+        EXPECT_EQ(upperRows, 81);
+        ASSERT_EQ(atMiddle["upper"].size(), 2u);
+        ASSERT_EQ(atMiddle["lower"].size(), 2u);
+        EXPECT_GT(atMiddle["upper"][0], atMiddle["lower"][0] + 0.01);
+        EXPECT_LT(atMiddle["upper"][1], atMiddle["lower"][1] - 0.01);
     }
 }
 
