@@ -26,6 +26,11 @@ constexpr double kEdgeAngleGap = 1e-9;
 // Chord fractions: how far a side may step back along the chord (rounding)
 // before it counts as turning back, and when a solve along a side is done.
 constexpr double kFoldTolerance = 1e-9;
+// Between two samples a side is looked at again in angle steps of at most
+// this fraction of the arc's least distance from the origin, b^2/z changing
+// on that scale; at most kMaxFoldSteps steps an interval.
+constexpr double kFoldStep = 0.25;
+constexpr double kMaxFoldSteps = 1 << 14;
 constexpr double kSolveTolerance = 1e-12;
 constexpr int kMaxSolveSteps = 60;
 // Mean heights of the two sides closer than this (chord fractions) differ by
@@ -138,12 +143,37 @@ void ProfileSides::splitIntoSides()
     m_firstSideIsUpper = firstArea > secondArea + kSideAreaRounding;
 }
 
+// Where the circle passes close to the origin, the map can fold a side back
+// over an arc far shorter than the samples' spacing (a spike that the
+// samples on either side do not see), so each interval is walked on the
+// exact curve in steps short against its distance from the origin.
 bool ProfileSides::sidesAreSingleValued() const
 {
+    // The circle point nearest to the origin, and its distance.
+    const double nearestAngle = m_circle.angleOf(0.0);
+    const double nearestDistance = Circle::radius() - std::abs(m_circle.centre());
+    const auto frameX = [this](double angle) {
+        return toFrame(m_circle.map(m_circle.pointAt(angle))).real();
+    };
     for (std::size_t k = 0; k + 1 < m_samples.size(); ++k) {
-        const double step = m_samples[k + 1].point.real() - m_samples[k].point.real();
-        const double forward = k < m_trailingIndex ? step : -step;
-        if (forward < -kFoldTolerance)
+        const double sign = k < m_trailingIndex ? 1.0 : -1.0;
+        const ProfileSample &from = m_samples[k];
+        const ProfileSample &to = m_samples[k + 1];
+        const double arc = to.angle - from.angle;
+        const double turns = std::ceil((from.angle - nearestAngle) / kTwoPi);
+        const bool passesNearest = nearestAngle + turns * kTwoPi <= to.angle;
+        const double least = passesNearest ? nearestDistance
+                                           : std::min(std::abs(m_circle.pointAt(from.angle)),
+                                                      std::abs(m_circle.pointAt(to.angle)));
+        const double steps = std::min(std::ceil(arc / (kFoldStep * least)), kMaxFoldSteps);
+        double previous = from.point.real();
+        for (double j = 1.0; j < steps; ++j) {
+            const double x = frameX(from.angle + arc * (j / steps));
+            if (sign * (x - previous) < -kFoldTolerance)
+                return false;
+            previous = x;
+        }
+        if (sign * (to.point.real() - previous) < -kFoldTolerance)
             return false;
     }
     return true;

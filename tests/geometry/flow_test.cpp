@@ -411,7 +411,10 @@ class FlowRefusals : public testing::TestWithParam<RefusalCase>
 
 // A critical point outside the circle lies in the flow: +b is b (1 + F)
 // from the centre when G = 0, -b is b (1 - F). The crossing profiles have
-// one outside; the shape's own verdict travels with it.
+// one outside (F = 0.1, b = 0.91: +b 0.001 outside, a small loop at the
+// trailing edge); the shape's own verdict travels with it. The spike's
+// circle (F = 1, G = 99.9, b = 0.01) holds +-b, 0.9992 and 0.999 from its
+// centre, but a side turns back.
 TEST_P(FlowRefusals, SayWhatAndDrawNothing)
 {
     const RefusalCase &c = GetParam();
@@ -437,6 +440,10 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"minusBOutside", -0.2, 0, 0.9, 4, FlowFailure::MinusBOutside,
                                 ShapeFailure::SelfCrossing, 0.9 * 1.2},
                     RefusalCase{"deepArc", 0, 1.5, 1 / std::sqrt(3.25), 4, FlowFailure::Shape,
+                                ShapeFailure::NotSingleValued, 0},
+                    RefusalCase{"smallLoop", 0.1, 0, 0.91, 4, FlowFailure::PlusBOutside,
+                                ShapeFailure::SelfCrossing, 0.91 * 1.1},
+                    RefusalCase{"spike", 1, 99.9, 0.01, 4, FlowFailure::Shape,
                                 ShapeFailure::NotSingleValued, 0},
                     RefusalCase{"bZero", 0, 0, 0, 4, FlowFailure::Shape, ShapeFailure::NotSampled,
                                 0},
