@@ -61,15 +61,21 @@ Flow::Flow(double F, double G, double b, double alphaDegrees, bool kutta)
 
 void Flow::solve(const ProfileSides &sides)
 {
-    const std::complex<double> leading = sides.leadingEdge();
-    const std::complex<double> trailing = sides.trailingEdge();
+    // zeta(-z) = -zeta(z): the flow of -b is that of b turned through 180
+    // degrees, so for a negative b the measured edges swap their parts and
+    // the trailing edge is the one with the smaller x (the sharp one, where
+    // the circle passes through +b).
+    const double b = m_circle.b();
+    const bool turned = b < 0.0;
+    const std::complex<double> leading = turned ? sides.trailingEdge() : sides.leadingEdge();
+    const std::complex<double> trailing = turned ? sides.leadingEdge() : sides.trailingEdge();
+    const double trailingAngle = turned ? sides.leadingAngle() : sides.trailingAngle();
     const double chord = sides.chord();
     m_phi = std::arg(trailing - leading);
 
-    const double b = m_circle.b();
     const std::complex<double> trailingPreimage =
         m_circle.plusBSide() == CircleSide::On ? std::complex<double>(b, 0.0)
-                                               : m_circle.pointAt(sides.trailingAngle());
+                                               : m_circle.pointAt(trailingAngle);
     const double beta = -m_circle.angleOf(trailingPreimage);
     m_alphaX = m_alphaDegrees * kPi / 180.0 + m_phi;
 

@@ -61,7 +61,11 @@ struct FlowSample
 // The circle has radius R = 1 about z0 = -F b + i G b. The angle of attack
 // alpha is measured from the chord line of the measured shape (leading edge
 // to trailing edge, ProfileShape); that line makes the angle phi with the x
-// axis, so the stream at infinity runs at alpha_x = alpha + phi. With the
+// axis, so the stream at infinity runs at alpha_x = alpha + phi. For a
+// negative b the whole picture is that of -b turned through 180 degrees
+// (zeta(-z) = -zeta(z)): the measured edges swap their parts, the trailing
+// edge is the one with the smaller x, and lift, moment and the angle of no
+// lift are those of -b. With the
 // circulation Gamma (positive clockwise, giving positive lift):
 //     w(z) = (z - z0) e^(-i alpha_x) + e^(i alpha_x) / (z - z0) + (i Gamma / 2 pi) ln(z - z0),
 // and in the profile plane dw/dzeta = (dw/dz) / (d zeta/dz). Complex

@@ -42,8 +42,9 @@ public:
     double chord() const { return m_chord; }
     std::complex<double> leadingEdge() const { return m_leading; }
     std::complex<double> trailingEdge() const { return m_trailing; }
-    // The circle angle of the trailing edge's pre-image, in
-    // [leading edge's angle, leading edge's angle + 2 pi).
+    // The circle angles of the edges' pre-images: the leading one in
+    // [0, 2 pi), the trailing one in [leadingAngle, leadingAngle + 2 pi).
+    double leadingAngle() const { return m_leadingAngle; }
     double trailingAngle() const { return m_trailingAngle; }
 
     // The frame point of `side` whose x is the given chord position (clamped

@@ -244,7 +244,8 @@ class ShapeFailureTest : public testing::TestWithParam<FailureCase>
 // about 2) but passes 1 - 0.99905 = 0.00095 from the origin, where b^2/z adds
 // a spike of about 1e-4 / 0.00095 = 0.1 pointing away from the origin,
 // against the chord near the trailing edge: a side turns back by some 5 % of
-// the chord over an arc of a few thousandths of a radian.
+// the chord over an arc of a few thousandths of a radian; F = 0.89, G = -99.7
+// the same below the origin.
 TEST_P(ShapeFailureTest, SaysWhyAndGivesNoNumbers)
 {
     const FailureCase &c = GetParam();
@@ -268,6 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"deepArc", 0, 1.5, 1 / std::sqrt(3.25),
                                 ShapeFailure::NotSingleValued},
                     FailureCase{"spike", 1, 99.9, 0.01, ShapeFailure::NotSingleValued},
+                    FailureCase{"spikeBelow", 0.89, -99.7, 0.01, ShapeFailure::NotSingleValued},
                     FailureCase{"bZero", 0, 0, 0, ShapeFailure::NotSampled},
                     FailureCase{"originOutside", 0.8, 0.8, 1, ShapeFailure::NotSampled},
                     FailureCase{"originOnCircle", 1, 0, 1, ShapeFailure::NotSampled},
