@@ -88,18 +88,103 @@ TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
     }
 }
 
+// The results' lines for a circular arc, F = 0, b = cos beta, G = tan beta
+// (the flat plate at G = 0): the edges are -+2b, c = 4b, and under the Kutta
+// condition Gamma = 4 pi sin(alpha + beta) = 4 pi b (sin alpha + G cos alpha),
+// C_L = 2 Gamma / c, C_M,c/4 = -(pi / 4) (2G + G^2 sin 2 alpha), alpha_0 = -beta.
+TEST(FlowFiles, SurfacePressureStatesTheResultsOfTheClosedForms)
+{
+    for (const double G : {0.0, 0.2}) {
+        const double b = 1.0 / std::sqrt(1.0 + G * G);
+        const double a = 4.0 * std::numbers::pi / 180.0;
+        const wingmap::Flow flow(0.0, G, b, 4.0, true);
+        ASSERT_TRUE(flow.ok());
+        const std::vector<std::string> lines = split(wingmap::SurfacePressureText(flow), '\n');
+        ASSERT_GT(lines.size(), 7u);
+        const double gamma = 4.0 * std::numbers::pi * b * (std::sin(a) + G * std::cos(a));
+        const std::pair<const char *, double> expected[] = {
+            {"# CL=", 2.0 * gamma / (4.0 * b)},
+            {"# CM_c4=", -std::numbers::pi / 4.0 * (2.0 * G + G * G * std::sin(2.0 * a))},
+            {"# alpha0_deg=", -std::atan(G) * 180.0 / std::numbers::pi},
+            {"# Gamma=", gamma},
+        };
+        for (int k = 0; k < 4; ++k) {
+            const std::string &line = lines[3 + k];
+            const std::string key = expected[k].first;
+            ASSERT_EQ(line.rfind(key, 0), 0u) << line;
+            EXPECT_NEAR(number(line.substr(key.size())), expected[k].second, 1e-9) << line;
+        }
+    }
+}
+
+// Three cambered profiles with no edge the flow turns round (Cp is finite
+// at every point), at positive angles.
+struct SurfaceState
+{
+    double F, G, b, alpha;
+};
+const SurfaceState kCambered[] = {{0.1, 0.1, 1 / std::sqrt(1.22), 4.0}, // sharp trailing edge
+                                  {0.1, 0.1, 0.9, 6.0},
+                                  {0.2, 0.15, 0.8, 1.0}};
+
+// The file's rows as points of the chord frame and their Cp.
+struct Row
+{
+    double x, y, cp;
+};
+std::vector<Row> rowsOf(const std::string &text)
+{
+    std::vector<Row> rows;
+    const std::vector<std::string> lines = split(text, '\n');
+    for (std::size_t i = 8; i < lines.size(); ++i) {
+        const std::vector<std::string> f = split(lines[i], ',');
+        EXPECT_EQ(f.size(), 4u) << lines[i];
+        if (f.size() == 4u)
+            rows.push_back({number(f[0]), number(f[1]), number(f[2])});
+    }
+    return rows;
+}
+
+// The force from the file's pressure alone: its rows run counter-clockwise
+// round the profile (over the upper side from the trailing edge), where the
+// outward normal times ds is (dy, -dx), so per 1/2 rho U^2 c the force is
+// (-sum Cp dy, sum Cp dx) in the chord frame, by the trapezoid rule; the lift
+// is its part across the stream, which comes at alpha to the chord. The rule
+// is of second order: on every other row its error is four times as large,
+// which sets the accuracy asked of the full rule and of its extrapolation.
+TEST(FlowFiles, SurfacePressureIntegratesToTheLift)
+{
+    for (const SurfaceState &s : kCambered) {
+        const wingmap::Flow flow(s.F, s.G, s.b, s.alpha, true);
+        ASSERT_TRUE(flow.ok());
+        const std::vector<Row> rows = rowsOf(wingmap::SurfacePressureText(flow));
+        ASSERT_EQ(rows.size(), 161u);
+        const double a = s.alpha * std::numbers::pi / 180.0;
+        const auto lift = [&](std::size_t stride) {
+            double across = 0.0, along = 0.0;
+            for (std::size_t k = 0; k + stride < rows.size(); k += stride) {
+                const Row &p = rows[k];
+                const Row &q = rows[k + stride];
+                const double cp = 0.5 * (p.cp + q.cp);
+                along -= cp * (q.y - p.y);
+                across += cp * (q.x - p.x);
+            }
+            return across * std::cos(a) - along * std::sin(a);
+        };
+        const double full = lift(1);
+        const double half = lift(2);
+        EXPECT_NEAR(full, flow.liftCoefficient(), std::abs(full - half)) << s.b;
+        EXPECT_NEAR(full + (full - half) / 3.0, flow.liftCoefficient(), 2e-5) << s.b;
+    }
+}
+
 // A cambered profile at a positive angle: at mid-chord (x/c = 0.5, the 41st
 // of the 81 cosine-spaced positions) the upper side lies above the lower one
 // (positive camber) and the flow over it is faster, so its Cp is lower. Read
 // through the Flow's sides and through the file's rows by their side column.
 TEST(FlowFiles, UpperAndLowerSidesAgreeInTheFlowAndTheFile)
 {
-    struct State
-    {
-        double F, G, b, alpha;
-    };
-    for (const State s : {State{0.1, 0.1, 1 / std::sqrt(1.22), 4.0}, State{0.1, 0.1, 0.9, 6.0},
-                          State{0.2, 0.15, 0.8, 1.0}}) {
+    for (const SurfaceState &s : kCambered) {
         const wingmap::Flow flow(s.F, s.G, s.b, s.alpha, true);
         ASSERT_TRUE(flow.ok());
         const std::vector<wingmap::SurfacePressure> upper = flow.upperSide();
