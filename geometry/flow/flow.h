@@ -65,8 +65,9 @@ struct FlowSample
 // negative b the whole picture is that of -b turned through 180 degrees
 // (zeta(-z) = -zeta(z)): the measured edges swap their parts, the trailing
 // edge is the one with the smaller x, and lift, moment and the angle of no
-// lift are those of -b. With the
-// circulation Gamma (positive clockwise, giving positive lift):
+// lift are those of -b.
+//
+// With the circulation Gamma (positive clockwise, giving positive lift):
 //     w(z) = (z - z0) e^(-i alpha_x) + e^(i alpha_x) / (z - z0) + (i Gamma / 2 pi) ln(z - z0),
 // and in the profile plane dw/dzeta = (dw/dz) / (d zeta/dz). Complex
 // velocities are u - i v for the velocity (u, v).
