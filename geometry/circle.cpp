@@ -1,19 +1,13 @@
 #include "geometry/circle.h"
 
+#include "geometry/numeric/complex_numbers.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace wingmap {
 
-namespace {
-
-// 1 / z without the library's slow path for infinities.
-std::complex<double> reciprocal(std::complex<double> z)
-{
-    return std::conj(z) / std::norm(z);
-}
-
-} // namespace
+using numeric::reciprocal;
 
 Circle::Circle(double F, double G, double b)
     : m_F(F), m_G(G), m_b(b), m_bSquared(b * b), m_centre(-F * b, G * b)

@@ -1,13 +1,19 @@
 #include "geometry/flow/flow.h"
 
+#include "geometry/numeric/complex_numbers.h"
 #include "geometry/private/profile_sides.h"
 #include "geometry/selig.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <numbers>
 
 namespace wingmap {
+
+using numeric::kTwoPi;
+using numeric::reciprocal;
 
 namespace {
 
@@ -16,11 +22,6 @@ constexpr double kPi = std::numbers::pi;
 // to lie on it: under the Kutta condition at a sharp edge the rear one is
 // e^(-i beta) from the centre, which is +b to the circle's own tolerance.
 constexpr double kStagnationAtEdge = 10.0 * Circle::kOnTolerance;
-
-std::complex<double> reciprocal(std::complex<double> z)
-{
-    return std::conj(z) / std::norm(z);
-}
 
 const std::complex<double> kUnbounded(std::numeric_limits<double>::infinity(), 0.0);
 
@@ -60,34 +61,40 @@ Flow::Flow(double F, double G, double b, double alphaDegrees, bool kutta)
 
 void Flow::solve(const ProfileSides &sides)
 {
-    m_leading = sides.leadingEdge();
-    m_trailing = sides.trailingEdge();
-    m_chord = sides.chord();
-    m_phi = std::arg(m_trailing - m_leading);
-
+    // zeta(-z) = -zeta(z): the flow of -b is that of b turned through 180
+    // degrees, so for a negative b the measured edges swap their parts and
+    // the trailing edge is the one with the smaller x (the sharp one, where
+    // the circle passes through +b).
     const double b = m_circle.b();
+    const bool turned = b < 0.0;
+    const std::complex<double> leading = turned ? sides.trailingEdge() : sides.leadingEdge();
+    const std::complex<double> trailing = turned ? sides.leadingEdge() : sides.trailingEdge();
+    const double trailingAngle = turned ? sides.leadingAngle() : sides.trailingAngle();
+    const double chord = sides.chord();
+    m_phi = std::arg(trailing - leading);
+
     const std::complex<double> trailingPreimage =
         m_circle.plusBSide() == CircleSide::On ? std::complex<double>(b, 0.0)
-                                               : m_circle.pointAt(sides.trailingAngle());
-    m_beta = -m_circle.angleOf(trailingPreimage);
+                                               : m_circle.pointAt(trailingAngle);
+    const double beta = -m_circle.angleOf(trailingPreimage);
     m_alphaX = m_alphaDegrees * kPi / 180.0 + m_phi;
 
     // The stagnation points are the roots of dw/dz = 0 on the circle:
-    // z - z0 = e^(i alpha_x) (+-cos t - i sin t) with Gamma = 4 pi sin t;
-    // the Kutta condition sets t = alpha_x + beta, so that the rear one is
-    // e^(-i beta).
-    const double turn = m_kutta ? m_alphaX + m_beta : 0.0;
-    m_gamma = 4.0 * kPi * std::sin(turn);
-    m_rear = m_circle.pointToward(m_kutta ? std::polar(1.0, -m_beta) : std::polar(1.0, m_alphaX));
-    m_front = m_circle.pointToward(-std::polar(1.0, m_alphaX + turn));
+    // z - z0 = e^(i alpha_x) (+-cos t - i sin t) with Gamma = 4 pi sin t, t
+    // the stagnation angle; the Kutta condition sets t = alpha_x + beta, so
+    // that the rear one is e^(-i beta).
+    const double stagnationAngle = m_kutta ? m_alphaX + beta : 0.0;
+    m_gamma = 4.0 * kPi * std::sin(stagnationAngle);
+    m_rear = m_circle.pointToward(m_kutta ? std::polar(1.0, -beta) : std::polar(1.0, m_alphaX));
+    m_front = m_circle.pointToward(-std::polar(1.0, m_alphaX + stagnationAngle));
 
     m_stream = std::polar(1.0, -m_alphaX);
     m_doublet = std::polar(Circle::radius() * Circle::radius(), m_alphaX);
-    m_vortex = std::complex<double>(0.0, m_gamma / (2.0 * kPi));
+    m_vortex = std::complex<double>(0.0, m_gamma / kTwoPi);
 
-    m_lift = 2.0 * m_gamma / m_chord;
+    m_lift = 2.0 * m_gamma / chord;
     // remainder gives [-pi/2, pi/2]; the lower end is the upper one.
-    double zeroLift = -std::remainder(m_phi + m_beta, kPi);
+    double zeroLift = -std::remainder(m_phi + beta, kPi);
     if (zeroLift <= -0.5 * kPi)
         zeroLift += kPi;
     m_zeroLiftDegrees = zeroLift * 180.0 / kPi;
@@ -100,10 +107,10 @@ void Flow::solve(const ProfileSides &sides)
     // which gives M0 = rho Gamma Re(e^(-i alpha_x) z0) - 2 pi rho b^2 sin 2 alpha_x.
     // The lift rho Gamma i e^(i alpha_x) at the origin moves it to the
     // quarter-chord point q; nose up is clockwise.
-    const std::complex<double> quarter = m_leading + 0.25 * (m_trailing - m_leading);
+    const std::complex<double> quarter = leading + 0.25 * (trailing - leading);
     const double arm = (m_stream * (quarter - m_circle.centre())).real();
     m_moment = (4.0 * kPi * m_circle.bSquared() * std::sin(2.0 * m_alphaX) + 2.0 * m_gamma * arm) /
-               (m_chord * m_chord);
+               (chord * chord);
 }
 
 void Flow::findEdges()
@@ -120,27 +127,35 @@ void Flow::findEdges()
 void Flow::measureSurface(const ProfileSides &sides)
 {
     const ProfileCoordinates coordinates = SeligCoordinates(sides);
+    // The file's upper side runs from the trailing edge to the leading edge,
+    // the middle point, and its lower side back.
+    const std::size_t leadingEdge = coordinates.points.size() / 2;
     m_surface.reserve(coordinates.points.size());
     for (std::size_t k = 0; k < coordinates.points.size(); ++k) {
         const std::complex<double> z = m_circle.pointAt(coordinates.circleAngles[k]);
-        m_surface.push_back({coordinates.points[k].x, coordinates.points[k].y, z, profileCp(z)});
+        const SurfaceSide side = k <= leadingEdge ? SurfaceSide::Upper : SurfaceSide::Lower;
+        m_surface.push_back(
+            {coordinates.points[k].x, coordinates.points[k].y, z, profileCp(z), side});
     }
 }
 
-// The file's upper side runs from the trailing edge to the leading edge, the
-// middle point, and its lower side back.
 std::vector<SurfacePressure> Flow::upperSide() const
 {
-    const std::size_t middle = m_surface.size() / 2;
-    if (m_surface.empty())
-        return {};
-    return {m_surface.rend() - static_cast<std::ptrdiff_t>(middle) - 1, m_surface.rend()};
+    const auto lower = std::find_if(m_surface.begin(), m_surface.end(), [](const SurfacePressure &p) {
+        return p.side == SurfaceSide::Lower;
+    });
+    return {std::make_reverse_iterator(lower), m_surface.rend()};
 }
 
+// The last Upper point is the leading edge.
 std::vector<SurfacePressure> Flow::lowerSide() const
 {
-    const std::size_t middle = m_surface.size() / 2;
-    return {m_surface.begin() + static_cast<std::ptrdiff_t>(middle), m_surface.end()};
+    if (m_surface.empty())
+        return {};
+    const auto lower = std::find_if(m_surface.begin(), m_surface.end(), [](const SurfacePressure &p) {
+        return p.side == SurfaceSide::Lower;
+    });
+    return {lower - 1, m_surface.end()};
 }
 
 std::complex<double> Flow::potential(std::complex<double> z) const
@@ -158,11 +173,11 @@ FlowSample Flow::sample(std::complex<double> z) const
 {
     const std::complex<double> s = z - m_circle.centre();
     const double distanceSquared = std::norm(s);
-    const std::complex<double> inverse = std::conj(s) / distanceSquared;
+    const std::complex<double> inverse = reciprocal(s);
     // Im of i Gamma/2pi ln(s) is Gamma/2pi ln|s|: no branch cut in psi.
     const double psi = (m_stream * s + m_doublet * inverse).imag() +
                        m_vortex.imag() * 0.5 * std::log(distanceSquared);
-    return {psi, velocityFrom(inverse), bendFrom(inverse)};
+    return {psi, velocityFrom(inverse), secondDerivativeFrom(inverse)};
 }
 
 // The derivatives of w, from 1 / (z - z0).
@@ -171,12 +186,12 @@ std::complex<double> Flow::velocityFrom(std::complex<double> inverse) const
     return m_stream + (m_vortex - m_doublet * inverse) * inverse;
 }
 
-std::complex<double> Flow::bendFrom(std::complex<double> inverse) const
+std::complex<double> Flow::secondDerivativeFrom(std::complex<double> inverse) const
 {
     return (2.0 * m_doublet * inverse - m_vortex) * inverse * inverse;
 }
 
-std::complex<double> Flow::thirdFrom(std::complex<double> inverse) const
+std::complex<double> Flow::thirdDerivativeFrom(std::complex<double> inverse) const
 {
     return (2.0 * m_vortex - 6.0 * m_doublet * inverse) * inverse * inverse * inverse;
 }
@@ -184,11 +199,6 @@ std::complex<double> Flow::thirdFrom(std::complex<double> inverse) const
 std::complex<double> Flow::circleVelocity(std::complex<double> z) const
 {
     return velocityFrom(reciprocal(z - m_circle.centre()));
-}
-
-double Flow::circleCp(std::complex<double> z) const
-{
-    return 1.0 - std::norm(circleVelocity(z));
 }
 
 std::complex<double> Flow::edgeVelocity(const Edge &edge, std::complex<double> z) const
@@ -199,7 +209,7 @@ std::complex<double> Flow::edgeVelocity(const Edge &edge, std::complex<double> z
     // ratio is (w'' + w''' h / 2) / (zeta'' + zeta''' h / 2) + O(h^2).
     const std::complex<double> h = z - edge.at;
     const std::complex<double> inverse = reciprocal(edge.at - m_circle.centre());
-    return (bendFrom(inverse) + 0.5 * thirdFrom(inverse) * h) /
+    return (secondDerivativeFrom(inverse) + 0.5 * thirdDerivativeFrom(inverse) * h) /
            (m_circle.secondDerivative(edge.at) + 0.5 * m_circle.thirdDerivative(edge.at) * h);
 }
 
@@ -209,25 +219,15 @@ std::complex<double> Flow::profileVelocity(std::complex<double> z) const
         if (std::abs(z - edge.at) <= kEdgeRadius)
             return edgeVelocity(edge, z);
     }
-    const std::complex<double> squeeze = m_circle.derivative(z);
-    if (squeeze == 0.0)
+    const std::complex<double> mapDerivative = m_circle.derivative(z);
+    if (mapDerivative == 0.0)
         return kUnbounded;
-    return circleVelocity(z) / squeeze;
+    return circleVelocity(z) / mapDerivative;
 }
 
 double Flow::profileCp(std::complex<double> z) const
 {
     return 1.0 - std::norm(profileVelocity(z));
-}
-
-std::complex<double> Flow::velocityAtProfilePoint(std::complex<double> zeta) const
-{
-    return profileVelocity(m_circle.inverse(zeta));
-}
-
-double Flow::cpAtProfilePoint(std::complex<double> zeta) const
-{
-    return profileCp(m_circle.inverse(zeta));
 }
 
 } // namespace wingmap

@@ -32,6 +32,10 @@ struct FlowRefusal
     double distance = 0.0;
 };
 
+// Which side of the coordinates file a point is on: Upper from the trailing
+// edge up to and including the leading edge, Lower the rest.
+enum class SurfaceSide { Upper, Lower };
+
 // The pressure at one point of the coordinates file (SeligCoordinates).
 struct SurfacePressure
 {
@@ -39,14 +43,15 @@ struct SurfacePressure
     double y = 0.0;
     std::complex<double> circlePoint; // its pre-image on the circle, plot units
     double cp = 0.0;                  // -inf where the flow turns round an edge
+    SurfaceSide side = SurfaceSide::Upper;
 };
 
 // What the flow gives at one point of the circle plane.
 struct FlowSample
 {
-    double psi = 0.0;                 // the stream function Im w
-    std::complex<double> velocity;    // dw/dz
-    std::complex<double> bend;        // d^2w/dz^2
+    double psi = 0.0;                      // the stream function Im w
+    std::complex<double> velocity;         // dw/dz
+    std::complex<double> secondDerivative; // d^2w/dz^2
 };
 
 // The potential flow past the profile of F, G and b at an angle of attack,
@@ -56,8 +61,13 @@ struct FlowSample
 // The circle has radius R = 1 about z0 = -F b + i G b. The angle of attack
 // alpha is measured from the chord line of the measured shape (leading edge
 // to trailing edge, ProfileShape); that line makes the angle phi with the x
-// axis, so the stream at infinity runs at alpha_x = alpha + phi. With the
-// circulation Gamma (positive clockwise, giving positive lift):
+// axis, so the stream at infinity runs at alpha_x = alpha + phi. For a
+// negative b the whole picture is that of -b turned through 180 degrees
+// (zeta(-z) = -zeta(z)): the measured edges swap their parts, the trailing
+// edge is the one with the smaller x, and lift, moment and the angle of no
+// lift are those of -b.
+//
+// With the circulation Gamma (positive clockwise, giving positive lift):
 //     w(z) = (z - z0) e^(-i alpha_x) + e^(i alpha_x) / (z - z0) + (i Gamma / 2 pi) ln(z - z0),
 // and in the profile plane dw/dzeta = (dw/dz) / (d zeta/dz). Complex
 // velocities are u - i v for the velocity (u, v).
@@ -98,14 +108,8 @@ public:
     // left (phi beyond +-90 degrees): the profile faces the other way, as
     // for a negative b, whose sharp edge is at the left.
     bool facesLeft() const { return std::cos(m_phi) < 0.0; }
-    // In radians.
-    double phi() const { return m_phi; }
-    double beta() const { return m_beta; }
+    // alpha_x, in radians.
     double alphaX() const { return m_alphaX; }
-    double chord() const { return m_chord; }
-    // The measured edges, in the profile plane.
-    std::complex<double> leadingEdge() const { return m_leading; }
-    std::complex<double> trailingEdge() const { return m_trailing; }
 
     // The stagnation points on the circle (the rear one is z_T under the
     // Kutta condition), and their images in the profile plane.
@@ -120,9 +124,8 @@ public:
     // w(z), with the logarithm's principal branch (its cut only affects Re w).
     std::complex<double> potential(std::complex<double> z) const;
     double streamFunction(std::complex<double> z) const;
-    // dw/dz and Cp = 1 - |dw/dz|^2 in the circle plane.
+    // dw/dz in the circle plane.
     std::complex<double> circleVelocity(std::complex<double> z) const;
-    double circleCp(std::complex<double> z) const;
     FlowSample sample(std::complex<double> z) const;
     // The stream function on the body.
     static constexpr double psiBody() { return 0.0; }
@@ -135,18 +138,15 @@ public:
     static constexpr double kEdgeRadius = 1e-6;
     std::complex<double> profileVelocity(std::complex<double> z) const;
     double profileCp(std::complex<double> z) const;
-    // The same at a point zeta of the profile plane outside the profile,
-    // through its pre-image Circle::inverse(zeta).
-    std::complex<double> velocityAtProfilePoint(std::complex<double> zeta) const;
-    double cpAtProfilePoint(std::complex<double> zeta) const;
 
     // Cp at the 161 points of the coordinates file, in the file's order
     // (upper side from the trailing edge, then the lower side: the file's
-    // sides, also where the profile has no thickness). Empty when refused.
+    // sides, also where the profile has no thickness), each with its side.
+    // Empty when refused.
     const std::vector<SurfacePressure> &surfacePressure() const { return m_surface; }
     // The same points side by side, each from the leading edge to the
-    // trailing edge (by rising x/c), the leading edge in both. Empty when
-    // refused.
+    // trailing edge (by rising x/c): the Upper points, and the leading edge
+    // with the Lower points. Empty when refused.
     std::vector<SurfacePressure> upperSide() const;
     std::vector<SurfacePressure> lowerSide() const;
 
@@ -162,8 +162,8 @@ private:
     void measureSurface(const ProfileSides &sides);
     std::complex<double> edgeVelocity(const Edge &edge, std::complex<double> z) const;
     std::complex<double> velocityFrom(std::complex<double> inverse) const;
-    std::complex<double> bendFrom(std::complex<double> inverse) const;
-    std::complex<double> thirdFrom(std::complex<double> inverse) const;
+    std::complex<double> secondDerivativeFrom(std::complex<double> inverse) const;
+    std::complex<double> thirdDerivativeFrom(std::complex<double> inverse) const;
 
     Circle m_circle;
     double m_alphaDegrees;
@@ -175,11 +175,7 @@ private:
     double m_moment = 0.0;
     double m_zeroLiftDegrees = 0.0;
     double m_phi = 0.0;
-    double m_beta = 0.0;
     double m_alphaX = 0.0;
-    double m_chord = 0.0;
-    std::complex<double> m_leading;
-    std::complex<double> m_trailing;
     std::complex<double> m_front;
     std::complex<double> m_rear;
     // e^(-i alpha_x), e^(i alpha_x) and i Gamma / 2 pi: the terms of dw/dz.

@@ -59,14 +59,14 @@ std::string SurfacePressureText(const Flow &flow)
         text += '=';
         appendFull(text, value);
     }
-    text += "\nx/c,y/c,Cp\n";
+    text += "\nx/c,y/c,Cp,side\n";
     for (const SurfacePressure &p : flow.surfacePressure()) {
         text += FixedText(p.x, kCoordinateDecimals);
         text += ',';
         text += FixedText(p.y, kCoordinateDecimals);
         text += ',';
         appendFull(text, p.cp);
-        text += '\n';
+        text += p.side == SurfaceSide::Upper ? ",upper\n" : ",lower\n";
     }
     return text;
 }

@@ -16,9 +16,10 @@ struct Streamlines;
 
 // The pressure along the surface: comment lines "# F=.. G=.. b=..",
 // "# alpha_deg=..", "# kutta=1" (or 0), "# CL=..", "# CM_c4=..",
-// "# alpha0_deg=..", "# Gamma=..", the header "x/c,y/c,Cp", and one row a
-// point of the coordinates file, in its order. An empty text for a refused
-// flow.
+// "# alpha0_deg=..", "# Gamma=..", the header "x/c,y/c,Cp,side", and one row
+// a point of the coordinates file, in its order, its side "upper" (from the
+// trailing edge up to and including the leading edge) or "lower" (the rest),
+// as SurfacePressure::side. An empty text for a refused flow.
 std::string SurfacePressureText(const Flow &flow);
 
 // The streamlines: a comment line "# F=.. G=.. b=.. alpha_deg=.. kutta=..

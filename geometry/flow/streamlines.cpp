@@ -2,13 +2,18 @@
 
 #include "geometry/flow/flow.h"
 #include "geometry/numeric/adaptive_step.h"
+#include "geometry/numeric/complex_numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
 
 namespace wingmap {
+
+using numeric::isFinite;
+using numeric::kTwoPi;
 
 namespace {
 
@@ -58,11 +63,6 @@ struct Vertex
     FlowSample field;
 };
 
-bool isFinite(std::complex<double> z)
-{
-    return std::isfinite(z.real()) && std::isfinite(z.imag());
-}
-
 // The panes' extent along the stream and the stream function's range in
 // them, both taken outside the body.
 struct PaneReach
@@ -83,15 +83,15 @@ public:
           m_profileTolerance(kSagittaAim * kQuarterPixel * view.profilePixel),
           m_circleAway(std::max(m_circleTolerance, kSagittaAim * kAwaySagitta)),
           m_profileAway(std::max(m_profileTolerance, kSagittaAim * kAwaySagitta)),
-          m_scale(view.panes.circle.halfWidth()), m_maximum(std::max(m_scale, 1.0)),
-          m_minimum(kShortestStep * std::min(m_circleTolerance, m_profileTolerance))
+          m_panes(view.panes), m_longestStep(std::max(m_panes.circle.halfWidth(), 1.0)),
+          m_shortestStep(kShortestStep * std::min(m_circleTolerance, m_profileTolerance))
     {
     }
 
     // Stream coordinate: the distance along the stream from z0.
     double along(std::complex<double> z) const { return ((z - m_centre) * m_stream).real(); }
 
-    PaneReach reach(double scale) const;
+    PaneReach reach() const;
     bool startOnLevel(double psi, double along, Vertex &out) const;
     std::vector<std::complex<double>> traceLevel(double psi, double alongFrom, double alongTo) const;
     std::vector<std::complex<double>> traceFromStagnation(std::complex<double> stagnation,
@@ -115,9 +115,9 @@ private:
     double m_profileTolerance;
     double m_circleAway;
     double m_profileAway;
-    double m_scale;
-    double m_maximum;
-    double m_minimum;
+    PaneExtents m_panes;
+    double m_longestStep;
+    double m_shortestStep;
 };
 
 void Tracer::consider(std::complex<double> z, PaneReach &reach) const
@@ -135,18 +135,22 @@ void Tracer::consider(std::complex<double> z, PaneReach &reach) const
 // The stream function and the stream coordinate are harmonic outside the
 // body, so over a pane they are extreme on its edges or on the body (where
 // psi is 0 and |along| at most 1).
-PaneReach Tracer::reach(double scale) const
+PaneReach Tracer::reach() const
 {
     PaneReach reach;
+    const auto edges = [](const PaneExtent &pane, double fraction) {
+        const double w = pane.halfWidth();
+        const double h = pane.halfHeight();
+        const double x = w * fraction;
+        const double y = h * fraction;
+        return std::array<std::complex<double>, 4>{
+            {{x, -h}, {x, h}, {-w, y}, {w, y}}};
+    };
     for (int i = 0; i <= kEdgeSamples; ++i) {
-        const double t = scale * (2.0 * i / kEdgeSamples - 1.0);
-        for (const std::complex<double> z :
-             {std::complex<double>(t, -scale), std::complex<double>(t, scale),
-              std::complex<double>(-scale, t), std::complex<double>(scale, t)})
+        const double fraction = 2.0 * i / kEdgeSamples - 1.0;
+        for (const std::complex<double> z : edges(m_panes.circle, fraction))
             consider(z, reach);
-        for (const std::complex<double> zeta :
-             {std::complex<double>(2.0 * t, -scale), std::complex<double>(2.0 * t, scale),
-              std::complex<double>(-2.0 * scale, t), std::complex<double>(2.0 * scale, t)})
+        for (const std::complex<double> zeta : edges(m_panes.profile, fraction))
             consider(m_circle.inverse(zeta), reach);
     }
     return reach;
@@ -171,14 +175,6 @@ bool Tracer::project(std::complex<double> z, double psi, Vertex &out) const
     return false;
 }
 
-// How far a point lies outside the rectangle of half-widths (width, height)
-// about the origin; 0 inside.
-double outside(std::complex<double> p, double width, double height)
-{
-    return std::hypot(std::max(std::abs(p.real()) - width, 0.0),
-                      std::max(std::abs(p.imag()) - height, 0.0));
-}
-
 // The longest step from v whose chord keeps to the aimed sagitta in both
 // planes. The streamline's curvature is |Im(w'' conj(w')^2)| / |w'|^3; in
 // the profile plane W' = w'/Z' and W'' = (w'' Z' - w' Z'') / Z'^3 give
@@ -187,33 +183,35 @@ double outside(std::complex<double> p, double width, double height)
 double Tracer::allowedStep(const Vertex &v) const
 {
     const std::complex<double> g = v.field.velocity;
-    const std::complex<double> bend = v.field.bend;
+    const std::complex<double> second = v.field.secondDerivative;
     const double speed = std::abs(g);
     if (!(speed > 0.0))
         return 0.0;
     const std::complex<double> g2 = std::conj(g) * std::conj(g);
     const double speedCubed = speed * speed * speed;
-    const double circleCurvature = (bend * g2).imag() / speedCubed;
+    const double circleCurvature = (second * g2).imag() / speedCubed;
 
-    const std::complex<double> squeeze = m_circle.derivative(v.z);
-    const double stretch = std::abs(squeeze);
-    if (!(stretch > 0.0))
+    const std::complex<double> mapDerivative = m_circle.derivative(v.z);
+    const double mapScale = std::abs(mapDerivative);
+    if (!(mapScale > 0.0))
         return 0.0;
-    const std::complex<double> profileBend =
-        (bend * squeeze - g * m_circle.secondDerivative(v.z)) * g2 * std::conj(squeeze);
-    const double profileCurvature = profileBend.imag() / (stretch * stretch * stretch * speedCubed);
+    const std::complex<double> profileCurvatureNumerator =
+        (second * mapDerivative - g * m_circle.secondDerivative(v.z)) * g2 *
+        std::conj(mapDerivative);
+    const double profileCurvature =
+        profileCurvatureNumerator.imag() / (mapScale * mapScale * mapScale * speedCubed);
 
     const double b = m_circle.b();
     const double nearest = std::min({std::abs(v.z - m_centre), std::abs(v.z - b),
                                      std::abs(v.z + b), std::abs(v.z)});
     const auto longest = [&](double circleTolerance, double profileTolerance) {
         return std::min({ChordForSagitta(circleCurvature, circleTolerance),
-                         ChordForSagitta(profileCurvature, profileTolerance) / stretch,
+                         ChordForSagitta(profileCurvature, profileTolerance) / mapScale,
                          kReach * nearest});
     };
     const double near = longest(m_circleTolerance, m_profileTolerance);
-    const double toCirclePane = outside(v.z, m_scale, m_scale);
-    const double toProfilePane = outside(m_circle.map(v.z), 2.0 * m_scale, m_scale) / stretch;
+    const double toCirclePane = m_panes.circle.distanceOutside(v.z);
+    const double toProfilePane = m_panes.profile.distanceOutside(m_circle.map(v.z)) / mapScale;
     const double toPanes = kApproach * std::min(toCirclePane, toProfilePane);
     if (!(toPanes > near))
         return near;
@@ -232,7 +230,7 @@ bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Ve
         return false;
     const std::complex<double> tangent = double(direction) * std::conj(g) / speed;
     const double curvature =
-        -double(direction) * (from.field.bend * std::conj(g) * std::conj(g)).imag() /
+        -double(direction) * (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
         (speed * speed * speed);
     const std::complex<double> predicted =
         from.z + h * tangent * std::complex<double>(1.0, 0.5 * h * curvature);
@@ -248,7 +246,7 @@ bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Ve
 void Tracer::trace(Vertex from, double psi, int direction, double alongTo, double firstStep,
                    std::vector<std::complex<double>> &points) const
 {
-    AdaptiveStep step({firstStep, m_minimum, m_maximum, kGrowth, kSlack});
+    AdaptiveStep step({firstStep, m_shortestStep, m_longestStep, kGrowth, kSlack});
     const auto arrived = [&](std::complex<double> z) {
         return direction > 0 ? along(z) > alongTo : along(z) < alongTo;
     };
@@ -285,8 +283,7 @@ bool Tracer::startOnLevel(double psi, double alongFrom, Vertex &out) const
     double low = -std::numeric_limits<double>::infinity();
     double high = std::numeric_limits<double>::infinity();
     // The far field psi = eta + Gamma/2pi ln r is the first guess.
-    double eta = psi - m_flow.gamma() / (2.0 * std::numbers::pi) *
-                           std::log(std::hypot(alongFrom, psi));
+    double eta = psi - m_flow.gamma() / kTwoPi * std::log(std::hypot(alongFrom, psi));
     for (int step = 0; step < kStartSteps; ++step) {
         const std::complex<double> z = at(eta);
         const FlowSample field = m_flow.sample(z);
@@ -318,7 +315,7 @@ std::vector<std::complex<double>> Tracer::traceLevel(double psi, double alongFro
     if (!startOnLevel(psi, alongFrom, start))
         return points;
     points.push_back(start.z);
-    trace(start, psi, +1, alongTo, std::min(allowedStep(start), m_maximum), points);
+    trace(start, psi, +1, alongTo, std::min(allowedStep(start), m_longestStep), points);
     return points;
 }
 
@@ -334,20 +331,20 @@ std::vector<std::complex<double>> Tracer::traceFromStagnation(std::complex<doubl
 {
     std::vector<std::complex<double>> points{stagnation};
     const std::complex<double> outward = stagnation - m_centre;
-    double reach = std::min(m_circleTolerance, m_maximum);
-    const double stretch = std::abs(m_circle.derivative(stagnation));
-    if (stretch > 0.0)
-        reach = std::min(reach, m_profileTolerance / stretch);
+    double reach = std::min(m_circleTolerance, m_longestStep);
+    const double mapScale = std::abs(m_circle.derivative(stagnation));
+    if (mapScale > 0.0)
+        reach = std::min(reach, m_profileTolerance / mapScale);
     const double apart = std::abs(other - stagnation);
     if (apart > kMetStagnation)
         reach = std::min(reach, 0.25 * apart);
     const double thirty = std::numbers::pi / 6.0;
-    for (const std::complex<double> turn : {std::complex<double>(1.0, 0.0), std::polar(1.0, thirty),
-                                            std::polar(1.0, -thirty)}) {
+    for (const std::complex<double> rotation :
+         {std::complex<double>(1.0, 0.0), std::polar(1.0, thirty), std::polar(1.0, -thirty)}) {
         double first = reach;
         for (int halving = 0; halving < kStartHalvings; ++halving, first *= 0.5) {
             Vertex start;
-            if (!project(stagnation + first * outward * turn, m_flow.psiBody(), start) ||
+            if (!project(stagnation + first * outward * rotation, m_flow.psiBody(), start) ||
                 std::norm(start.z - m_centre) < 1.0 || start.z == stagnation)
                 continue;
             const std::complex<double> flowing =
@@ -372,10 +369,14 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
         return result;
     }
     const double scale = view.panes.circle.halfWidth();
+    const auto sized = [](const PaneExtent &pane) {
+        return std::isfinite(pane.halfWidth()) && pane.halfWidth() > 0.0 &&
+               std::isfinite(pane.halfHeight()) && pane.halfHeight() > 0.0;
+    };
     const auto fits = [scale](double pixel) {
         return std::isfinite(pixel) && pixel > 0.0 && pixel * kMaxPixelsAcross >= scale;
     };
-    if (!std::isfinite(scale) || !(scale > 0.0) || !fits(view.circlePixel) ||
+    if (!sized(view.panes.circle) || !sized(view.panes.profile) || !fits(view.circlePixel) ||
         !fits(view.profilePixel)) {
         result.failure = StreamlineFailure::BadView;
         return result;
@@ -384,7 +385,7 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
     result.psiBody = flow.psiBody();
 
     const Tracer tracer(flow, view, result.deltaPsi);
-    const PaneReach reach = tracer.reach(scale);
+    const PaneReach reach = tracer.reach();
     // Starting and ending beyond both panes and beyond the steady radius.
     const double margin = result.deltaPsi;
     const double alongFrom = std::min(reach.alongLow, -kSteadyRadius) - margin;

@@ -10,9 +10,10 @@ namespace wingmap {
 
 class Flow;
 
-// The two panes the streamlines are for, as PaneExtentsAt(Scale) gives them,
-// and how many plot units a pixel is wide in each, in the pixels the lines
-// are drawn in.
+// The two panes the streamlines are for, as PaneExtentsAt(Scale) gives them
+// (the Scale's sign is ignored), and how many plot units a pixel of the
+// lines is wide in each (PaneExtent::pixelSize of the pane's width in the
+// pixels the lines are drawn in).
 struct StreamlineView
 {
     PaneExtents panes;
@@ -23,8 +24,9 @@ struct StreamlineView
 enum class StreamlineFailure {
     None,
     NoFlow,  // the flow was refused
-    BadView, // a Scale or pixel size that is 0 or not finite, or a pane
-             // more than kMaxPixelsAcross pixels wide
+    BadView, // a pane of no size or not finite, a pixel size that is 0 or
+             // not finite, or a pixel below 1 / kMaxPixelsAcross of the circle
+             // pane's half width
 };
 
 // One streamline: vertices in the circle plane (plot units, y up) in the
@@ -47,7 +49,7 @@ struct Streamline
 struct Streamlines
 {
     StreamlineFailure failure = StreamlineFailure::None;
-    double deltaPsi = 0.0; // |Scale| / 8: 16 intervals across a pane far upstream
+    double deltaPsi = 0.0; // |Scale| / 8: 16 intervals across the circle pane far upstream
     double psiBody = 0.0;  // the stream function on the body
     // By rising psi: the levels below the body, the dividing streamline's
     // upstream then downstream part, the levels above. Empty on failure.

@@ -10,10 +10,10 @@ double ChordForSagitta(double curvature, double tolerance)
 {
     if (!(tolerance > 0.0))
         return 0.0;
-    const double bend = std::abs(curvature);
-    if (bend == 0.0)
+    const double curvatureSize = std::abs(curvature);
+    if (curvatureSize == 0.0)
         return std::numeric_limits<double>::infinity();
-    const double radius = 1.0 / bend;
+    const double radius = 1.0 / curvatureSize;
     if (tolerance >= radius)
         return 2.0 * radius;
     // tolerance (2 r - tolerance), written so that a huge r does not

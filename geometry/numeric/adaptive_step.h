@@ -57,8 +57,6 @@ public:
     // Records the length of the step kept.
     void kept(double length);
 
-    double last() const { return m_last; }
-
 private:
     double clamped(double length) const;
 

@@ -1,17 +1,17 @@
 #include "geometry/private/edge_search.h"
 
+#include "geometry/numeric/complex_numbers.h"
 #include "geometry/private/profile_curve.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <numbers>
 
 namespace wingmap {
 
-namespace {
+using numeric::kTwoPi;
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+namespace {
 
 // The edges: every second sample is paired with every other (a quarter of
 // the work; Newton's method needs no finer seeds), the widest pairs, and any
@@ -54,8 +54,8 @@ EdgePair widen(const Circle &circle, EdgePair pair)
         const std::complex<double> d = std::conj(p.zeta - q.zeta);
         const double g1 = (d * p.slope).real();
         const double g2 = -(d * q.slope).real();
-        const double h11 = std::norm(p.slope) + (d * p.bend).real();
-        const double h22 = std::norm(q.slope) - (d * q.bend).real();
+        const double h11 = std::norm(p.slope) + (d * p.secondDerivative).real();
+        const double h22 = std::norm(q.slope) - (d * q.secondDerivative).real();
         const double h12 = -(std::conj(p.slope) * q.slope).real();
         const double det = h11 * h22 - h12 * h12;
         const bool cap = h11 < 0.0 && det > 0.0;

@@ -1,17 +1,19 @@
 #include "geometry/private/profile_ring.h"
 
+#include "geometry/numeric/complex_numbers.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <numbers>
 
 namespace wingmap {
 
-namespace {
+using numeric::isFinite;
+using numeric::kTwoPi;
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
+namespace {
 
 // The circle is sampled at equal angles first. Where two neighbours lie
 // farther apart in the profile than kMaxGap of its extent (near the origin,
@@ -22,11 +24,6 @@ constexpr double kGridStep = kProfileRingGridStep;
 constexpr double kMaxGap = 1.0 / 32.0;
 constexpr int kMaxRefineDepth = 14;
 constexpr std::size_t kMaxSamples = 4096;
-
-bool isFinite(std::complex<double> z)
-{
-    return std::isfinite(z.real()) && std::isfinite(z.imag());
-}
 
 const std::array<std::complex<double>, kGridSize> &gridDirections()
 {

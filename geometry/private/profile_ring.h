@@ -2,10 +2,10 @@
 #define WINGMAP_PROFILE_RING_H
 
 #include "geometry/circle.h"
+#include "geometry/numeric/complex_numbers.h"
 
 #include <complex>
 #include <cstddef>
-#include <numbers>
 #include <vector>
 
 namespace wingmap {
@@ -22,7 +22,7 @@ struct ProfileSample
 // Samples taken at equal angles before the ring is refined, and their
 // angle step in radians.
 inline constexpr std::size_t kProfileRingGridSize = 128;
-inline constexpr double kProfileRingGridStep = 2.0 * std::numbers::pi / kProfileRingGridSize;
+inline constexpr double kProfileRingGridStep = numeric::kTwoPi / kProfileRingGridSize;
 
 // Samples the profile of `circle` round the circle by rising angle, 0 to
 // 2 pi (2 pi excluded): at equal angles first, then more densely where two

@@ -1,6 +1,7 @@
 #include "geometry/private/profile_sides.h"
 
 #include "geometry/numeric/bracketed_newton.h"
+#include "geometry/numeric/complex_numbers.h"
 #include "geometry/private/edge_search.h"
 #include "geometry/private/profile_curve.h"
 #include "geometry/private/self_crossing.h"
@@ -8,13 +9,14 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace wingmap {
 
+using numeric::isFinite;
+using numeric::kTwoPi;
+
 namespace {
 
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
 // Beyond this the squares of the profile's distances leave the double range.
 constexpr double kLargestReach = 1e150;
 
@@ -24,16 +26,16 @@ constexpr double kEdgeAngleGap = 1e-9;
 // Chord fractions: how far a side may step back along the chord (rounding)
 // before it counts as turning back, and when a solve along a side is done.
 constexpr double kFoldTolerance = 1e-9;
+// Between two samples a side is looked at again in angle steps of at most
+// this fraction of the arc's least distance from the origin, b^2/z changing
+// on that scale; at most kMaxFoldSteps steps an interval.
+constexpr double kFoldStep = 0.25;
+constexpr double kMaxFoldSteps = 1 << 14;
 constexpr double kSolveTolerance = 1e-12;
 constexpr int kMaxSolveSteps = 60;
 // Mean heights of the two sides closer than this (chord fractions) differ by
 // rounding alone.
 constexpr double kSideAreaRounding = 1e-12;
-
-bool isFinite(std::complex<double> z)
-{
-    return std::isfinite(z.real()) && std::isfinite(z.imag());
-}
 
 } // namespace
 
@@ -72,7 +74,7 @@ ProfileSides::ProfileSides(double F, double G, double b) : m_circle(F, G, b)
     m_leading = edges.leading;
     m_trailing = edges.trailing;
     m_chord = std::abs(m_trailing - m_leading);
-    m_frameScale = std::conj(m_trailing - m_leading) / std::norm(m_trailing - m_leading);
+    m_frameScale = numeric::reciprocal(m_trailing - m_leading);
     if (!std::isfinite(m_chord) || !(m_chord > 0.0)) {
         m_failure = ShapeFailure::NotSampled;
         return;
@@ -141,12 +143,37 @@ void ProfileSides::splitIntoSides()
     m_firstSideIsUpper = firstArea > secondArea + kSideAreaRounding;
 }
 
+// Where the circle passes close to the origin, the map can fold a side back
+// over an arc far shorter than the samples' spacing (a spike that the
+// samples on either side do not see), so each interval is walked on the
+// exact curve in steps short against its distance from the origin.
 bool ProfileSides::sidesAreSingleValued() const
 {
+    // The circle point nearest to the origin, and its distance.
+    const double nearestAngle = m_circle.angleOf(0.0);
+    const double nearestDistance = Circle::radius() - std::abs(m_circle.centre());
+    const auto frameX = [this](double angle) {
+        return toFrame(m_circle.map(m_circle.pointAt(angle))).real();
+    };
     for (std::size_t k = 0; k + 1 < m_samples.size(); ++k) {
-        const double step = m_samples[k + 1].point.real() - m_samples[k].point.real();
-        const double forward = k < m_trailingIndex ? step : -step;
-        if (forward < -kFoldTolerance)
+        const double sign = k < m_trailingIndex ? 1.0 : -1.0;
+        const ProfileSample &from = m_samples[k];
+        const ProfileSample &to = m_samples[k + 1];
+        const double arc = to.angle - from.angle;
+        const double turns = std::ceil((from.angle - nearestAngle) / kTwoPi);
+        const bool passesNearest = nearestAngle + turns * kTwoPi <= to.angle;
+        const double least = passesNearest ? nearestDistance
+                                           : std::min(std::abs(m_circle.pointAt(from.angle)),
+                                                      std::abs(m_circle.pointAt(to.angle)));
+        const double steps = std::min(std::ceil(arc / (kFoldStep * least)), kMaxFoldSteps);
+        double previous = from.point.real();
+        for (double j = 1.0; j < steps; ++j) {
+            const double x = frameX(from.angle + arc * (j / steps));
+            if (sign * (x - previous) < -kFoldTolerance)
+                return false;
+            previous = x;
+        }
+        if (sign * (to.point.real() - previous) < -kFoldTolerance)
             return false;
     }
     return true;

@@ -39,7 +39,6 @@ public:
     };
 
     ShapeFailure failure() const { return m_failure; }
-    const Circle &circle() const { return m_circle; }
     double chord() const { return m_chord; }
     std::complex<double> leadingEdge() const { return m_leading; }
     std::complex<double> trailingEdge() const { return m_trailing; }

@@ -58,7 +58,7 @@ TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
     // Written in full: C_L = 2 pi sin 4 degrees read back to the last digit.
     EXPECT_NEAR(number(lines[3].substr(5)), 2.0 * std::numbers::pi * std::sin(alpha), 1e-12);
     EXPECT_EQ(number(lines[3].substr(5)), flow.liftCoefficient());
-    EXPECT_EQ(lines[7], "x/c,y/c,Cp");
+    EXPECT_EQ(lines[7], "x/c,y/c,Cp,side");
 
     // The points are those of the coordinates file, in its order.
     const wingmap::ProfileCoordinates dat = wingmap::SeligCoordinates(0.0, 0.0, 1.0);
@@ -69,7 +69,7 @@ TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
     std::map<std::string, double> exactX;
     for (std::size_t i = 0; i < 161; ++i) {
         const std::vector<std::string> fields = split(lines[8 + i], ',');
-        ASSERT_EQ(fields.size(), 3u) << lines[8 + i];
+        ASSERT_EQ(fields.size(), 4u) << lines[8 + i];
         EXPECT_EQ(fields[0] + " " + fields[1], datLines[1 + i]);
         cpAt[fields[0]].push_back(fields[2] == "-inf" ? -INFINITY : number(fields[2]));
         exactX[fields[0]] = dat.points[i].x;
@@ -85,6 +85,136 @@ TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
         const double tolerance = 1e-5 * (1.0 + std::abs(fast));
         EXPECT_NEAR(std::min(cps[0], cps[1]), fast, tolerance) << xText;
         EXPECT_NEAR(std::max(cps[0], cps[1]), slow, tolerance) << xText;
+    }
+}
+
+// The results' lines for a circular arc, F = 0, b = cos beta, G = tan beta
+// (the flat plate at G = 0): the edges are -+2b, c = 4b, and under the Kutta
+// condition Gamma = 4 pi sin(alpha + beta) = 4 pi b (sin alpha + G cos alpha),
+// C_L = 2 Gamma / c, C_M,c/4 = -(pi / 4) (2G + G^2 sin 2 alpha), alpha_0 = -beta.
+TEST(FlowFiles, SurfacePressureStatesTheResultsOfTheClosedForms)
+{
+    for (const double G : {0.0, 0.2}) {
+        const double b = 1.0 / std::sqrt(1.0 + G * G);
+        const double a = 4.0 * std::numbers::pi / 180.0;
+        const wingmap::Flow flow(0.0, G, b, 4.0, true);
+        ASSERT_TRUE(flow.ok());
+        const std::vector<std::string> lines = split(wingmap::SurfacePressureText(flow), '\n');
+        ASSERT_GT(lines.size(), 7u);
+        const double gamma = 4.0 * std::numbers::pi * b * (std::sin(a) + G * std::cos(a));
+        const std::pair<const char *, double> expected[] = {
+            {"# CL=", 2.0 * gamma / (4.0 * b)},
+            {"# CM_c4=", -std::numbers::pi / 4.0 * (2.0 * G + G * G * std::sin(2.0 * a))},
+            {"# alpha0_deg=", -std::atan(G) * 180.0 / std::numbers::pi},
+            {"# Gamma=", gamma},
+        };
+        for (int k = 0; k < 4; ++k) {
+            const std::string &line = lines[3 + k];
+            const std::string key = expected[k].first;
+            ASSERT_EQ(line.rfind(key, 0), 0u) << line;
+            EXPECT_NEAR(number(line.substr(key.size())), expected[k].second, 1e-9) << line;
+        }
+    }
+}
+
+// Three cambered profiles with no edge the flow turns round (Cp is finite
+// at every point), at positive angles.
+struct SurfaceState
+{
+    double F, G, b, alpha;
+};
+const SurfaceState kCambered[] = {{0.1, 0.1, 1 / std::sqrt(1.22), 4.0}, // sharp trailing edge
+                                  {0.1, 0.1, 0.9, 6.0},
+                                  {0.2, 0.15, 0.8, 1.0}};
+
+// The file's rows as points of the chord frame and their Cp.
+struct Row
+{
+    double x, y, cp;
+};
+std::vector<Row> rowsOf(const std::string &text)
+{
+    std::vector<Row> rows;
+    const std::vector<std::string> lines = split(text, '\n');
+    for (std::size_t i = 8; i < lines.size(); ++i) {
+        const std::vector<std::string> f = split(lines[i], ',');
+        EXPECT_EQ(f.size(), 4u) << lines[i];
+        if (f.size() == 4u)
+            rows.push_back({number(f[0]), number(f[1]), number(f[2])});
+    }
+    return rows;
+}
+
+// The force from the file's pressure alone: its rows run counter-clockwise
+// round the profile (over the upper side from the trailing edge), where the
+// outward normal times ds is (dy, -dx), so per 1/2 rho U^2 c the force is
+// (-sum Cp dy, sum Cp dx) in the chord frame, by the trapezoid rule; the lift
+// is its part across the stream, which comes at alpha to the chord. The rule
+// is of second order: on every other row its error is four times as large,
+// which sets the accuracy asked of the full rule and of its extrapolation.
+TEST(FlowFiles, SurfacePressureIntegratesToTheLift)
+{
+    for (const SurfaceState &s : kCambered) {
+        const wingmap::Flow flow(s.F, s.G, s.b, s.alpha, true);
+        ASSERT_TRUE(flow.ok());
+        const std::vector<Row> rows = rowsOf(wingmap::SurfacePressureText(flow));
+        ASSERT_EQ(rows.size(), 161u);
+        const double a = s.alpha * std::numbers::pi / 180.0;
+        const auto lift = [&](std::size_t stride) {
+            double across = 0.0, along = 0.0;
+            for (std::size_t k = 0; k + stride < rows.size(); k += stride) {
+                const Row &p = rows[k];
+                const Row &q = rows[k + stride];
+                const double cp = 0.5 * (p.cp + q.cp);
+                along -= cp * (q.y - p.y);
+                across += cp * (q.x - p.x);
+            }
+            return across * std::cos(a) - along * std::sin(a);
+        };
+        const double full = lift(1);
+        const double half = lift(2);
+        EXPECT_NEAR(full, flow.liftCoefficient(), std::abs(full - half)) << s.b;
+        EXPECT_NEAR(full + (full - half) / 3.0, flow.liftCoefficient(), 2e-5) << s.b;
+    }
+}
+
+// A cambered profile at a positive angle: at mid-chord (x/c = 0.5, the 41st
+// of the 81 cosine-spaced positions) the upper side lies above the lower one
+// (positive camber) and the flow over it is faster, so its Cp is lower. Read
+// through the Flow's sides and through the file's rows by their side column.
+TEST(FlowFiles, UpperAndLowerSidesAgreeInTheFlowAndTheFile)
+{
+    for (const SurfaceState &s : kCambered) {
+        const wingmap::Flow flow(s.F, s.G, s.b, s.alpha, true);
+        ASSERT_TRUE(flow.ok());
+        const std::vector<wingmap::SurfacePressure> upper = flow.upperSide();
+        const std::vector<wingmap::SurfacePressure> lower = flow.lowerSide();
+        ASSERT_EQ(upper.size(), 81u);
+        ASSERT_EQ(lower.size(), 81u);
+        EXPECT_NEAR(upper[40].x, 0.5, 1e-12);
+        EXPECT_NEAR(lower[40].x, 0.5, 1e-12);
+        EXPECT_GT(upper[40].y, lower[40].y + 0.01) << s.G;
+        EXPECT_LT(upper[40].cp, lower[40].cp - 0.01) << s.G;
+
+        std::map<std::string, std::vector<double>> atMiddle; // "upper"/"lower": y, Cp
+        int upperRows = 0;
+        const std::vector<std::string> lines = split(wingmap::SurfacePressureText(flow), '\n');
+        ASSERT_EQ(lines.size(), 8u + 161u);
+        for (std::size_t i = 8; i < lines.size(); ++i) {
+            const std::vector<std::string> f = split(lines[i], ',');
+            ASSERT_EQ(f.size(), 4u) << lines[i];
+            ASSERT_TRUE(f[3] == "upper" || f[3] == "lower") << lines[i];
+            // The upper side from the trailing edge up to the leading edge.
+            EXPECT_EQ(f[3] == "upper", i - 8 <= 80) << lines[i];
+            upperRows += f[3] == "upper";
+            if (f[0] == "0.500000")
+                atMiddle[f[3]] = {number(f[1]), number(f[2])};
+        }
+        EXPECT_EQ(upperRows, 81);
+        ASSERT_EQ(atMiddle["upper"].size(), 2u);
+        ASSERT_EQ(atMiddle["lower"].size(), 2u);
+        EXPECT_GT(atMiddle["upper"][0], atMiddle["lower"][0] + 0.01);
+        EXPECT_LT(atMiddle["upper"][1], atMiddle["lower"][1] - 0.01);
     }
 }
 

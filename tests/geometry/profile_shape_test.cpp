@@ -239,7 +239,13 @@ class ShapeFailureTest : public testing::TestWithParam<FailureCase>
 // Two circle points have one image when their product is b^2. F = 0.3, b = 1
 // (-b inside, +b outside) and F = 0.1, b = 0.91 (+b just outside: a small
 // loop at the trailing edge) cross; a wide ellipse does not. Arcs of more
-// than a half circle (G > 1) turn back along their chord.
+// than a half circle (G > 1) turn back along their chord. F = 1, G = 99.9,
+// b = 0.01: the circle about (-0.01, 0.999) maps nearly onto itself (chord
+// about 2) but passes 1 - 0.99905 = 0.00095 from the origin, where b^2/z adds
+// a spike of about 1e-4 / 0.00095 = 0.1 pointing away from the origin,
+// against the chord near the trailing edge: a side turns back by some 5 % of
+// the chord over an arc of a few thousandths of a radian; F = 0.89, G = -99.7
+// the same below the origin.
 TEST_P(ShapeFailureTest, SaysWhyAndGivesNoNumbers)
 {
     const FailureCase &c = GetParam();
@@ -262,6 +268,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"wideEllipse", 0, 0, 1.5, ShapeFailure::None},
                     FailureCase{"deepArc", 0, 1.5, 1 / std::sqrt(3.25),
                                 ShapeFailure::NotSingleValued},
+                    FailureCase{"spike", 1, 99.9, 0.01, ShapeFailure::NotSingleValued},
+                    FailureCase{"spikeBelow", 0.89, -99.7, 0.01, ShapeFailure::NotSingleValued},
                     FailureCase{"bZero", 0, 0, 0, ShapeFailure::NotSampled},
                     FailureCase{"originOutside", 0.8, 0.8, 1, ShapeFailure::NotSampled},
                     FailureCase{"originOnCircle", 1, 0, 1, ShapeFailure::NotSampled},

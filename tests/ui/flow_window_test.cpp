@@ -244,9 +244,11 @@ void FlowWindowTest::exportsWriteTheFlowShownWholeOrNot()
     QVERIFY(pressure.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = pressure.readAll().split('\n');
     QCOMPARE(lines.value(0), QByteArray("# F=0 G=0 b=1"));
-    QCOMPARE(lines.value(7), QByteArray("x/c,y/c,Cp"));
+    QCOMPARE(lines.value(7), QByteArray("x/c,y/c,Cp,side"));
     QCOMPARE(lines.size(), 8 + 161 + 1); // the last line ends too
     QCOMPARE(lines.value(8).left(18), QByteArray("1.000000,0.000000,"));
+    QVERIFY(lines.value(8).endsWith(",upper"));
+    QVERIFY(lines.value(8 + 160).endsWith(",lower"));
 
     answers->answer = dir.filePath("lines.csv");
     m_flow->exports()->exportStreamlines();
