@@ -90,17 +90,17 @@ Save again with a name that ends in .png or .svg.</source>
 
 Speichern Sie erneut mit einem Namen, der auf .png oder .svg endet.</translation>
     </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::FlowExports</name>
-    <message>
-        <source>&amp;Copy picture</source>
-        <translation>Bild &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture…</source>
-        <translation>Bild &amp;speichern …</translation>
-    </message>
     <message>
         <source>Export surface &amp;pressure…</source>
         <translation>Oberflächen&amp;druck exportieren …</translation>
@@ -126,14 +126,6 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <translation>Oberflächendruck exportieren</translation>
     </message>
     <message>
-        <source>Comma-separated values (*.csv)</source>
-        <translation>Kommagetrennte Werte (*.csv)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>Surface pressure not exported</source>
         <translation>Oberflächendruck nicht exportiert</translation>
     </message>
@@ -147,14 +139,133 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
     </message>
 </context>
 <context>
-    <name>wingmap::FlowWindow</name>
+    <name>wingmap::FlowText</name>
     <message>
-        <source>Wingmap - Flow</source>
-        <translation>Wingmap - Strömung</translation>
+        <source>(%1, %2)</source>
+        <translation>(%1, %2)</translation>
+    </message>
+    <message>
+        <source>The profile faces left: its leading edge is on the right.</source>
+        <translation>Das Profil zeigt nach links: Seine Vorderkante liegt rechts.</translation>
+    </message>
+    <message>
+        <source>The suction is unbounded at x/c = %1, where the flow turns round a sharp edge.</source>
+        <translation>Der Sog ist unbeschränkt bei x/c = %1, wo die Strömung um eine spitze Kante läuft.</translation>
+    </message>
+    <message>
+        <source>The pressure is lowest on the upper side at x/c = %1, where Cp is %2.</source>
+        <translation>Der Druck ist auf der Oberseite bei x/c = %1 am niedrigsten, wo Cp %2 beträgt.</translation>
+    </message>
+    <message>
+        <source>The pressure is lowest on the lower side at x/c = %1, where Cp is %2.</source>
+        <translation>Der Druck ist auf der Unterseite bei x/c = %1 am niedrigsten, wo Cp %2 beträgt.</translation>
+    </message>
+    <message>
+        <source>make F larger</source>
+        <translation>vergrößern Sie F</translation>
+    </message>
+    <message>
+        <source>make F smaller</source>
+        <translation>verkleinern Sie F</translation>
+    </message>
+    <message>
+        <source>Move b nearer 0, %1 or move G nearer 0.</source>
+        <translation>Bringen Sie b näher an 0, %1 oder bringen Sie G näher an 0.</translation>
+    </message>
+    <message>
+        <source>Move b nearer 0 or %1.</source>
+        <translation>Bringen Sie b näher an 0 oder %1.</translation>
+    </message>
+    <message>
+        <source>Move b nearer 0 or move G nearer 0.</source>
+        <translation>Bringen Sie b oder G näher an 0.</translation>
+    </message>
+    <message>
+        <source>Move b nearer 0.</source>
+        <translation>Bringen Sie b näher an 0.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the profile crosses itself. Move b nearer 0, or press “Sharp trailing edge”.</source>
+        <translation>Keine Strömung gezeichnet: Das Profil schneidet sich selbst. Bringen Sie b näher an 0 oder drücken Sie „Spitze Hinterkante“.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the profile crosses itself. Move b nearer 0.</source>
+        <translation>Keine Strömung gezeichnet: Das Profil schneidet sich selbst. Bringen Sie b näher an 0.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: a side of the profile turns back along the chord, so it has no chord line to measure the angle from. Change F, G or b.</source>
+        <translation>Keine Strömung gezeichnet: Eine Seite des Profils läuft entlang der Sehne zurück, daher gibt es keine Sehne, von der aus der Winkel gemessen wird. Ändern Sie F, G oder b.</translation>
+    </message>
+    <message>
+        <source>No flow drawn. %1 %2</source>
+        <translation>Keine Strömung gezeichnet. %1 %2</translation>
     </message>
     <message>
         <source>No flow yet: draw a profile in the main window.</source>
         <translation>Noch keine Strömung: Zeichnen Sie ein Profil im Hauptfenster.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the Scale is too small to trace streamlines at. Choose a larger Scale.</source>
+        <translation>Keine Strömung gezeichnet: Scale ist zu klein, um Stromlinien zu verfolgen. Wählen Sie eine größere Scale.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the Scale is too large to trace streamlines at. Choose a smaller Scale.</source>
+        <translation>Keine Strömung gezeichnet: Scale ist zu groß, um Stromlinien zu verfolgen. Wählen Sie eine kleinere Scale.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the critical point +b lies outside the circle (%1 from its centre), where the map folds the flow.</source>
+        <translation>Keine Strömung gezeichnet: Der kritische Punkt +b liegt außerhalb des Kreises (%1 vom Mittelpunkt), wo die Abbildung die Strömung faltet.</translation>
+    </message>
+    <message>
+        <source>Press “Sharp trailing edge” to put the circle through +b, or move b nearer 0.</source>
+        <translation>Drücken Sie „Spitze Hinterkante“, um den Kreis durch +b zu legen, oder bringen Sie b näher an 0.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the critical point -b lies outside the circle (%1 from its centre), where the map folds the flow.</source>
+        <translation>Keine Strömung gezeichnet: Der kritische Punkt -b liegt außerhalb des Kreises (%1 vom Mittelpunkt), wo die Abbildung die Strömung faltet.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the angle of attack must lie between -90° and 90°. Type an angle in that range.</source>
+        <translation>Keine Strömung gezeichnet: Der Anstellwinkel muss zwischen -90° und 90° liegen. Geben Sie einen Winkel in diesem Bereich ein.</translation>
+    </message>
+    <message>
+        <source>C_L = %1 · C_M,c/4 = %2 · Γ = %3 · α₀ = %4°</source>
+        <translation>C_L = %1 · C_M,c/4 = %2 · Γ = %3 · α₀ = %4°</translation>
+    </message>
+    <message>
+        <source>Lift coefficient %1, moment coefficient about the quarter chord %2, circulation %3, zero-lift angle %4 degrees.</source>
+        <translation>Auftriebsbeiwert %1, Momentenbeiwert um den Viertelpunkt der Sehne %2, Zirkulation %3, Nullauftriebswinkel %4 Grad.</translation>
+    </message>
+    <message>
+        <source>Streamlines round the circle at an angle of attack of %1 degrees. The front stagnation point is at %2, the rear one at %3. %4</source>
+        <translation>Stromlinien um den Kreis bei einem Anstellwinkel von %1 Grad. Der vordere Staupunkt liegt bei %2, der hintere bei %3. %4</translation>
+    </message>
+    <message>
+        <source>Streamlines past the profile at an angle of attack of %1 degrees. The front stagnation point is at %2, the rear one at %3. %4 %5</source>
+        <translation>Stromlinien um das Profil bei einem Anstellwinkel von %1 Grad. Der vordere Staupunkt liegt bei %2, der hintere bei %3. %4 %5</translation>
+    </message>
+    <message>
+        <source>Minus the pressure coefficient against the chord position, upper and lower side. %1</source>
+        <translation>Negativer Druckbeiwert über der Sehnenposition, Ober- und Unterseite. %1</translation>
+    </message>
+    <message>
+        <source>%1 degrees</source>
+        <translation>%1 Grad</translation>
+    </message>
+    <message>
+        <source>No circle through +b can be drawn for these F and G: the b it needs is not a number the main window can draw. Change F or G.</source>
+        <translation>Für diese F und G lässt sich kein Kreis durch +b zeichnen: Das nötige b ist keine Zahl, die das Hauptfenster zeichnen kann. Ändern Sie F oder G.</translation>
+    </message>
+    <message>
+        <source>Sets b in the main window so that the circle passes through +b: the trailing edge becomes sharp</source>
+        <translation>Setzt b im Hauptfenster so, dass der Kreis durch +b geht: Die Hinterkante wird spitz</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::FlowWindow</name>
+    <message>
+        <source>Wingmap - Flow</source>
+        <translation>Wingmap - Strömung</translation>
     </message>
     <message>
         <source>Flow round the circle</source>
@@ -185,10 +296,6 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <translation>Unterseite</translation>
     </message>
     <message>
-        <source>&amp;α (°) =</source>
-        <translation>&amp;α (°) =</translation>
-    </message>
-    <message>
         <source>Angle of attack in degrees</source>
         <translation>Anstellwinkel in Grad</translation>
     </message>
@@ -213,60 +320,16 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <translation>&amp;Spitze Hinterkante</translation>
     </message>
     <message>
-        <source>Sets b in the main window so that the circle passes through +b: the trailing edge becomes sharp</source>
-        <translation>Setzt b im Hauptfenster so, dass der Kreis durch +b geht: Die Hinterkante wird spitz</translation>
+        <source>&amp;Angle α (°) =</source>
+        <translation>&amp;Anstellwinkel α (°) =</translation>
     </message>
     <message>
-        <source>No flow drawn: the angle of attack must lie between -90° and 90°. Type an angle in that range.</source>
-        <translation>Keine Strömung gezeichnet: Der Anstellwinkel muss zwischen -90° und 90° liegen. Geben Sie einen Winkel in diesem Bereich ein.</translation>
+        <source>The angle of attack from the chord line, in degrees, from -90 to 90. Numbers use a point.</source>
+        <translation>Der Anstellwinkel gegen die Sehne, in Grad, von -90 bis 90. Zahlen schreiben Sie mit Punkt.</translation>
     </message>
     <message>
-        <source>No flow drawn: the critical point +b lies outside the circle (%1 from its centre), where the map folds the flow. Press “Sharp trailing edge” to put the circle through +b, or make b smaller.</source>
-        <translation>Keine Strömung gezeichnet: Der kritische Punkt +b liegt außerhalb des Kreises (%1 vom Mittelpunkt), wo die Abbildung die Strömung faltet. Drücken Sie „Spitze Hinterkante“, um den Kreis durch +b zu legen, oder verkleinern Sie b.</translation>
-    </message>
-    <message>
-        <source>No flow drawn: the critical point -b lies outside the circle (%1 from its centre), where the map folds the flow. Make G smaller, or F larger.</source>
-        <translation>Keine Strömung gezeichnet: Der kritische Punkt -b liegt außerhalb des Kreises (%1 vom Mittelpunkt), wo die Abbildung die Strömung faltet. Verkleinern Sie G oder vergrößern Sie F.</translation>
-    </message>
-    <message>
-        <source>No flow drawn: the profile crosses itself. Make b smaller, or press “Sharp trailing edge”.</source>
-        <translation>Keine Strömung gezeichnet: Das Profil schneidet sich selbst. Verkleinern Sie b oder drücken Sie „Spitze Hinterkante“.</translation>
-    </message>
-    <message>
-        <source>No flow drawn: a side of the profile turns back along the chord, so it has no chord line to measure the angle from. Change F, G or b.</source>
-        <translation>Keine Strömung gezeichnet: Eine Seite des Profils läuft entlang der Sehne zurück, daher gibt es keine Sehne, von der aus der Winkel gemessen wird. Ändern Sie F, G oder b.</translation>
-    </message>
-    <message>
-        <source>No flow drawn: the profile could not be measured with these values of F, G and b. Change b, F or G a little.</source>
-        <translation>Keine Strömung gezeichnet: Das Profil ließ sich mit diesen Werten von F, G und b nicht vermessen. Ändern Sie b, F oder G etwas.</translation>
-    </message>
-    <message>
-        <source>No flow drawn: the Scale is too small or too large to trace streamlines at. Choose a Scale nearer 1.</source>
-        <translation>Keine Strömung gezeichnet: Scale ist zu klein oder zu groß, um Stromlinien zu verfolgen. Wählen Sie für Scale einen Wert näher an 1.</translation>
-    </message>
-    <message>
-        <source>C_L = %1 · C_M,c/4 = %2 · Γ = %3 · α₀ = %4°</source>
-        <translation>C_L = %1 · C_M,c/4 = %2 · Γ = %3 · α₀ = %4°</translation>
-    </message>
-    <message>
-        <source>Lift coefficient %1, moment coefficient about the quarter chord %2, circulation %3, zero-lift angle %4 degrees.</source>
-        <translation>Auftriebsbeiwert %1, Momentenbeiwert um den Viertelpunkt der Sehne %2, Zirkulation %3, Nullauftriebswinkel %4 Grad.</translation>
-    </message>
-    <message>
-        <source>Streamlines round the circle at an angle of attack of %1 degrees, with the stagnation points marked. %2</source>
-        <translation>Stromlinien um den Kreis bei einem Anstellwinkel von %1 Grad, mit markierten Staupunkten. %2</translation>
-    </message>
-    <message>
-        <source>Streamlines past the profile at an angle of attack of %1 degrees, with the stagnation points marked. %2</source>
-        <translation>Stromlinien um das Profil bei einem Anstellwinkel von %1 Grad, mit markierten Staupunkten. %2</translation>
-    </message>
-    <message>
-        <source>Minus the pressure coefficient against the chord position, upper and lower side. The suction is unbounded at x/c = %1, where the flow turns round a sharp edge.</source>
-        <translation>Negativer Druckbeiwert über der Sehnenposition, Ober- und Unterseite. Der Sog ist unbeschränkt bei x/c = %1, wo die Strömung um eine spitze Kante läuft.</translation>
-    </message>
-    <message>
-        <source>Minus the pressure coefficient against the chord position, upper and lower side. The pressure is lowest at x/c = %1, where Cp is %2.</source>
-        <translation>Negativer Druckbeiwert über der Sehnenposition, Ober- und Unterseite. Der Druck ist am niedrigsten bei x/c = %1, wo Cp %2 beträgt.</translation>
+        <source>α</source>
+        <translation>α</translation>
     </message>
 </context>
 <context>
@@ -355,6 +418,18 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <source>On each move of F, G or b, holds b at or below where the circle as it stood at the last F or G move crosses the positive x axis, so that the trailing edge is nearly sharp.</source>
         <translation>Hält b bei jeder Bewegung von F, G oder b höchstens dort, wo der Kreis, wie er bei der letzten Bewegung von F oder G stand, die positive x-Achse schneidet, sodass die Hinterkante fast spitz wird.</translation>
     </message>
+    <message>
+        <source>F moves the circle&apos;s centre to the left, in units of b. Typed values take effect on Enter or a click on a plot. Numbers use a point.</source>
+        <translation>F verschiebt den Mittelpunkt des Kreises nach links, in Einheiten von b. Getippte Werte wirken nach der Eingabetaste oder einem Klick auf ein Bild. Zahlen schreiben Sie mit Punkt.</translation>
+    </message>
+    <message>
+        <source>G moves the circle&apos;s centre upwards, in units of b. Typed values take effect on Enter or a click on a plot. Numbers use a point.</source>
+        <translation>G verschiebt den Mittelpunkt des Kreises nach oben, in Einheiten von b. Getippte Werte wirken nach der Eingabetaste oder einem Klick auf ein Bild. Zahlen schreiben Sie mit Punkt.</translation>
+    </message>
+    <message>
+        <source>b sets the transformation, whose critical points are ±b. Typed values take effect on Enter or a click on a plot. Numbers use a point.</source>
+        <translation>b legt die Transformation fest, deren kritische Punkte ±b sind. Getippte Werte wirken nach der Eingabetaste oder einem Klick auf ein Bild. Zahlen schreiben Sie mit Punkt.</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::Form_About</name>
@@ -401,14 +476,6 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
 <context>
     <name>wingmap::PaneExports</name>
     <message>
-        <source>&amp;Copy picture</source>
-        <translation>Bild &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Save picture…</source>
-        <translation>Bild &amp;speichern …</translation>
-    </message>
-    <message>
         <source>E&amp;xport profile coordinates…</source>
         <translation>Profilkoordinaten e&amp;xportieren …</translation>
     </message>
@@ -449,12 +516,34 @@ Change F, G or b until neither side turns back.</source>
         <translation>Joukowsky-Profil F=%1 G=%2 b=%3</translation>
     </message>
     <message>
-        <source>The profile could not be computed with these values of F, G and b. No file was written.
+        <source>%1 No file was written.
 
-Change b, F or G a little.</source>
-        <translation>Das Profil ließ sich mit diesen Werten von F, G und b nicht berechnen. Es wurde keine Datei geschrieben.
+%2</source>
+        <translation>%1 Es wurde keine Datei geschrieben.
 
-Ändern Sie b, F oder G ein wenig.</translation>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::PictureActions</name>
+    <message>
+        <source>&amp;Copy picture</source>
+        <translation>Bild &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save picture…</source>
+        <translation>Bild &amp;speichern …</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::ProfileWords</name>
+    <message>
+        <source>The profile could not be measured with these values of F, G and b.</source>
+        <translation>Das Profil ließ sich mit diesen Werten von F, G und b nicht vermessen.</translation>
+    </message>
+    <message>
+        <source>Change b, F or G a little.</source>
+        <translation>Ändern Sie b, F oder G etwas.</translation>
     </message>
 </context>
 <context>
@@ -498,10 +587,6 @@ Change b, F or G a little.</source>
     <message>
         <source>Circle of radius %1 about (%2, %3). Critical points at %4 and %5 on the x axis; %5 lies outside the circle.</source>
         <translation>Kreis mit Radius %1 um (%2, %3). Kritische Punkte bei %4 und %5 auf der x-Achse; %5 liegt außerhalb des Kreises.</translation>
-    </message>
-    <message>
-        <source>The profile could not be measured with these values of F, G and b.</source>
-        <translation>Das Profil ließ sich mit diesen Werten von F, G und b nicht vermessen.</translation>
     </message>
 </context>
 </TS>
