@@ -5,7 +5,10 @@
 // alpha_0 = 0.
 #include "geometry/flow/flow.h"
 #include "ui/exports/export_prompts.h"
+#include "geometry/flow/streamlines.h"
+#include "geometry/pane_extent.h"
 #include "ui/flow/flow_exports.h"
+#include "ui/flow/flow_text.h"
 #include "ui/flow/flow_window.h"
 #include "ui/main_window/form1.h"
 #include "ui/widgets/plot_pane.h"
@@ -18,6 +21,7 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +32,8 @@
 #include <numbers>
 
 using namespace wingmap;
+
+Q_DECLARE_METATYPE(wingmap::FlowText::Advice)
 
 namespace {
 
@@ -63,11 +69,19 @@ private slots:
     void followsTheMainWindowAndKeepsARefusedState();
     void angleControlsFollowEachOther_data();
     void angleControlsFollowEachOther();
+    void refusalsNameOnlyChangesThatHelp_data();
+    void refusalsNameOnlyChangesThatHelp();
     void sharpTrailingEdgePutsTheCircleThroughPlusB();
+    void sharpTrailingEdgeIsOfferedOnlyWhereItDraws();
+    void readoutAndDescriptionsSayTheFlowShown_data();
+    void readoutAndDescriptionsSayTheFlowShown();
+    void streamlinesAreTracedForTheScreensPixels();
     void exportsWriteTheFlowShownWholeOrNot();
 
 private:
     FlowWindow *openFlow();
+    // Types F, G and b into the main window and presses Enter in b.
+    void drawProfile(const QString &F, const QString &G, const QString &b);
     QLabel *readout() { return m_flow->findChild<QLabel *>("Label_readout"); }
     QImage paneImage(const char *name)
     {
@@ -101,6 +115,15 @@ FlowWindow *FlowWindowTest::openFlow()
     if (m_flow)
         (void)QTest::qWaitForWindowExposed(m_flow);
     return m_flow;
+}
+
+void FlowWindowTest::drawProfile(const QString &F, const QString &G, const QString &b)
+{
+    m_form->findChild<QLineEdit *>("Text_F")->setText(F);
+    m_form->findChild<QLineEdit *>("Text_G")->setText(G);
+    auto *field = m_form->findChild<QLineEdit *>("Text_b");
+    field->setText(b);
+    QTest::keyClick(field, Qt::Key_Return);
 }
 
 void FlowWindowTest::opensOnceFromTheKeyAndTheMenuAndCloses()
@@ -172,14 +195,21 @@ void FlowWindowTest::angleControlsFollowEachOther_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("bar");       // the scroll bar's value after typing
-    QTest::addColumn<QString>("shown"); // in the readout
-    QTest::newRow("ten degrees") << "10" << 20 << "C_L = " + liftText(10.0);
-    QTest::newRow("to the nearest half") << "-2.3" << -5 << "C_L = " + liftText(-2.3);
+    QTest::addColumn<QString>("shown");  // in the readout
+    QTest::addColumn<QString>("notice"); // how the text was read
+    QTest::newRow("ten degrees") << "10" << 20 << "C_L = " + liftText(10.0) << "";
+    QTest::newRow("to the nearest half") << "-2.3" << -5 << "C_L = " + liftText(-2.3) << "";
     // Beyond the bar its thumb goes to the nearer end.
-    QTest::newRow("off the bar") << "40" << 30 << "C_L = " + liftText(40.0);
-    QTest::newRow("off the bar below") << "-45" << -30 << "C_L = " + liftText(-45.0);
-    QTest::newRow("leading number") << "1,5" << 2 << "C_L = " + liftText(1.0);
-    QTest::newRow("too far") << "100" << 30 << "between -90° and 90°";
+    QTest::newRow("off the bar") << "40" << 30 << "C_L = " + liftText(40.0) << "";
+    QTest::newRow("off the bar below") << "-45" << -30 << "C_L = " + liftText(-45.0) << "";
+    QTest::newRow("too far") << "100" << 30 << "between -90° and 90°" << "";
+    // Read as the main window reads its fields, and said in the same words.
+    QTest::newRow("comma") << "1,5" << 2 << "C_L = " + liftText(1.0)
+                           << "α reads as 1: \"1,5\" stops at \",\". Numbers use a point.";
+    QTest::newRow("no number") << "abc" << 0 << "C_L = 0.000"
+                               << "α reads as 0: \"abc\" holds no number.";
+    QTest::newRow("not a number") << "nan" << 0 << "C_L = 0.000"
+                                  << "α reads as 0: \"nan\" holds no number.";
 }
 
 void FlowWindowTest::angleControlsFollowEachOther()
@@ -187,6 +217,7 @@ void FlowWindowTest::angleControlsFollowEachOther()
     QFETCH(QString, typed);
     QFETCH(int, bar);
     QFETCH(QString, shown);
+    QFETCH(QString, notice);
     QVERIFY(openFlow());
     auto *field = m_flow->findChild<QLineEdit *>("Text_alpha");
     auto *scroll = m_flow->findChild<QScrollBar *>("HScroll_alpha");
@@ -197,6 +228,7 @@ void FlowWindowTest::angleControlsFollowEachOther()
     QTest::keyClicks(field, typed);
     QCOMPARE(scroll->value(), bar);
     QVERIFY2(readout()->text().contains(shown), qPrintable(readout()->text()));
+    QCOMPARE(m_flow->findChild<QLabel *>("Label_flow_notice")->text(), notice);
     QCOMPARE(field->text(), typed);
 
     // A step on the bar towards 0 writes its angle, and the flow follows.
@@ -204,6 +236,8 @@ void FlowWindowTest::angleControlsFollowEachOther()
     QTest::keyClick(scroll, bar > 0 ? Qt::Key_Left : Qt::Key_Right);
     QCOMPARE(field->text(), QString::number(stepped / 2.0));
     QVERIFY(readout()->text().contains("C_L = " + liftText(stepped / 2.0)));
+    // A screen reader hears the angle, not the bar's half-degree steps.
+    QCOMPARE(scroll->accessibleDescription(), QString::number(stepped / 2.0) + " degrees");
 
     // Without the Kutta condition there is no circulation and no lift.
     m_flow->findChild<QCheckBox *>("Check_kutta")->setChecked(false);
@@ -225,6 +259,162 @@ void FlowWindowTest::sharpTrailingEdgePutsTheCircleThroughPlusB()
     QVERIFY(m_flow->flow());
     QCOMPARE(m_flow->flow()->circle().b(), 0.909090909090909);
     QVERIFY2(readout()->text().startsWith("C_L = "), qPrintable(readout()->text()));
+}
+
+// Each refusal's advice names only changes that help from the state shown:
+// -b lies |b| |F - 1 - iG| from the centre, +b |b| |F + 1 - iG|.
+void FlowWindowTest::refusalsNameOnlyChangesThatHelp_data()
+{
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("flowFailure");
+    QTest::addColumn<int>("shape");
+    QTest::addColumn<FlowText::Advice>("advice");
+    QTest::addColumn<QString>("says");   // a pattern the text matches
+    QTest::addColumn<QString>("leaves"); // a pattern it must not match
+    const auto row = [](const char *name, FlowRedrawFailure failure, FlowFailure flowFailure,
+                        ShapeFailure shape, FlowText::Advice advice, const char *says,
+                        const char *leaves) {
+        QTest::newRow(name) << int(failure) << int(flowFailure) << int(shape) << advice
+                            << QString(says) << QString(leaves);
+    };
+    using R = FlowRedrawFailure;
+    using N = FlowFailure;
+    using S = ShapeFailure;
+    row("drawn", R::None, N::None, S::None, {}, "^$", ".");
+    row("angle", R::AngleOutOfRange, N::None, S::None, {}, "between -90° and 90°\\. Type", "");
+    row("angle not finite", R::NoFlow, N::AngleNotFinite, S::None, {},
+        "between -90° and 90°\\. Type", "");
+    row("+b, sharp edge", R::NoFlow, N::PlusBOutside, S::None, {0.1, 0, 1, true},
+        "\\+b lies outside .+ Press “Sharp trailing edge” .+ b nearer 0\\.$", "F|G ");
+    row("+b, no sharp edge", R::NoFlow, N::PlusBOutside, S::None, {0.1, 0, 1, false},
+        "\\+b lies outside .+ Move b nearer 0\\.$", "Sharp");
+    row("-b, G at 0", R::NoFlow, N::MinusBOutside, S::None, {-0.3, 0, 1, true},
+        "-b lies outside .+ Move b nearer 0 or make F larger\\.$", "G|Sharp");
+    row("-b, F beyond 1", R::NoFlow, N::MinusBOutside, S::None, {1.5, 0, 1, true},
+        "Move b nearer 0 or make F smaller\\.$", "G");
+    row("-b, F at 1", R::NoFlow, N::MinusBOutside, S::None, {1, 0.3, 1, true},
+        "Move b nearer 0 or move G nearer 0\\.$", "F");
+    row("-b, all three", R::NoFlow, N::MinusBOutside, S::None, {-0.3, 0.2, 1, true},
+        "Move b nearer 0, make F larger or move G nearer 0\\.$", "");
+    row("crossing, sharp edge", R::NoFlow, N::Shape, S::SelfCrossing, {0, 0, 1, true},
+        "crosses itself\\. Move b nearer 0, or press “Sharp trailing edge”\\.$", "");
+    row("crossing, no sharp edge", R::NoFlow, N::Shape, S::SelfCrossing, {0, 0, 1, false},
+        "crosses itself\\. Move b nearer 0\\.$", "Sharp");
+    row("turns back", R::NoFlow, N::Shape, S::NotSingleValued, {}, "turns back .+ F, G or b", "");
+    row("not measured", R::NoFlow, N::Shape, S::NotSampled, {},
+        "^No flow drawn\\. The profile could not be measured with these values of F, G and b\\. "
+        "Change b, F or G a little\\.$",
+        "");
+    row("Scale too small", R::ScaleTooSmall, N::None, S::None, {}, "Choose a larger Scale", "");
+    row("Scale too large", R::ScaleTooLarge, N::None, S::None, {}, "Choose a smaller Scale", "");
+}
+
+void FlowWindowTest::refusalsNameOnlyChangesThatHelp()
+{
+    QFETCH(int, failure);
+    QFETCH(int, flowFailure);
+    QFETCH(int, shape);
+    QFETCH(FlowText::Advice, advice);
+    QFETCH(QString, says);
+    QFETCH(QString, leaves);
+    FlowRefusal refusal;
+    refusal.failure = FlowFailure(flowFailure);
+    refusal.shape = ShapeFailure(shape);
+    refusal.distance = 1.3;
+    const QString text = FlowText::refusal(FlowRedrawFailure(failure), refusal, advice);
+    QVERIFY2(QRegularExpression(says).match(text).hasMatch(), qPrintable(text));
+    QVERIFY2(leaves.isEmpty() || !QRegularExpression(leaves).match(text).hasMatch(),
+             qPrintable(text));
+}
+
+// The b the button writes must be one the b field reads back and the main
+// window draws: for F = -1, G = 0 it would be infinite.
+void FlowWindowTest::sharpTrailingEdgeIsOfferedOnlyWhereItDraws()
+{
+    FlowWindow alone;
+    QVERIFY(!alone.findChild<QPushButton *>("Button_sharp")->isEnabled());
+
+    QVERIFY(openFlow());
+    auto *sharp = m_flow->findChild<QPushButton *>("Button_sharp");
+    QVERIFY(sharp->isEnabled());
+    // The circle about (b, 0) encloses the origin for b < 1.
+    drawProfile("-1", "0", "0.5");
+    QCOMPARE(m_flow->flow()->circle().F(), -1.0); // Enter in b drew it
+    QVERIFY(!sharp->isEnabled());
+    QVERIFY(sharp->toolTip().contains("not a number the main window can draw"));
+    QTest::mouseClick(sharp, Qt::LeftButton);
+    QCOMPARE(m_form->findChild<QLineEdit *>("Text_b")->text(), QString("0.5"));
+
+    drawProfile("0.1", "0", "1");
+    QVERIFY(sharp->isEnabled());
+    QVERIFY(sharp->toolTip().contains("passes through +b"));
+}
+
+void FlowWindowTest::readoutAndDescriptionsSayTheFlowShown_data()
+{
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("zeroLift");
+    QTest::addColumn<bool>("facesLeft");
+    QTest::addColumn<QString>("suctionSide"); // the side above or below in the panes
+    // F = G = 0.1 with the circle through +b, b = 1 / sqrt(1.1^2 + 0.1^2),
+    // and that profile turned round by -b: the same flow turned through 180
+    // degrees, the same zero-lift angle (-5.11 degrees, not 174.89), the
+    // profile facing left and the suction on the side now below.
+    QTest::newRow("cambered") << "0.905357460425185" << "α₀ = -5.11°" << false << "upper";
+    QTest::newRow("turned round") << "-0.905357460425185" << "α₀ = -5.11°" << true << "lower";
+}
+
+void FlowWindowTest::readoutAndDescriptionsSayTheFlowShown()
+{
+    QFETCH(QString, b);
+    QFETCH(QString, zeroLift);
+    QFETCH(bool, facesLeft);
+    QFETCH(QString, suctionSide);
+    QVERIFY(openFlow());
+    drawProfile("0.1", "0.1", b);
+    const Flow *flow = m_flow->flow();
+    QVERIFY(flow && flow->circle().b() == b.toDouble());
+    const QString text = readout()->text();
+    const auto shows = [&text](const char *name, double value) {
+        return text.contains(QString("%1 = %2").arg(name, QString::number(value, 'f', 3)));
+    };
+    QVERIFY2(shows("C_L", flow->liftCoefficient()) && shows("C_M,c/4", flow->momentCoefficient()) &&
+                 shows("Γ", flow->gamma()) && flow->gamma() > 0.5 &&
+                 flow->momentCoefficient() < -0.01,
+             qPrintable(text));
+    QVERIFY2(text.contains(zeroLift), qPrintable(text));
+    QCOMPARE(text.contains("faces left"), facesLeft);
+    QCOMPARE(readout()->focusPolicy(), Qt::NoFocus);
+
+    // The panes say where the stagnation points are, and where Cp is lowest.
+    const auto hundredths = [](double v) {
+        return QString::number(std::round(v * 100) / 100 + 0.0, 'f', 2); // no "-0.00"
+    };
+    const QString rear = QString("(%1, %2)").arg(hundredths(flow->rearStagnation().real()),
+                                                hundredths(flow->rearStagnation().imag()));
+    const QString circle =
+        m_flow->findChild<PlotPane *>("Picture_circle_flow")->accessibleDescription();
+    QVERIFY2(circle.contains("the rear one at " + rear), qPrintable(circle + " / " + rear));
+    for (const char *pane : {"Picture_airfoil_flow", "Picture_pressure"})
+        QVERIFY(m_flow->findChild<PlotPane *>(pane)->accessibleDescription().contains(
+            "The pressure is lowest on the " + suctionSide + " side"));
+}
+
+// The lines are traced for the pixels they are drawn in: on a screen of
+// ratio 2 (the dense-screen run) twice as many across each pane.
+void FlowWindowTest::streamlinesAreTracedForTheScreensPixels()
+{
+    QVERIFY(openFlow());
+    const qreal ratio = m_flow->devicePixelRatioF();
+    const double width = m_flow->findChild<PlotPane *>("Picture_circle_flow")->contentsRect().width();
+    const double scale = 1.5;
+    const StreamlineView view{PaneExtentsAt(scale), 2 * scale / (width * ratio),
+                              4 * scale / (2 * width * ratio)};
+    const Streamlines expected = TraceStreamlines(*m_flow->flow(), view);
+    const Streamlines &shown = m_flow->streamlines();
+    QCOMPARE(shown.lines.size(), expected.lines.size());
+    for (std::size_t k = 0; k < shown.lines.size(); ++k)
+        QCOMPARE(shown.lines[k].circle.size(), expected.lines[k].circle.size());
 }
 
 void FlowWindowTest::exportsWriteTheFlowShownWholeOrNot()

@@ -882,6 +882,11 @@ void Form1Test::standardKeysAct_data()
         3);
     row("Return on a pane", "Picture_airfoil", Qt::Key_Return, 1, false, true, "Picture_airfoil");
     row("Enter on a pane", "Picture_circle", Qt::Key_Enter, 1, false, true, "Picture_circle");
+    // Enter in a parameter field redraws as a click does; in the Scale field
+    // typing has redrawn already.
+    row("Return in F", "Text_F", Qt::Key_Return, 1, false, true, "Text_F");
+    row("keypad Enter in b", "Text_b", Qt::Key_Enter, 1, false, true, "Text_b");
+    row("Return in Scale", "Text_MaxC", Qt::Key_Return, 0, false, true, "Text_MaxC");
     row("Alt+A", "Text_F", Qt::ALT | Qt::Key_A, 0, true, true, "Text_F");
     row("Escape on About", "About", Qt::Key_Escape, 0, false, true, "Text_F");
     row("Ctrl+W on About", "About", Qt::CTRL | Qt::Key_W, 0, false, true, "Text_F");
@@ -952,7 +957,8 @@ void Form1Test::screenReadersHearRolesNamesAndDescriptions_data()
         "F from 0 to 1: the bar's value divided by 100", "");
     row("HScroll_MaxC", QAccessible::ScrollBar, "Scale scroll bar",
         "Scale from 1 to 3: the bar's value divided by 10", "");
-    row("Text_F", QAccessible::EditableText, "F", "", "Label_F");
+    row("Text_F", QAccessible::EditableText, "F", "centre to the left, in units of b", "Label_F");
+    row("Text_b", QAccessible::EditableText, "b", "critical points are ±b", "Label_b");
     row("Text_MaxC", QAccessible::EditableText, "Scale", "", "Label1");
 }
 
