@@ -68,46 +68,8 @@ FlowWindow::~FlowWindow() = default;
 
 void FlowWindow::createControls()
 {
-    m_circlePane = new PlotPane(this);
-    m_circlePane->setObjectName("Picture_circle_flow");
-    m_circlePane->setFixedSize(kCirclePane.size());
-    m_circlePane->setAccessibleName(tr("Flow round the circle"));
-
-    m_profilePane = new PlotPane(this);
-    m_profilePane->setObjectName("Picture_airfoil_flow");
-    m_profilePane->setFixedSize(kProfilePane.size());
-    m_profilePane->setAccessibleName(tr("Flow past the profile"));
-
-    m_pressurePane = new PressurePane(this);
-    m_pressurePane->setObjectName("Picture_pressure");
-    m_pressurePane->setFixedSize(kPressurePane.size());
-    m_pressurePane->setAccessibleName(tr("Pressure along the surface"));
-    m_pressurePane->setTexts({tr("x/c"), tr("−Cp"), tr("upper side"), tr("lower side")});
-
-    m_alphaLabel = new QLabel(tr("&Angle α (°) ="), this);
-    m_alphaField = new QLineEdit(numberText(kAlphaStart / kStepsPerDegree), this);
-    m_alphaField->setObjectName("Text_alpha");
-    m_alphaField->setAccessibleName(tr("Angle of attack in degrees"));
-    m_alphaField->setAccessibleDescription(
-        tr("The angle of attack from the chord line, in degrees, from -90 to 90. Numbers use a "
-           "point."));
-    m_alphaField->setToolTip(tr("The angle of attack from the chord line, in degrees, from -90 "
-                                "to 90; \".\" before the decimals"));
-    m_alphaField->setMaximumWidth(70);
-    m_alphaLabel->setBuddy(m_alphaField);
-
-    m_alphaBar = new ScrollBar(Qt::Horizontal, this);
-    m_alphaBar->setObjectName("HScroll_alpha");
-    m_alphaBar->setAccessibleName(tr("Angle of attack, -15 to 15 degrees"));
-    m_alphaBar->setRange(kAlphaMin, kAlphaMax);
-    m_alphaBar->setSingleStep(1);
-    m_alphaBar->setPageStep(kAlphaPage);
-    m_alphaBar->setValue(kAlphaStart);
-    m_alphaBar->setFocusPolicy(Qt::StrongFocus);
-    // Right and Page Down raise the angle, as on the main window's bars.
-    m_alphaBar->setInvertedControls(false);
-    m_alphaBar->setMinimumWidth(160);
-    describeAngleBar();
+    createPanes();
+    createAngleControls();
 
     m_kutta = new QCheckBox(tr("&Kutta condition"), this);
     m_kutta->setObjectName("Check_kutta");
@@ -134,6 +96,53 @@ void FlowWindow::createControls()
     m_notice->setObjectName("Label_flow_notice");
     m_notice->setWordWrap(true);
     m_notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void FlowWindow::createPanes()
+{
+    m_circlePane = new PlotPane(this);
+    m_circlePane->setObjectName("Picture_circle_flow");
+    m_circlePane->setFixedSize(kCirclePane.size());
+    m_circlePane->setAccessibleName(tr("Flow round the circle"));
+
+    m_profilePane = new PlotPane(this);
+    m_profilePane->setObjectName("Picture_airfoil_flow");
+    m_profilePane->setFixedSize(kProfilePane.size());
+    m_profilePane->setAccessibleName(tr("Flow past the profile"));
+
+    m_pressurePane = new PressurePane(this);
+    m_pressurePane->setObjectName("Picture_pressure");
+    m_pressurePane->setFixedSize(kPressurePane.size());
+    m_pressurePane->setAccessibleName(tr("Pressure along the surface"));
+    m_pressurePane->setTexts({tr("x/c"), tr("−Cp"), tr("upper side"), tr("lower side")});
+}
+
+void FlowWindow::createAngleControls()
+{
+    m_alphaLabel = new QLabel(tr("&Angle α (°) ="), this);
+    m_alphaField = new QLineEdit(numberText(kAlphaStart / kStepsPerDegree), this);
+    m_alphaField->setObjectName("Text_alpha");
+    m_alphaField->setAccessibleName(tr("Angle of attack in degrees"));
+    m_alphaField->setAccessibleDescription(
+        tr("The angle of attack from the chord line, in degrees, from -90 to 90. Numbers use a "
+           "point."));
+    m_alphaField->setToolTip(tr("The angle of attack from the chord line, in degrees, from -90 "
+                                "to 90; \".\" before the decimals"));
+    m_alphaField->setMaximumWidth(70);
+    m_alphaLabel->setBuddy(m_alphaField);
+
+    m_alphaBar = new ScrollBar(Qt::Horizontal, this);
+    m_alphaBar->setObjectName("HScroll_alpha");
+    m_alphaBar->setAccessibleName(tr("Angle of attack, -15 to 15 degrees"));
+    m_alphaBar->setRange(kAlphaMin, kAlphaMax);
+    m_alphaBar->setSingleStep(1);
+    m_alphaBar->setPageStep(kAlphaPage);
+    m_alphaBar->setValue(kAlphaStart);
+    m_alphaBar->setFocusPolicy(Qt::StrongFocus);
+    // Right and Page Down raise the angle, as on the main window's bars.
+    m_alphaBar->setInvertedControls(false);
+    m_alphaBar->setMinimumWidth(160);
+    describeAngleBar();
 }
 
 // The panes keep their places whatever the font: they sit in a box of their

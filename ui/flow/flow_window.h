@@ -67,6 +67,8 @@ protected:
 
 private:
     void createControls();
+    void createPanes();
+    void createAngleControls();
     void createLayout();
     void connectControls();
     void alphaTyped();
