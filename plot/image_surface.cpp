@@ -35,6 +35,14 @@ void ImageSurface::setForeground(const QColor &colour)
     m_stale = true;
 }
 
+void ImageSurface::setLineJoins(LineJoins joins)
+{
+    if (joins == m_drawing.lineJoins())
+        return;
+    m_drawing.setLineJoins(joins);
+    m_stale = true;
+}
+
 const QImage &ImageSurface::image() const
 {
     if (m_stale) {

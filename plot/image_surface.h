@@ -34,6 +34,9 @@ public:
     void setForeground(const QColor &colour);
     QColor foreground() const { return m_drawing.foreground(); }
 
+    // How runs of joined segments are drawn (see Drawing::setLineJoins).
+    void setLineJoins(LineJoins joins);
+
     // The drawing so far, painted here if anything changed since the last read.
     const QImage &image() const;
 
