@@ -29,8 +29,7 @@ public:
     // The image, painted first by paint(QPainter &, const QRectF &area) if it
     // is stale; `area` is the whole image in logical pixels, which at a
     // fractional ratio may be a fraction of a pixel larger than the size.
-    template <typename Paint>
-    const QImage &image(Paint &&paint) const
+    template <typename Paint> const QImage &image(Paint &&paint) const
     {
         if (m_stale) {
             QPainter painter(&m_image);

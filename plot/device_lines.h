@@ -22,15 +22,12 @@ struct DeviceLines
     explicit DeviceLines(qreal devicePixelRatio);
 
     qreal ratio = 1.0;
-    int penWidth = 1;     // in device pixels
-    double offset = 0.5;  // from a pixel's corner to a line's centre, in device pixels
+    int penWidth = 1;    // in device pixels
+    double offset = 0.5; // from a pixel's corner to a line's centre, in device pixels
     bool wholeRatio = true;
 
     // The logical coordinate nearest `logical` where a line lies as above.
-    double snap(double logical) const
-    {
-        return (std::round(logical * ratio) + offset) / ratio;
-    }
+    double snap(double logical) const { return (std::round(logical * ratio) + offset) / ratio; }
 };
 
 // How a plot draws a run of joined segments in lines wider than one device
@@ -48,14 +45,17 @@ enum class LineJoins {
 qreal devicePixelRatioOf(const QPainter &painter);
 
 // Draws the polyline through `count` points with the painter's pen, which
-// must have flat caps, as separate segments each lengthened by `overlap` at
-// both ends (in the painter's coordinates) so that neighbours cover their
-// joint. The raster engine fills each such segment directly, where a joined
-// polyline wider than one device pixel is stroked into an outline and filled
-// again as a whole, which costs more the longer the polyline. The price: an
-// edge pixel where two segments overlap is blended twice.
+// must have flat caps, as separate segments each lengthened by half a device
+// pixel at both ends, so that every pixel at a joint is covered in full by
+// one of its two segments. `devicePixel` is a device pixel's size in the
+// painter's coordinates. Points within a twentieth of a device pixel of a
+// straight run are passed over. The raster engine fills each segment
+// directly, where a joined polyline wider than one device pixel is stroked
+// into an outline and filled again as a whole, which costs more the longer
+// the polyline. The price: an edge pixel where two segments overlap is
+// blended twice, a shade darker.
 void drawOverlappingSegments(QPainter &painter, const QPointF *points, int count,
-                             double overlap);
+                             double devicePixel);
 
 } // namespace wingmap
 

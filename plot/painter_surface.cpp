@@ -27,10 +27,6 @@ constexpr double kClipMargin = 2.0;
 constexpr double kLargeRadius = 1e4;
 constexpr int kArcChords = 1024;
 
-// How far segments drawn apart reach past their ends, in device pixels: with
-// half a pixel every pixel at a joint is covered in full by one of them.
-constexpr double kJointOverlap = 0.5;
-
 bool isFinite(const QPointF &p)
 {
     return std::isfinite(p.x()) && std::isfinite(p.y());
@@ -165,9 +161,9 @@ void PainterSurface::drawDeviceLine(QPointF from, QPointF to, const QColor &colo
             const auto nearest = [](double v) { return std::floor(v + 0.5); };
             const double left = nearest(band.left());
             const double top = nearest(band.top());
-            band = QRectF(left, top,
-                          std::max<double>(nearest(band.right()) - left, m_lines.penWidth),
-                          std::max<double>(nearest(band.bottom()) - top, m_lines.penWidth));
+            band =
+                QRectF(left, top, std::max<double>(nearest(band.right()) - left, m_lines.penWidth),
+                       std::max<double>(nearest(band.bottom()) - top, m_lines.penWidth));
         }
         m_painter.fillRect(band, colour);
         return;
@@ -257,7 +253,7 @@ void PainterSurface::addSegment(const QPointF &from, const QPointF &to)
 void PainterSurface::flushLines()
 {
     if (m_pending.size() > 1 && m_overlap)
-        drawOverlappingSegments(m_painter, m_pending.data(), int(m_pending.size()), kJointOverlap);
+        drawOverlappingSegments(m_painter, m_pending.data(), int(m_pending.size()), 1.0);
     else if (m_pending.size() > 1)
         m_painter.drawPolyline(m_pending.data(), int(m_pending.size()));
     m_pending.clear();

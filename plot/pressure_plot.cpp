@@ -98,9 +98,8 @@ double PressurePlot::yAt(const QRectF &plot, double minusCp) const
 // title after it.
 PressurePlot::Layout PressurePlot::layout(const QPainter &painter, const QRectF &area) const
 {
-    const QFontMetricsF metrics = painter.device()
-                                      ? QFontMetricsF(painter.font(), painter.device())
-                                      : QFontMetricsF(painter.font());
+    const QFontMetricsF metrics = painter.device() ? QFontMetricsF(painter.font(), painter.device())
+                                                   : QFontMetricsF(painter.font());
     const DeviceLines lines(devicePixelRatioOf(painter));
     const double h = metrics.height();
     double numberWidth = 0.0;
@@ -113,9 +112,9 @@ PressurePlot::Layout PressurePlot::layout(const QPainter &painter, const QRectF 
                          metrics.horizontalAdvance(xNumber(kXTicks)) / 2;
 
     Layout layout;
-    const QRectF plot(QPointF(lines.snap(area.left() + left), lines.snap(area.top() + top)),
-                      QPointF(lines.snap(area.right() - right),
-                              lines.snap(area.bottom() - bottom)));
+    const QRectF plot(
+        QPointF(lines.snap(area.left() + left), lines.snap(area.top() + top)),
+        QPointF(lines.snap(area.right() - right), lines.snap(area.bottom() - bottom)));
     if (!(plot.width() > 0.0) || !(plot.height() > 0.0))
         return layout;
     layout.plot = plot;
@@ -186,11 +185,12 @@ void PressurePlot::placeLegend(Layout &layout, const QFontMetricsF &metrics,
 
 // Where the side crosses the top edge, each crossing; a stretch of the side
 // wholly above the top has its mark at its first point.
-std::vector<QPointF> PressurePlot::marksOf(const std::vector<Point> &side,
-                                           const QRectF &plot) const
+std::vector<QPointF> PressurePlot::marksOf(const std::vector<Point> &side, const QRectF &plot) const
 {
     std::vector<QPointF> marks;
-    const auto mark = [&](double x) { marks.emplace_back(plot.left() + x * plot.width(), plot.top()); };
+    const auto mark = [&](double x) {
+        marks.emplace_back(plot.left() + x * plot.width(), plot.top());
+    };
     const Point *previous = nullptr;
     const Point *stretchStart = nullptr;
     bool wholeAbove = true;
@@ -307,7 +307,7 @@ void PressurePlot::paintSides(QPainter &painter, const Layout &layout,
         std::vector<QPointF> run;
         const auto flush = [&] {
             if (overlap)
-                drawOverlappingSegments(painter, run.data(), int(run.size()), 0.5 / lines.ratio);
+                drawOverlappingSegments(painter, run.data(), int(run.size()), 1.0 / lines.ratio);
             else
                 painter.drawPolyline(run.data(), int(run.size()));
             run.clear();
