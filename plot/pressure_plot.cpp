@@ -46,6 +46,13 @@ double topFor(const std::vector<PressurePlot::Point> &upper,
     return std::clamp(std::ceil(largest), 1.0, PressurePlot::kTopLimit);
 }
 
+// The space between the last x/c number and the axis' title: half a line,
+// so that "1" and "x/c" read as two words.
+double titleGap(const QFontMetricsF &metrics)
+{
+    return metrics.height() / 2;
+}
+
 QString xNumber(int k)
 {
     return QString::number(double(k) / kXTicks, 'g', 2);
@@ -108,7 +115,7 @@ PressurePlot::Layout PressurePlot::layout(const QPainter &painter, const QRectF 
     const double left = kPad + numberWidth + kGap + kTick;
     const double top = kPad + h + kGap + h / 2;
     const double bottom = std::max(kTick, h / 2) + kGap + h + kPad;
-    const double right = kPad + metrics.horizontalAdvance(m_texts.xTitle) + kGap +
+    const double right = kPad + metrics.horizontalAdvance(m_texts.xTitle) + titleGap(metrics) +
                          metrics.horizontalAdvance(xNumber(kXTicks)) / 2;
 
     Layout layout;
@@ -164,7 +171,7 @@ void PressurePlot::placeAxisLabels(Layout &layout, const QFontMetricsF &metrics,
                   metrics.horizontalAdvance(number) / 2,
               numbersTop);
     }
-    label(m_texts.xTitle, layout.axisLabels.back().rect.right() + kGap, numbersTop);
+    label(m_texts.xTitle, layout.axisLabels.back().rect.right() + titleGap(metrics), numbersTop);
     label(m_texts.yTitle, area.left() + kPad, area.top() + kPad);
 }
 
