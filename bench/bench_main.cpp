@@ -4,7 +4,9 @@
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Two screens, of ratios 1 and 2: a benchmark puts its windows on the
+    // one it measures.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" WINGMAP_BENCH_SCREENS);
     QApplication::setStyle("Fusion");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -41,19 +42,43 @@ BENCHMARK(BM_UserAction)->Unit(benchmark::kMicrosecond);
 
 namespace {
 
+// The offscreen screen of the given device-pixel ratio (see bench_main), or
+// null.
+QScreen *screenOfRatio(qreal ratio)
+{
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() == ratio)
+            return screen;
+    }
+    return nullptr;
+}
+
+void placeOn(QWidget &window, QScreen *screen)
+{
+    window.setScreen(screen);
+    window.move(screen->geometry().topLeft() + QPoint(10, 10));
+}
+
 // One step of the angle bar in the open Flow window, offscreen, with the
 // window painted: the flow solved, every streamline traced, both flow panes
-// drawn and the pressure plot painted, and the window's repaint. Argument:
-// 0 for the start state (the flat plate), 1 for a cambered profile.
+// drawn and the pressure plot painted, and the window's repaint. Arguments:
+// the screen's device-pixel ratio (1 or 2), and 0 for the start state (the
+// flat plate) or 1 for a cambered profile.
 void BM_FlowRedraw(benchmark::State &state)
 {
+    QScreen *screen = screenOfRatio(qreal(state.range(0)));
+    if (!screen) {
+        state.SkipWithError("no screen of that ratio");
+        return;
+    }
     Form1 form;
+    placeOn(form, screen);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         state.SkipWithError("window not exposed");
         return;
     }
-    if (state.range(0) != 0) {
+    if (state.range(1) != 0) {
         form.findChild<QScrollBar *>("HScroll_F")->setValue(10);
         form.findChild<QScrollBar *>("HScroll_G")->setValue(10);
         form.findChild<QLineEdit *>("Text_b")->setText("0.905357");
@@ -69,6 +94,12 @@ void BM_FlowRedraw(benchmark::State &state)
         state.SkipWithError("no Flow window");
         return;
     }
+    placeOn(*flow, screen);
+    QCoreApplication::processEvents();
+    if (flow->devicePixelRatioF() != qreal(state.range(0))) {
+        state.SkipWithError("the Flow window is not on the screen of that ratio");
+        return;
+    }
     auto *bar = flow->findChild<QScrollBar *>("HScroll_alpha");
     bool forward = true;
     for (auto _ : state) {
@@ -80,4 +111,7 @@ void BM_FlowRedraw(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_FlowRedraw)->ArgName("cambered")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FlowRedraw)
+    ->ArgNames({"ratio", "cambered"})
+    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);

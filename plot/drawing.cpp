@@ -44,6 +44,7 @@ void Drawing::paint(QPainter &painter, const QRectF &area, const QColor &foregro
 {
     PainterSurface surface(painter, area);
     surface.setForeground(foreground);
+    surface.setLineJoins(m_joins);
     surface.Cls();
     if (m_rangeAtStart) {
         const Range &r = *m_rangeAtStart;

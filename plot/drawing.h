@@ -1,6 +1,7 @@
 #ifndef WINGMAP_DRAWING_H
 #define WINGMAP_DRAWING_H
 
+#include "plot/device_lines.h"
 #include "plot/plot_surface.h"
 
 #include <QColor>
@@ -60,6 +61,11 @@ public:
     void setForeground(const QColor &colour) { m_foreground = colour; }
     QColor foreground() const { return m_foreground; }
 
+    // How runs of joined segments are drawn in lines wider than one device
+    // pixel; kept with the drawing, so it applies wherever it is painted.
+    void setLineJoins(LineJoins joins) { m_joins = joins; }
+    LineJoins lineJoins() const { return m_joins; }
+
     // The operations since the last Cls, in order.
     const std::vector<Operation> &operations() const { return m_operations; }
 
@@ -79,6 +85,7 @@ private:
 
     std::vector<Operation> m_operations;
     QColor m_foreground = Qt::black;
+    LineJoins m_joins = LineJoins::Round;
     std::optional<Range> m_range;        // the last accepted Scale
     std::optional<Range> m_rangeAtStart; // the one in effect at the last Cls
 };

@@ -4,6 +4,7 @@
 #include "geometry/flow/streamlines.h"
 #include "geometry/parameter_state.h"
 #include "plot/hesapla.h"
+#include "plot/image_surface.h"
 
 #include <complex>
 #include <vector>
@@ -25,6 +26,17 @@ void drawPolyline(const std::vector<std::complex<double>> &points, PlotSurface &
     }
 }
 
+// A flow pane holds hundreds of streamline segments, which a joined
+// polyline two device pixels wide makes slow to paint on a dense screen:
+// a pane that keeps its drawing draws them as overlapping segments.
+void useFastJoins(PlotSurface &pane)
+{
+    if (auto *image = dynamic_cast<ImageSurface *>(&pane))
+        image->setLineJoins(LineJoins::Overlap);
+    else if (auto *drawing = dynamic_cast<Drawing *>(&pane))
+        drawing->setLineJoins(LineJoins::Overlap);
+}
+
 void drawStagnation(std::complex<double> at, PlotSurface &pane)
 {
     pane.Circle(single(at.real()), single(at.imag()), kStagnationMarkRadius, kMarkColour);
@@ -35,6 +47,8 @@ void drawStagnation(std::complex<double> at, PlotSurface &pane)
 void DrawFlow(const ParameterState &state, double MaxC, const Flow &flow,
               const Streamlines &lines, PlotSurface &circlePane, PlotSurface &airfoilPane)
 {
+    useFastJoins(circlePane);
+    useFastJoins(airfoilPane);
     DrawPaneFrames(MaxC, circlePane, airfoilPane);
     // Each pane's lines go in one run, so that they reach the painter as
     // polylines.

@@ -1,6 +1,7 @@
 #ifndef WINGMAP_IMAGE_SURFACE_H
 #define WINGMAP_IMAGE_SURFACE_H
 
+#include "plot/cached_image.h"
 #include "plot/drawing.h"
 #include "plot/plot_surface.h"
 
@@ -27,12 +28,15 @@ public:
 
     // Resizes the image; the kept drawing is painted again at the new ratio.
     void setGeometry(QSize logicalSize, qreal devicePixelRatio);
-    QSize logicalSize() const { return m_logicalSize; }
-    qreal devicePixelRatio() const { return m_ratio; }
+    QSize logicalSize() const { return m_image.logicalSize(); }
+    qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
 
     // The colour of lines drawn without a colour, also those already kept.
     void setForeground(const QColor &colour);
     QColor foreground() const { return m_drawing.foreground(); }
+
+    // How runs of joined segments are drawn (see Drawing::setLineJoins).
+    void setLineJoins(LineJoins joins);
 
     // The drawing so far, painted here if anything changed since the last read.
     const QImage &image() const;
@@ -48,10 +52,7 @@ public:
 
 private:
     Drawing m_drawing;
-    QSize m_logicalSize;
-    qreal m_ratio = 1.0;
-    mutable QImage m_image;
-    mutable bool m_stale = true; // the image does not show the drawing yet
+    CachedImage m_image;
 };
 
 } // namespace wingmap

@@ -27,9 +27,6 @@ constexpr double kClipMargin = 2.0;
 constexpr double kLargeRadius = 1e4;
 constexpr int kArcChords = 1024;
 
-// A ratio this close to a whole number counts as that number.
-constexpr double kWholeRatioTolerance = 1e-6;
-
 bool isFinite(const QPointF &p)
 {
     return std::isfinite(p.x()) && std::isfinite(p.y());
@@ -37,23 +34,14 @@ bool isFinite(const QPointF &p)
 
 } // namespace
 
-PainterSurface::PainterSurface(QPainter &painter, const QRectF &area) : m_painter(painter)
+PainterSurface::PainterSurface(QPainter &painter, const QRectF &area)
+    : m_painter(painter), m_lines(devicePixelRatioOf(painter))
 {
-    qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    if (!(ratio > 0.0) || !std::isfinite(ratio))
-        ratio = 1.0;
+    const qreal ratio = m_lines.ratio;
     m_width = area.width() * ratio;
     m_height = area.height() * ratio;
     m_usable = m_width > 0.0 && m_height > 0.0 && std::isfinite(m_width) &&
                std::isfinite(m_height) && std::isfinite(area.x()) && std::isfinite(area.y());
-    // Rounded down, so that at 125 % to 175 % a line is one device pixel, as
-    // thin as on a plain screen, rather than two.
-    m_penWidth = std::max(1, static_cast<int>(std::floor(ratio + kWholeRatioTolerance)));
-    // An odd pen width is centred on a pixel and an even one on a pixel
-    // boundary, so straight lines never straddle two rows.
-    m_offset = m_penWidth % 2 ? 0.5 : 0.0;
-    m_snapBands = std::fabs(ratio - std::round(ratio)) > kWholeRatioTolerance;
-
     m_painter.save();
     // From here on the painter works in the area's device pixels.
     m_painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio) *
@@ -74,9 +62,16 @@ PainterSurface::~PainterSurface()
     m_painter.restore();
 }
 
+void PainterSurface::setLineJoins(LineJoins joins)
+{
+    flushLines();
+    m_overlap = joins == LineJoins::Overlap && m_lines.penWidth > 1;
+    m_hasPen = false;
+}
+
 void PainterSurface::setRange(double x1, double y1, double x2, double y2)
 {
-    m_mapping = PaneMapping(x1, y1, x2, y2, m_width, m_height, m_offset);
+    m_mapping = PaneMapping(x1, y1, x2, y2, m_width, m_height, m_lines.offset);
     m_userBox = m_mapping.userBox(kClipMargin);
 }
 
@@ -156,18 +151,19 @@ void PainterSurface::drawDeviceLine(QPointF from, QPointF to, const QColor &colo
         // Axis-parallel, such as the axes and the arms of the cross: the
         // band of pixels the pen covers, filled directly.
         flushLines();
-        const double half = m_penWidth / 2.0;
+        const double half = m_lines.penWidth / 2.0;
         QRectF band(std::min(from.x(), to.x()) - half, std::min(from.y(), to.y()) - half,
                     std::fabs(to.x() - from.x()) + 2 * half,
                     std::fabs(to.y() - from.y()) + 2 * half);
-        if (m_snapBands) {
+        if (!m_lines.wholeRatio) {
             // At a fractional ratio the logical pixels' centres fall anywhere
             // between device pixels: the band goes to the nearest whole ones.
             const auto nearest = [](double v) { return std::floor(v + 0.5); };
             const double left = nearest(band.left());
             const double top = nearest(band.top());
-            band = QRectF(left, top, std::max<double>(nearest(band.right()) - left, m_penWidth),
-                          std::max<double>(nearest(band.bottom()) - top, m_penWidth));
+            band =
+                QRectF(left, top, std::max<double>(nearest(band.right()) - left, m_lines.penWidth),
+                       std::max<double>(nearest(band.bottom()) - top, m_lines.penWidth));
         }
         m_painter.fillRect(band, colour);
         return;
@@ -231,9 +227,12 @@ void PainterSurface::usePen(const QColor &colour)
     if (m_hasPen && colour == m_penColour)
         return;
     flushLines();
-    QPen pen(colour, m_penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // Overlapping segments need flat ends, which also keep them on the
+    // raster engine's direct path.
+    QPen pen(colour, m_lines.penWidth, Qt::SolidLine, m_overlap ? Qt::FlatCap : Qt::RoundCap,
+             Qt::RoundJoin);
     // One device pixel wide: the painter's fast antialiased line path.
-    pen.setCosmetic(m_penWidth == 1);
+    pen.setCosmetic(m_lines.penWidth == 1);
     m_painter.setPen(pen);
     m_penColour = colour;
     m_hasPen = true;
@@ -253,7 +252,9 @@ void PainterSurface::addSegment(const QPointF &from, const QPointF &to)
 
 void PainterSurface::flushLines()
 {
-    if (m_pending.size() > 1)
+    if (m_pending.size() > 1 && m_overlap)
+        drawOverlappingSegments(m_painter, m_pending.data(), int(m_pending.size()), 1.0);
+    else if (m_pending.size() > 1)
         m_painter.drawPolyline(m_pending.data(), int(m_pending.size()));
     m_pending.clear();
 }

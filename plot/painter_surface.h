@@ -1,6 +1,7 @@
 #ifndef WINGMAP_PAINTER_SURFACE_H
 #define WINGMAP_PAINTER_SURFACE_H
 
+#include "plot/device_lines.h"
 #include "plot/pane_mapping.h"
 #include "plot/plot_surface.h"
 #include "plot/segment_clip.h"
@@ -37,6 +38,9 @@ namespace wingmap {
 // drawn as the chords of its arc across the area. Nothing that is not finite
 // reaches the painter.
 //
+// Runs of segments of one colour that join end to start are drawn as
+// setLineJoins says (round joins unless told otherwise).
+//
 // Nothing is painted outside `area`. Until the surface is destroyed it owns
 // the painter's state: it sets the transform, clip, pen and render hints it
 // needs, and restores the painter's own in its destructor. Before any
@@ -52,6 +56,7 @@ public:
 
     // The colour of lines drawn without a colour.
     void setForeground(const QColor &colour) { m_foreground = colour; }
+    void setLineJoins(LineJoins joins);
 
     void Cls() override;
     void Scale(double x1, double y1, double x2, double y2) override;
@@ -72,9 +77,8 @@ private:
     bool m_usable = false; // the area has a finite, non-zero size
     double m_width = 1.0;  // the area in device pixels
     double m_height = 1.0;
-    int m_penWidth = 1;
-    bool m_snapBands = false; // the ratio is fractional: axis-parallel lines are snapped
-    double m_offset = 0.5;    // from a pixel's corner to where a line's centre lies
+    DeviceLines m_lines{1.0};
+    bool m_overlap = false; // runs are drawn as overlapping segments
 
     PaneMapping m_mapping{0.0, 0.0, 1.0, 1.0, 1.0, 1.0, 0.5};
     ClipBox m_userBox{}; // the area grown by the margin, in user coordinates

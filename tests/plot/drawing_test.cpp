@@ -12,6 +12,7 @@
 #include <QSvgGenerator>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 using namespace wingmap;
@@ -92,6 +93,52 @@ TEST(Drawing, PaintsThePanesOnImagesOfAnyRatioAndPlace)
         // Nothing spills into the gap, not even the clipped axes' margin.
         for (int x = int(kCircleInner.width() * ratio); x < left; ++x)
             ASSERT_EQ(both.pixel(x, int(98 * ratio)), QColor(Qt::gray).rgb()) << x;
+    }
+}
+
+// Overlapping joins at ratio 2, as the flow panes use them, against round
+// ones: in every column of a wavy blue polyline of short segments (one
+// pixel of the pane is 0.01 units) the line's middle, weighed by its cover
+// of each pixel, stays within a quarter of a device pixel, and its fullest
+// pixel is as full as with round joins: no lighter seam at a joint.
+TEST(Drawing, OverlappingJoinsKeepLinesOnTheirPointsWithoutSeams)
+{
+    const auto paint = [](LineJoins joins) {
+        Drawing drawing;
+        drawing.setLineJoins(joins);
+        drawing.Scale(0, 1, 1.96, -1);
+        for (int i = 0; i < 60; ++i) {
+            const auto y = [](int k) { return float(0.5 * std::sin(k * 0.15)); };
+            drawing.Line(i * 0.03f, y(i), (i + 1) * 0.03f, y(i + 1), kCurveColour);
+        }
+        QImage image(kCircleInner * 2, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        QPainter painter(&image);
+        drawing.paint(painter, QRectF(QPointF(0, 0), kCircleInner));
+        return image;
+    };
+    const QImage round = paint(LineJoins::Round);
+    const QImage overlap = paint(LineJoins::Overlap);
+    ASSERT_NE(overlap, round);
+    // Blue over the light yellow: the red channel falls from 255 to 0.
+    const auto cover = [](const QImage &image, int x, int y) {
+        return (255 - qRed(image.pixel(x, y))) / 255.0;
+    };
+    for (int x = 10; x < 340; ++x) {
+        double weight[2] = {0, 0};
+        double middle[2] = {0, 0};
+        double fullest[2] = {0, 0};
+        for (int y = 0; y < overlap.height(); ++y) {
+            const double c[2] = {cover(round, x, y), cover(overlap, x, y)};
+            for (int k = 0; k < 2; ++k) {
+                weight[k] += c[k];
+                middle[k] += c[k] * (y + 0.5);
+                fullest[k] = std::max(fullest[k], c[k]);
+            }
+        }
+        ASSERT_GT(weight[0], 1.0) << x;
+        EXPECT_NEAR(middle[1] / weight[1], middle[0] / weight[0], 0.25) << x;
+        EXPECT_GE(fullest[1], fullest[0] - 0.02) << x;
     }
 }
 

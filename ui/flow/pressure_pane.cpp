@@ -35,17 +35,14 @@ void PressurePane::setSides(const std::vector<SurfacePressure> &upper,
 
 const QImage &PressurePane::contentsImage()
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize size = contentsRect().size();
-    if (m_stale || m_image.size() != size * ratio || m_image.devicePixelRatio() != ratio) {
-        m_image = QImage(size * ratio, QImage::Format_RGB32);
-        m_image.setDevicePixelRatio(ratio);
-        QPainter painter(&m_image);
+    if (m_stale)
+        m_image.markStale();
+    m_stale = false;
+    m_image.setGeometry(contentsRect().size(), devicePixelRatioF());
+    return m_image.image([this](QPainter &painter, const QRectF &area) {
         painter.setFont(font());
-        m_plot.paint(painter, QRectF(QPointF(0, 0), size));
-        m_stale = false;
-    }
-    return m_image;
+        m_plot.paint(painter, area);
+    });
 }
 
 void PressurePane::followPalette()

@@ -1,10 +1,9 @@
 #ifndef WINGMAP_PRESSURE_PANE_H
 #define WINGMAP_PRESSURE_PANE_H
 
+#include "plot/cached_image.h"
 #include "plot/pressure_plot.h"
 #include "ui/widgets/plot_pane.h"
-
-#include <QImage>
 
 #include <vector>
 
@@ -36,8 +35,8 @@ protected:
 
 private:
     PressurePlot m_plot;
-    QImage m_image;
-    bool m_stale = true;
+    CachedImage m_image;
+    bool m_stale = true; // the plot changed since the image was painted
 };
 
 } // namespace wingmap
