@@ -19,7 +19,8 @@ void BM_Flow(benchmark::State &state)
     const double G = cambered ? 0.1 : 0.0;
     const double b = cambered ? 1.0 / std::hypot(1.1, 0.1) : 1.0;
     constexpr double kScale = 1.5;
-    const wingmap::StreamlineView view{wingmap::PaneExtentsAt(kScale), 2 * kScale / 300, 4 * kScale / 600};
+    const wingmap::StreamlineView view{wingmap::PaneExtentsAt(kScale), 2 * kScale / 300,
+                                       4 * kScale / 600};
     for (auto _ : state) {
         const wingmap::Flow flow(F, G, b, 4.0, true);
         const wingmap::Streamlines lines = wingmap::TraceStreamlines(flow, view);

@@ -1,5 +1,5 @@
-#include "plot/hesapla.h"
 #include "plot/image_surface.h"
+#include "plot/profile_redraw.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +20,7 @@ void BM_Hesapla(benchmark::State &state)
     wingmap::ImageSurface circle(QSize(196, 196), ratio);
     wingmap::ImageSurface airfoil(QSize(396, 196), ratio);
     for (auto _ : state) {
-        const auto outcome = wingmap::hesapla(texts, parameters, circle, airfoil);
+        const auto outcome = wingmap::RedrawProfile(texts, parameters, circle, airfoil);
         benchmark::DoNotOptimize(outcome);
         benchmark::DoNotOptimize(circle.image().constBits());
         benchmark::DoNotOptimize(airfoil.image().constBits());

@@ -4,8 +4,8 @@
 // assertions in this build) nothing non-finite reaches the painter.
 #include "fuzz/fuzz_check.h"
 #include "geometry/number_text.h"
-#include "plot/hesapla.h"
 #include "plot/image_surface.h"
+#include "plot/profile_redraw.h"
 
 #include <QGuiApplication>
 
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QImage before = circle.image().copy();
 
     const wingmap::RedrawOutcome outcome =
-        wingmap::hesapla({parts[0], parts[1], parts[2], parts[3]}, state, circle, airfoil);
+        wingmap::RedrawProfile({parts[0], parts[1], parts[2], parts[3]}, state, circle, airfoil);
     fuzzCheck(outcome.drawn == (outcome.refusal == wingmap::Refusal::None),
               "a refused redraw always says why");
     if (!outcome.drawn)

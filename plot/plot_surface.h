@@ -41,6 +41,12 @@ public:
     virtual void Circle(float x, float y, float radius, Colour colour) = 0;
 };
 
+// A plot coordinate as the surfaces take it: rounded to single precision.
+inline float surfaceCoordinate(double v)
+{
+    return static_cast<float>(v);
+}
+
 } // namespace wingmap
 
 #endif

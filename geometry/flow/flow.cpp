@@ -73,9 +73,9 @@ void Flow::solve(const ProfileSides &sides)
     const double chord = sides.chord();
     m_phi = std::arg(trailing - leading);
 
-    const std::complex<double> trailingPreimage =
-        m_circle.plusBSide() == CircleSide::On ? std::complex<double>(b, 0.0)
-                                               : m_circle.pointAt(trailingAngle);
+    const std::complex<double> trailingPreimage = m_circle.plusBSide() == CircleSide::On
+                                                      ? std::complex<double>(b, 0.0)
+                                                      : m_circle.pointAt(trailingAngle);
     const double beta = -m_circle.angleOf(trailingPreimage);
     m_alphaX = m_alphaDegrees * kPi / 180.0 + m_phi;
 
@@ -141,9 +141,9 @@ void Flow::measureSurface(const ProfileSides &sides)
 
 std::vector<SurfacePressure> Flow::upperSide() const
 {
-    const auto lower = std::find_if(m_surface.begin(), m_surface.end(), [](const SurfacePressure &p) {
-        return p.side == SurfaceSide::Lower;
-    });
+    const auto lower =
+        std::find_if(m_surface.begin(), m_surface.end(),
+                     [](const SurfacePressure &p) { return p.side == SurfaceSide::Lower; });
     return {std::make_reverse_iterator(lower), m_surface.rend()};
 }
 
@@ -152,9 +152,9 @@ std::vector<SurfacePressure> Flow::lowerSide() const
 {
     if (m_surface.empty())
         return {};
-    const auto lower = std::find_if(m_surface.begin(), m_surface.end(), [](const SurfacePressure &p) {
-        return p.side == SurfaceSide::Lower;
-    });
+    const auto lower =
+        std::find_if(m_surface.begin(), m_surface.end(),
+                     [](const SurfacePressure &p) { return p.side == SurfaceSide::Lower; });
     return {lower - 1, m_surface.end()};
 }
 

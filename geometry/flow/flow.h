@@ -153,8 +153,8 @@ public:
 private:
     struct Edge
     {
-        std::complex<double> at;  // +b or -b, on the circle
-        bool stagnation = false;  // a stagnation point lies there
+        std::complex<double> at; // +b or -b, on the circle
+        bool stagnation = false; // a stagnation point lies there
     };
 
     void solve(const ProfileSides &sides);

@@ -14,7 +14,6 @@ namespace wingmap {
 
 namespace {
 
-
 // The shortest text that reads back as the same double; "inf", "-inf", "nan".
 void appendFull(std::string &text, double value)
 {

@@ -93,7 +93,8 @@ public:
 
     PaneReach reach() const;
     bool startOnLevel(double psi, double along, Vertex &out) const;
-    std::vector<std::complex<double>> traceLevel(double psi, double alongFrom, double alongTo) const;
+    std::vector<std::complex<double>> traceLevel(double psi, double alongFrom,
+                                                 double alongTo) const;
     std::vector<std::complex<double>> traceFromStagnation(std::complex<double> stagnation,
                                                           std::complex<double> other, int direction,
                                                           double alongTo) const;
@@ -143,8 +144,7 @@ PaneReach Tracer::reach() const
         const double h = pane.halfHeight();
         const double x = w * fraction;
         const double y = h * fraction;
-        return std::array<std::complex<double>, 4>{
-            {{x, -h}, {x, h}, {-w, y}, {w, y}}};
+        return std::array<std::complex<double>, 4>{{{x, -h}, {x, h}, {-w, y}, {w, y}}};
     };
     for (int i = 0; i <= kEdgeSamples; ++i) {
         const double fraction = 2.0 * i / kEdgeSamples - 1.0;
@@ -202,8 +202,8 @@ double Tracer::allowedStep(const Vertex &v) const
         profileCurvatureNumerator.imag() / (mapScale * mapScale * mapScale * speedCubed);
 
     const double b = m_circle.b();
-    const double nearest = std::min({std::abs(v.z - m_centre), std::abs(v.z - b),
-                                     std::abs(v.z + b), std::abs(v.z)});
+    const double nearest =
+        std::min({std::abs(v.z - m_centre), std::abs(v.z - b), std::abs(v.z + b), std::abs(v.z)});
     const auto longest = [&](double circleTolerance, double profileTolerance) {
         return std::min({ChordForSagitta(circleCurvature, circleTolerance),
                          ChordForSagitta(profileCurvature, profileTolerance) / mapScale,
@@ -229,9 +229,9 @@ bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Ve
     if (!(speed > 0.0))
         return false;
     const std::complex<double> tangent = double(direction) * std::conj(g) / speed;
-    const double curvature =
-        -double(direction) * (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
-        (speed * speed * speed);
+    const double curvature = -double(direction) *
+                             (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
+                             (speed * speed * speed);
     const std::complex<double> predicted =
         from.z + h * tangent * std::complex<double>(1.0, 0.5 * h * curvature);
     if (!project(predicted, psi, out))

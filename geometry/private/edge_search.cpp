@@ -71,7 +71,7 @@ EdgePair widen(const Circle &circle, EdgePair pair)
         bool moved = false;
         for (int halving = 0; halving < kMaxHalvings && !moved; ++halving) {
             const double width = 0.5 * std::norm(circle.map(circle.pointAt(pair.first + s1)) -
-                                               circle.map(circle.pointAt(pair.second + s2)));
+                                                 circle.map(circle.pointAt(pair.second + s2)));
             if (width >= pair.halfSquaredWidth) {
                 pair = {pair.first + s1, pair.second + s2, width};
                 moved = true;
@@ -94,7 +94,9 @@ EdgePair widen(const Circle &circle, EdgePair pair)
 ProfileEdges FindProfileEdges(const Circle &circle, const std::vector<ProfileSample> &ring)
 {
     const std::size_t seeds = (ring.size() + kSeedStride - 1) / kSeedStride;
-    const auto seed = [&ring](std::size_t i) -> const ProfileSample & { return ring[i * kSeedStride]; };
+    const auto seed = [&ring](std::size_t i) -> const ProfileSample & {
+        return ring[i * kSeedStride];
+    };
     std::vector<double> widest(seeds);
     std::vector<std::size_t> partner(seeds);
     for (std::size_t i = 0; i < seeds; ++i) {
@@ -132,7 +134,8 @@ ProfileEdges FindProfileEdges(const Circle &circle, const std::vector<ProfileSam
 
     EdgePair best;
     for (const std::size_t i : candidates) {
-        const EdgePair pair = widen(circle, {seed(i).angle, seed(partner[i]).angle, 0.5 * widest[i]});
+        const EdgePair pair =
+            widen(circle, {seed(i).angle, seed(partner[i]).angle, 0.5 * widest[i]});
         if (pair.halfSquaredWidth > best.halfSquaredWidth)
             best = pair;
     }

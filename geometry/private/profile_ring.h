@@ -31,7 +31,6 @@ inline constexpr double kProfileRingGridStep = numeric::kTwoPi / kProfileRingGri
 // finite; `ring` is then of no use.
 [[nodiscard]] bool SampleProfileRing(const Circle &circle, std::vector<ProfileSample> &ring);
 
-
 } // namespace wingmap
 
 #endif

@@ -191,9 +191,10 @@ ProfileSides::SidePoint ProfileSides::sidePointAt(Side side, double x) const
     const ProfileSample *begin = first ? &m_samples[0] : &m_samples[m_trailingIndex];
     const ProfileSample *end =
         first ? &m_samples[m_trailingIndex] + 1 : m_samples.data() + m_samples.size();
-    const ProfileSample *after = std::partition_point(begin + 1, end - 1, [x, first](const ProfileSample &s) {
-        return first ? s.point.real() < x : s.point.real() > x;
-    });
+    const ProfileSample *after =
+        std::partition_point(begin + 1, end - 1, [x, first](const ProfileSample &s) {
+            return first ? s.point.real() < x : s.point.real() > x;
+        });
     const ProfileSample *before = after - 1;
 
     // Newton's method on x(angle) = x, kept inside the bracket by bisection.
@@ -201,16 +202,14 @@ ProfileSides::SidePoint ProfileSides::sidePointAt(Side side, double x) const
     const double high = after->angle;
     const double lowValue = before->point.real() - x;
     const double span = after->point.real() - before->point.real();
-    const double start =
-        span != 0.0 ? low + (high - low) * (-lowValue / span) : 0.5 * (low + high);
+    const double start = span != 0.0 ? low + (high - low) * (-lowValue / span) : 0.5 * (low + high);
     SidePoint found;
-    numeric::BracketedNewton(low, high, lowValue, start, kSolveTolerance, kMaxSolveSteps,
-                             [&](double angle) {
-                                 const CurvePoint c = CurveAt(m_circle, angle, false);
-                                 found = {toFrame(c.zeta), angle};
-                                 return numeric::NewtonValue{found.point.real() - x,
-                                                             (c.slope * m_frameScale).real()};
-                             });
+    numeric::BracketedNewton(
+        low, high, lowValue, start, kSolveTolerance, kMaxSolveSteps, [&](double angle) {
+            const CurvePoint c = CurveAt(m_circle, angle, false);
+            found = {toFrame(c.zeta), angle};
+            return numeric::NewtonValue{found.point.real() - x, (c.slope * m_frameScale).real()};
+        });
     return found;
 }
 

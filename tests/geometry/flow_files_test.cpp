@@ -62,8 +62,7 @@ TEST(FlowFiles, SurfacePressureHasTheFileFormatAndTheFlatPlatesClosedForm)
 
     // The points are those of the coordinates file, in its order.
     const wingmap::ProfileCoordinates dat = wingmap::SeligCoordinates(0.0, 0.0, 1.0);
-    const std::vector<std::string> datLines =
-        split(wingmap::SeligText("x", dat.points), '\n');
+    const std::vector<std::string> datLines = split(wingmap::SeligText("x", dat.points), '\n');
     // By x/c as written, with the unrounded x/c, since Cp is steep at the edges.
     std::map<std::string, std::vector<double>> cpAt;
     std::map<std::string, double> exactX;
@@ -228,8 +227,7 @@ TEST(FlowFiles, StreamlinesPairEachLineWithItsImageOnItsLevel)
     const wingmap::Streamlines traced =
         wingmap::TraceStreamlines(flow, {wingmap::PaneExtentsAt(1.5), 3.0 / 200.0, 6.0 / 400.0});
     ASSERT_TRUE(traced.ok());
-    const std::vector<std::string> lines =
-        split(wingmap::StreamlinesText(flow, traced), '\n');
+    const std::vector<std::string> lines = split(wingmap::StreamlinesText(flow, traced), '\n');
     ASSERT_GT(lines.size(), 2u);
     EXPECT_EQ(lines[0], "# F=0.1 G=0.1 b=0.9 alpha_deg=4 kutta=1 delta_psi=0.1875");
     EXPECT_EQ(lines[1], "plane,line,psi,x,y");

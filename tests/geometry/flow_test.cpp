@@ -130,7 +130,8 @@ Coefficients pressureIntegral(double F, double G, double b, double alphaDegrees)
         moment -= cp * (std::conj(field.map(z) - quarter) * dzeta).real() / (c * c);
     }
     const double lift = (std::conj(kI * std::polar(1.0, field.alphaX)) * force).real();
-    const double zeroLift = std::remainder(std::arg(edges.trailingPreimage - field.z0) - edges.phi, kPi);
+    const double zeroLift =
+        std::remainder(std::arg(edges.trailingPreimage - field.z0) - edges.phi, kPi);
     return {lift, moment, (zeroLift == -kPi / 2 ? kPi / 2 : zeroLift) * 180 / kPi};
 }
 
@@ -172,8 +173,8 @@ Coefficients symmetric(double F, double, double b, double alpha)
 Coefficients arc(double, double G, double, double alpha)
 {
     const double a = radians(alpha);
-    return {2 * kPi * (std::sin(a) + G * std::cos(a)),
-            -kPi / 4 * (2 * G + G * G * std::sin(2 * a)), -std::atan(G) * 180 / kPi};
+    return {2 * kPi * (std::sin(a) + G * std::cos(a)), -kPi / 4 * (2 * G + G * G * std::sin(2 * a)),
+            -std::atan(G) * 180 / kPi};
 }
 
 struct CoefficientCase
@@ -207,7 +208,8 @@ TEST_P(FlowCoefficients, MatchTheClosedForms)
     // step: the logarithm's cut, left of z0, is not crossed there).
     const Point trailing = fileEdges(c.F, c.G, c.b).trailingPreimage;
     constexpr double h = 1e-6;
-    EXPECT_LT(std::abs(flow.potential(trailing + h) - flow.potential(trailing - h)) / (2 * h), 1e-7);
+    EXPECT_LT(std::abs(flow.potential(trailing + h) - flow.potential(trailing - h)) / (2 * h),
+              1e-7);
 }
 
 const double kSharp = 1 / std::sqrt(1.22); // F = G = 0.1 through +b
@@ -302,16 +304,17 @@ TEST_P(FlowOnTheBody, StagnationPointsAreWhereTheFlowStops)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, FlowOnTheBody,
-    testing::Values(BodyCase{"plateWithout", 0, 0, 1, 4, false},
-                    BodyCase{"offsetWithout", 0.1, 0.1, 0.9, 7, false},
-                    BodyCase{"camberedWithout", 0.1, 0.1, kSharp, -5, false},
-                    BodyCase{"plateKutta", 0, 0, 1, 4, true},
-                    BodyCase{"roundedKutta", 0.1, 0.1, 0.9, 12, true},
-                    BodyCase{"camberedKutta", 0.1, 0.1, kSharp, 4, true},
-                    BodyCase{"arcKutta", 0, 0.5, kArc5, -20, true}),
-    [](const testing::TestParamInfo<BodyCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, FlowOnTheBody,
+                         testing::Values(BodyCase{"plateWithout", 0, 0, 1, 4, false},
+                                         BodyCase{"offsetWithout", 0.1, 0.1, 0.9, 7, false},
+                                         BodyCase{"camberedWithout", 0.1, 0.1, kSharp, -5, false},
+                                         BodyCase{"plateKutta", 0, 0, 1, 4, true},
+                                         BodyCase{"roundedKutta", 0.1, 0.1, 0.9, 12, true},
+                                         BodyCase{"camberedKutta", 0.1, 0.1, kSharp, 4, true},
+                                         BodyCase{"arcKutta", 0, 0.5, kArc5, -20, true}),
+                         [](const testing::TestParamInfo<BodyCase> &info) {
+                             return std::string(info.param.name);
+                         });
 
 struct SurfaceCase
 {
@@ -379,8 +382,8 @@ TEST_P(FlowSurface, CpAtTheCoordinatePoints)
     }
     if (sharp && c.kutta) {
         const Point s = c.b - field.z0;
-        const Point second =
-            2.0 * std::polar(1.0, field.alphaX) / (s * s * s) - kI * field.gamma / (2 * kPi * s * s);
+        const Point second = 2.0 * std::polar(1.0, field.alphaX) / (s * s * s) -
+                             kI * field.gamma / (2 * kPi * s * s);
         const double limit = 1 - std::norm(second / (2 / c.b));
         EXPECT_NEAR(surface[0].cp, limit, 1e-9);
         EXPECT_NEAR(surface[160].cp, limit, 1e-9);
@@ -400,15 +403,16 @@ TEST_P(FlowSurface, CpAtTheCoordinatePoints)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, FlowSurface,
-    testing::Values(SurfaceCase{"plate4", 0, 0, 1, 4, true},
-                    SurfaceCase{"plateMinus9", 0, 0, 1, -9, true},
-                    SurfaceCase{"cambered4", 0.1, 0.1, kSharp, 4, true},
-                    SurfaceCase{"camberedWithout", 0.1, 0.1, kSharp, 4, false},
-                    SurfaceCase{"rounded", 0.1, 0.1, 0.9, 6, true},
-                    SurfaceCase{"arc4", 0, 0.5, kArc5, 4, true}),
-    [](const testing::TestParamInfo<SurfaceCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, FlowSurface,
+                         testing::Values(SurfaceCase{"plate4", 0, 0, 1, 4, true},
+                                         SurfaceCase{"plateMinus9", 0, 0, 1, -9, true},
+                                         SurfaceCase{"cambered4", 0.1, 0.1, kSharp, 4, true},
+                                         SurfaceCase{"camberedWithout", 0.1, 0.1, kSharp, 4, false},
+                                         SurfaceCase{"rounded", 0.1, 0.1, 0.9, 6, true},
+                                         SurfaceCase{"arc4", 0, 0.5, kArc5, 4, true}),
+                         [](const testing::TestParamInfo<SurfaceCase> &info) {
+                             return std::string(info.param.name);
+                         });
 
 struct RefusalCase
 {
@@ -445,24 +449,23 @@ TEST_P(FlowRefusals, SayWhatAndDrawNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     States, FlowRefusals,
-    testing::Values(RefusalCase{"plusBOutside", 0.1, 0, 0.95, 4, FlowFailure::PlusBOutside,
-                                ShapeFailure::SelfCrossing, 0.95 * 1.1},
-                    RefusalCase{"crossing", 0.3, 0, 1, 4, FlowFailure::PlusBOutside,
-                                ShapeFailure::SelfCrossing, 1.3},
-                    RefusalCase{"wideEllipse", 0, 0, 1.5, 4, FlowFailure::PlusBOutside,
-                                ShapeFailure::None, 1.5},
-                    RefusalCase{"minusBOutside", -0.2, 0, 0.9, 4, FlowFailure::MinusBOutside,
-                                ShapeFailure::SelfCrossing, 0.9 * 1.2},
-                    RefusalCase{"deepArc", 0, 1.5, 1 / std::sqrt(3.25), 4, FlowFailure::Shape,
-                                ShapeFailure::NotSingleValued, 0},
-                    RefusalCase{"smallLoop", 0.1, 0, 0.91, 4, FlowFailure::PlusBOutside,
-                                ShapeFailure::SelfCrossing, 0.91 * 1.1},
-                    RefusalCase{"spike", 1, 99.9, 0.01, 4, FlowFailure::Shape,
-                                ShapeFailure::NotSingleValued, 0},
-                    RefusalCase{"bZero", 0, 0, 0, 4, FlowFailure::Shape, ShapeFailure::NotSampled,
-                                0},
-                    RefusalCase{"angle", 0, 0, 1, kNaN, FlowFailure::AngleNotFinite,
-                                ShapeFailure::None, 0}),
+    testing::Values(
+        RefusalCase{"plusBOutside", 0.1, 0, 0.95, 4, FlowFailure::PlusBOutside,
+                    ShapeFailure::SelfCrossing, 0.95 * 1.1},
+        RefusalCase{"crossing", 0.3, 0, 1, 4, FlowFailure::PlusBOutside, ShapeFailure::SelfCrossing,
+                    1.3},
+        RefusalCase{"wideEllipse", 0, 0, 1.5, 4, FlowFailure::PlusBOutside, ShapeFailure::None,
+                    1.5},
+        RefusalCase{"minusBOutside", -0.2, 0, 0.9, 4, FlowFailure::MinusBOutside,
+                    ShapeFailure::SelfCrossing, 0.9 * 1.2},
+        RefusalCase{"deepArc", 0, 1.5, 1 / std::sqrt(3.25), 4, FlowFailure::Shape,
+                    ShapeFailure::NotSingleValued, 0},
+        RefusalCase{"smallLoop", 0.1, 0, 0.91, 4, FlowFailure::PlusBOutside,
+                    ShapeFailure::SelfCrossing, 0.91 * 1.1},
+        RefusalCase{"spike", 1, 99.9, 0.01, 4, FlowFailure::Shape, ShapeFailure::NotSingleValued,
+                    0},
+        RefusalCase{"bZero", 0, 0, 0, 4, FlowFailure::Shape, ShapeFailure::NotSampled, 0},
+        RefusalCase{"angle", 0, 0, 1, kNaN, FlowFailure::AngleNotFinite, ShapeFailure::None, 0}),
     [](const testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.name); });
 
 struct LineCase
@@ -513,7 +516,9 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
     EXPECT_DOUBLE_EQ(result.deltaPsi, s / 8);
     const double dpsi = result.deltaPsi;
     const Field field(c.F, c.G, c.b, flow.alphaX(), flow.gamma());
-    const auto along = [&](Point z) { return ((z - field.z0) * std::polar(1.0, -field.alphaX)).real(); };
+    const auto along = [&](Point z) {
+        return ((z - field.z0) * std::polar(1.0, -field.alphaX)).real();
+    };
 
     // The panes' range of psi and of the stream coordinate, outside the body.
     double psiLow = 0, psiHigh = 0, alongLow = 1e300, alongHigh = -1e300;
@@ -571,8 +576,8 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
             // quarter, half and three quarters of each chord, in each plane.
             const Point a = line.circle[k - 1];
             const Point p = line.profile[k - 1];
-            const double circleLimit = touches(a, z, s, s) ? 0.25 * circlePixel
-                                                           : std::max(0.25 * circlePixel, 1e-3);
+            const double circleLimit =
+                touches(a, z, s, s) ? 0.25 * circlePixel : std::max(0.25 * circlePixel, 1e-3);
             const double profileLimit = touches(p, line.profile[k], 2 * s, s)
                                             ? 0.25 * profilePixel
                                             : std::max(0.25 * profilePixel, 1e-3);

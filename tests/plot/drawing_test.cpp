@@ -1,7 +1,7 @@
 // The kept drawing painted on devices other than the pane's own image.
 #include "plot/drawing.h"
-#include "plot/hesapla.h"
 #include "plot/image_surface.h"
+#include "plot/profile_redraw.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ struct Panes
     {
         state.Fb = 0.1;
         state.Gb = 0.09;
-        EXPECT_TRUE(hesapla({"0.1", "0.1", "0.9", "1.5"}, state, circle, airfoil).drawn);
+        EXPECT_TRUE(RedrawProfile({"0.1", "0.1", "0.9", "1.5"}, state, circle, airfoil).drawn);
     }
     ParameterState state;
     ImageSurface circle;

@@ -1,5 +1,5 @@
 // The redraw procedure seen through the calls it makes on its two surfaces.
-#include "plot/hesapla.h"
+#include "plot/profile_redraw.h"
 #include "tests/plot/recording_surface.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ RunResult run(const InputTexts &texts, ParameterState &state)
     RunResult r;
     RecordingSurface circle("circle", r.log);
     RecordingSurface airfoil("airfoil", r.log);
-    r.outcome = hesapla(texts, state, circle, airfoil);
+    r.outcome = RedrawProfile(texts, state, circle, airfoil);
     return r;
 }
 

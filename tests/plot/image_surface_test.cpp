@@ -1,6 +1,6 @@
 // What the redraw looks like on the image-backed panes, checked on pixels.
-#include "plot/hesapla.h"
 #include "plot/image_surface.h"
+#include "plot/profile_redraw.h"
 #include "tests/support/pixel_checks.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,10 @@ struct Panes
     explicit Panes(qreal ratio = 1.0) : circle(kCircleInner, ratio), airfoil(kAirfoilInner, ratio)
     {
     }
-    RedrawOutcome draw(const InputTexts &texts) { return hesapla(texts, state, circle, airfoil); }
+    RedrawOutcome draw(const InputTexts &texts)
+    {
+        return RedrawProfile(texts, state, circle, airfoil);
+    }
     ParameterState state;
     ImageSurface circle;
     ImageSurface airfoil;
@@ -187,9 +190,8 @@ TEST(ImageSurface, RefusedRunLeavesBothImagesUntouched)
 
 TEST(ImageSurface, ExtremeScalesReturnPromptlyWithAxesWhereRepresentable)
 {
-    for (const char *scale :
-         {"1e-300", "1e300", "-1e300", "1e-30", "1e30", "1e-320", "8e307", "0.001", "1000000",
-          "1e-46", "2e-38", "-1e-38"}) {
+    for (const char *scale : {"1e-300", "1e300", "-1e300", "1e-30", "1e30", "1e-320", "8e307",
+                              "0.001", "1000000", "1e-46", "2e-38", "-1e-38"}) {
         Panes panes;
         panes.state.Fb = 0.5; // keep the red cross off the axes
         panes.state.Gb = 0.5;

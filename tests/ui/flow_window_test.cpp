@@ -4,9 +4,9 @@
 // plate (F = G = 0, b = 1, the start state) has C_L = 2 pi sin(alpha) and
 // alpha_0 = 0.
 #include "geometry/flow/flow.h"
-#include "ui/exports/export_prompts.h"
 #include "geometry/flow/streamlines.h"
 #include "geometry/pane_extent.h"
+#include "ui/exports/export_prompts.h"
 #include "ui/flow/flow_exports.h"
 #include "ui/flow/flow_text.h"
 #include "ui/flow/flow_window.h"
@@ -194,7 +194,7 @@ void FlowWindowTest::followsTheMainWindowAndKeepsARefusedState()
 void FlowWindowTest::angleControlsFollowEachOther_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("bar");       // the scroll bar's value after typing
+    QTest::addColumn<int>("bar");        // the scroll bar's value after typing
     QTest::addColumn<QString>("shown");  // in the readout
     QTest::addColumn<QString>("notice"); // how the text was read
     QTest::newRow("ten degrees") << "10" << 20 << "C_L = " + liftText(10.0) << "";
@@ -202,7 +202,8 @@ void FlowWindowTest::angleControlsFollowEachOther_data()
     // Beyond the bar its thumb goes to the nearer end.
     QTest::newRow("off the bar") << "40" << 30 << "C_L = " + liftText(40.0) << "";
     QTest::newRow("off the bar below") << "-45" << -30 << "C_L = " + liftText(-45.0) << "";
-    QTest::newRow("too far") << "100" << 30 << "between -90° and 90°" << "";
+    QTest::newRow("too far") << "100" << 30 << "between -90° and 90°"
+                             << "";
     // Read as the main window reads its fields, and said in the same words.
     QTest::newRow("comma") << "1,5" << 2 << "C_L = " + liftText(1.0)
                            << "α reads as 1: \"1,5\" stops at \",\". Numbers use a point.";
@@ -360,8 +361,10 @@ void FlowWindowTest::readoutAndDescriptionsSayTheFlowShown_data()
     // and that profile turned round by -b: the same flow turned through 180
     // degrees, the same zero-lift angle (-5.11 degrees, not 174.89), the
     // profile facing left and the suction on the side now below.
-    QTest::newRow("cambered") << "0.905357460425185" << "α₀ = -5.11°" << false << "upper";
-    QTest::newRow("turned round") << "-0.905357460425185" << "α₀ = -5.11°" << true << "lower";
+    QTest::newRow("cambered") << "0.905357460425185"
+                              << "α₀ = -5.11°" << false << "upper";
+    QTest::newRow("turned round") << "-0.905357460425185"
+                                  << "α₀ = -5.11°" << true << "lower";
 }
 
 void FlowWindowTest::readoutAndDescriptionsSayTheFlowShown()
@@ -390,8 +393,9 @@ void FlowWindowTest::readoutAndDescriptionsSayTheFlowShown()
     const auto hundredths = [](double v) {
         return QString::number(std::round(v * 100) / 100 + 0.0, 'f', 2); // no "-0.00"
     };
-    const QString rear = QString("(%1, %2)").arg(hundredths(flow->rearStagnation().real()),
-                                                hundredths(flow->rearStagnation().imag()));
+    const QString rear = QString("(%1, %2)")
+                             .arg(hundredths(flow->rearStagnation().real()),
+                                  hundredths(flow->rearStagnation().imag()));
     const QString circle =
         m_flow->findChild<PlotPane *>("Picture_circle_flow")->accessibleDescription();
     QVERIFY2(circle.contains("the rear one at " + rear), qPrintable(circle + " / " + rear));
@@ -406,7 +410,8 @@ void FlowWindowTest::streamlinesAreTracedForTheScreensPixels()
 {
     QVERIFY(openFlow());
     const qreal ratio = m_flow->devicePixelRatioF();
-    const double width = m_flow->findChild<PlotPane *>("Picture_circle_flow")->contentsRect().width();
+    const double width =
+        m_flow->findChild<PlotPane *>("Picture_circle_flow")->contentsRect().width();
     const double scale = 1.5;
     const StreamlineView view{PaneExtentsAt(scale), 2 * scale / (width * ratio),
                               4 * scale / (2 * width * ratio)};

@@ -632,11 +632,13 @@ void Form1Test::germanTextsFitAndLeaveTheFixedCaptions()
     const QLabel *notice = child<QLabel>("Label_notice");
     QString own = notice->text();
     own.remove(QRegularExpression("„[^“]*“"));
-    QVERIFY2(reading.isEmpty() ? own.isEmpty()
-                               : QRegularExpression("^(\\w+ (wird als|ist leer)|In .+ zählt nur|Scale liegt zu nah)")
-                                     .match(own)
-                                     .hasMatch(),
-             qPrintable(notice->text()));
+    QVERIFY2(
+        reading.isEmpty()
+            ? own.isEmpty()
+            : QRegularExpression("^(\\w+ (wird als|ist leer)|In .+ zählt nur|Scale liegt zu nah)")
+                  .match(own)
+                  .hasMatch(),
+        qPrintable(notice->text()));
     QVERIFY2(!QRegularExpression("\\d,\\d").match(own).hasMatch(), qPrintable(notice->text()));
     for (const QLabel *label : {status, notice})
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(),

@@ -48,19 +48,17 @@ bool FileSaver::save(const QString &path, const QByteArray &bytes, const QString
     QString reason = outcome.reason;
     if (reason.endsWith('.'))
         reason.chop(1);
-    warn(failureTitle,
-         tr("%1 could not be written: %2.\n\n"
-            "A file of that name, if there was one, has been left as it was. Check "
-            "that the folder exists, that you may write to it and that the disk has "
-            "room, then save again.")
-             .arg(QDir::toNativeSeparators(path), reason));
+    warn(failureTitle, tr("%1 could not be written: %2.\n\n"
+                          "A file of that name, if there was one, has been left as it was. Check "
+                          "that the folder exists, that you may write to it and that the disk has "
+                          "room, then save again.")
+                           .arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
 
 void FileSaver::exportFile(const QString &caption, QStandardPaths::StandardLocation location,
                            const QString &name, const QList<FileKind> &kinds,
-                           const std::function<QByteArray()> &bytes,
-                           const QString &failureTitle)
+                           const std::function<QByteArray()> &bytes, const QString &failureTitle)
 {
     const QString path = askPath(caption, location, name, kinds);
     if (!path.isEmpty())
@@ -98,10 +96,9 @@ void FileSaver::savePicture(const PictureExport &picture, qreal ratio, const QSt
         return;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != "png" && suffix != "svg") {
-        warn(tr("Picture not saved"),
-             tr("%1 was not written: pictures are saved as PNG or SVG.\n\n"
-                "Save again with a name that ends in .png or .svg.")
-                 .arg(QDir::toNativeSeparators(path)));
+        warn(tr("Picture not saved"), tr("%1 was not written: pictures are saved as PNG or SVG.\n\n"
+                                         "Save again with a name that ends in .png or .svg.")
+                                          .arg(QDir::toNativeSeparators(path)));
         return;
     }
     save(path, suffix == "png" ? picture.png(ratio) : picture.svg(), tr("Picture not saved"));

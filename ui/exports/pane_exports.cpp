@@ -84,16 +84,14 @@ void PaneExports::exportCoordinates()
     case ShapeFailure::None:
         break;
     case ShapeFailure::SelfCrossing:
-        m_saver->warn(title,
-                        tr("The profile crosses itself, so no outline of it can be written as "
-                           "coordinates. No file was written.\n\n"
-                           "Change F, G or b until the profile no longer crosses itself."));
+        m_saver->warn(title, tr("The profile crosses itself, so no outline of it can be written as "
+                                "coordinates. No file was written.\n\n"
+                                "Change F, G or b until the profile no longer crosses itself."));
         return;
     case ShapeFailure::NotSingleValued:
-        m_saver->warn(title,
-                        tr("A side of the profile turns back along the chord, so it cannot be "
-                           "written as coordinates of an upper and a lower side. No file was "
-                           "written.\n\nChange F, G or b until neither side turns back."));
+        m_saver->warn(title, tr("A side of the profile turns back along the chord, so it cannot be "
+                                "written as coordinates of an upper and a lower side. No file was "
+                                "written.\n\nChange F, G or b until neither side turns back."));
         return;
     case ShapeFailure::NotSampled:
         m_saver->warn(title, tr("%1 No file was written.\n\n%2")
@@ -107,7 +105,9 @@ void PaneExports::exportCoordinates()
     m_saver->exportFile(
         tr("Export profile coordinates"), QStandardPaths::DocumentsLocation, kCoordinatesName,
         {{tr("Airfoil coordinates, Selig format (*.dat)"), "dat"}, {tr("All files (*)"), ""}},
-        [&] { return QByteArray::fromStdString(SeligText(name.toStdString(), coordinates.points)); },
+        [&] {
+            return QByteArray::fromStdString(SeligText(name.toStdString(), coordinates.points));
+        },
         title);
 }
 

@@ -63,10 +63,9 @@ void FlowExports::setPrompts(std::unique_ptr<ExportPrompts> prompts)
 
 PictureExport FlowExports::picture() const
 {
-    return PictureExport(
-        {{&m_circlePane->surface().drawing(), innerArea(m_circlePane, m_window)},
-         {&m_profilePane->surface().drawing(), innerArea(m_profilePane, m_window)},
-         {nullptr, innerArea(m_pressurePane, m_window), &m_pressurePane->plot()}});
+    return PictureExport({{&m_circlePane->surface().drawing(), innerArea(m_circlePane, m_window)},
+                          {&m_profilePane->surface().drawing(), innerArea(m_profilePane, m_window)},
+                          {nullptr, innerArea(m_pressurePane, m_window), &m_pressurePane->plot()}});
 }
 
 void FlowExports::copyPicture()
@@ -113,8 +112,7 @@ void FlowExports::exportStreamlines()
             const Streamlines fine = TraceStreamlines(
                 *m_flow, FlowViewAt(m_MaxC, {m_circlePane->contentsRect().width() * pixels,
                                              m_profilePane->contentsRect().width() * pixels}));
-            return QByteArray::fromStdString(
-                StreamlinesText(*m_flow, fine.ok() ? fine : *m_lines));
+            return QByteArray::fromStdString(StreamlinesText(*m_flow, fine.ok() ? fine : *m_lines));
         },
         tr("Streamlines not exported"));
 }

@@ -19,8 +19,9 @@ constexpr int kPlaceDecimals = 2;
 
 QString point(std::complex<double> z)
 {
-    return FlowText::tr("(%1, %2)").arg(FlowText::decimals(z.real(), kPlaceDecimals),
-                                        FlowText::decimals(z.imag(), kPlaceDecimals));
+    return FlowText::tr("(%1, %2)")
+        .arg(FlowText::decimals(z.real(), kPlaceDecimals),
+             FlowText::decimals(z.imag(), kPlaceDecimals));
 }
 
 // What lies beyond the numbers: the profile facing left.
@@ -73,7 +74,8 @@ QString minusBAdvice(const FlowText::Advice &advice)
 {
     const bool moveF = advice.F != 1.0;
     const bool moveG = advice.G != 0.0;
-    const QString f = advice.F < 1.0 ? FlowText::tr("make F larger") : FlowText::tr("make F smaller");
+    const QString f =
+        advice.F < 1.0 ? FlowText::tr("make F larger") : FlowText::tr("make F smaller");
     if (moveF && moveG)
         return FlowText::tr("Move b nearer 0, %1 or move G nearer 0.").arg(f);
     if (moveF)

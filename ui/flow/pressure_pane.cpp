@@ -15,7 +15,7 @@ PressurePane::PressurePane(QWidget *parent) : PlotPane(parent)
 void PressurePane::setTexts(const PressurePlot::Texts &texts)
 {
     m_plot.setTexts(texts);
-    m_stale = true;
+    m_image.markStale();
 }
 
 void PressurePane::setSides(const std::vector<SurfacePressure> &upper,
@@ -29,15 +29,12 @@ void PressurePane::setSides(const std::vector<SurfacePressure> &upper,
         return plotted;
     };
     m_plot.setSides(points(upper), points(lower));
-    m_stale = true;
+    m_image.markStale();
     update();
 }
 
 const QImage &PressurePane::contentsImage()
 {
-    if (m_stale)
-        m_image.markStale();
-    m_stale = false;
     m_image.setGeometry(contentsRect().size(), devicePixelRatioF());
     return m_image.image([this](QPainter &painter, const QRectF &area) {
         painter.setFont(font());
@@ -48,9 +45,8 @@ const QImage &PressurePane::contentsImage()
 void PressurePane::followPalette()
 {
     PlotPane::followPalette();
-    m_plot.setForeground(
-        readableOr(palette().color(QPalette::WindowText), toQColor(kBackground), Qt::black));
-    m_stale = true;
+    m_plot.setForeground(plotForeground(palette()));
+    m_image.markStale();
 }
 
 } // namespace wingmap

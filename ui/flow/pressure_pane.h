@@ -36,7 +36,6 @@ protected:
 private:
     PressurePlot m_plot;
     CachedImage m_image;
-    bool m_stale = true; // the plot changed since the image was painted
 };
 
 } // namespace wingmap

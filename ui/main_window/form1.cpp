@@ -3,7 +3,7 @@
 #include "geometry/circle.h"
 #include "geometry/number_text.h"
 #include "geometry/profile_shape.h"
-#include "plot/hesapla.h"
+#include "plot/profile_redraw.h"
 #include "plot/shown_drawing.h"
 #include "ui/about/form_about.h"
 #include "ui/exports/pane_exports.h"
@@ -337,8 +337,8 @@ void Form1::hesapla()
 {
     const InputTexts texts{Text_F->text().toStdString(), Text_G->text().toStdString(),
                            Text_b->text().toStdString(), Text_MaxC->text().toStdString()};
-    const RedrawOutcome outcome =
-        wingmap::hesapla(texts, m_state, Picture_circle->surface(), Picture_airfoil->surface());
+    const RedrawOutcome outcome = wingmap::RedrawProfile(texts, m_state, Picture_circle->surface(),
+                                                         Picture_airfoil->surface());
     QString message;
     if (outcome.drawn) {
         Picture_circle->update(Picture_circle->contentsRect());

@@ -1,4 +1,4 @@
-#include "plot/hesapla.h"
+#include "plot/profile_redraw.h"
 
 #include "geometry/joukowsky.h"
 #include "geometry/number_text.h"
@@ -11,11 +11,6 @@
 namespace wingmap {
 
 namespace {
-
-float single(double v)
-{
-    return static_cast<float>(v);
-}
 
 constexpr float kMarkRadius = 0.03f;
 constexpr double kCrossHalfLength = 0.1;
@@ -49,8 +44,8 @@ void DrawPaneFrames(double MaxC, PlotSurface &circlePane, PlotSurface &airfoilPa
     const auto frame = [](const PaneExtent &extent, PlotSurface &pane) {
         pane.Cls();
         pane.Scale(extent.left, extent.top, extent.right, extent.bottom);
-        pane.Line(single(extent.left), 0, single(extent.right), 0);
-        pane.Line(0, single(extent.bottom), 0, single(extent.top));
+        pane.Line(surfaceCoordinate(extent.left), 0, surfaceCoordinate(extent.right), 0);
+        pane.Line(0, surfaceCoordinate(extent.bottom), 0, surfaceCoordinate(extent.top));
     };
     frame(panes.circle, circlePane);
     frame(panes.profile, airfoilPane);
@@ -59,28 +54,31 @@ void DrawPaneFrames(double MaxC, PlotSurface &circlePane, PlotSurface &airfoilPa
 void DrawCurves(const ParameterState &state, PlotSurface &circlePane, PlotSurface &airfoilPane)
 {
     for (std::size_t i = 1; i <= static_cast<std::size_t>(kSegments); ++i) {
-        circlePane.Line(single(state.circle_x.at(i - 1)), single(state.circle_y.at(i - 1)),
-                        single(state.circle_x.at(i)), single(state.circle_y.at(i)), kCurveColour);
-        airfoilPane.Line(single(state.airfoil_x.at(i - 1)), single(state.airfoil_y.at(i - 1)),
-                         single(state.airfoil_x.at(i)), single(state.airfoil_y.at(i)),
-                         kCurveColour);
+        circlePane.Line(surfaceCoordinate(state.circle_x.at(i - 1)),
+                        surfaceCoordinate(state.circle_y.at(i - 1)),
+                        surfaceCoordinate(state.circle_x.at(i)),
+                        surfaceCoordinate(state.circle_y.at(i)), kCurveColour);
+        airfoilPane.Line(surfaceCoordinate(state.airfoil_x.at(i - 1)),
+                         surfaceCoordinate(state.airfoil_y.at(i - 1)),
+                         surfaceCoordinate(state.airfoil_x.at(i)),
+                         surfaceCoordinate(state.airfoil_y.at(i)), kCurveColour);
     }
 }
 
 void DrawCircleMarks(double b, PlotSurface &circlePane)
 {
-    circlePane.Circle(single(b), 0, kMarkRadius, kMarkColour);
-    circlePane.Circle(single(-b), 0, kMarkRadius, kMarkColour);
+    circlePane.Circle(surfaceCoordinate(b), 0, kMarkRadius, kMarkColour);
+    circlePane.Circle(surfaceCoordinate(-b), 0, kMarkRadius, kMarkColour);
 }
 
 void DrawAirfoilMarks(double b, PlotSurface &airfoilPane)
 {
-    airfoilPane.Circle(single(b * 2), 0, kMarkRadius, kMarkColour);
-    airfoilPane.Circle(single(b * (-2)), 0, kMarkRadius, kMarkColour);
+    airfoilPane.Circle(surfaceCoordinate(b * 2), 0, kMarkRadius, kMarkColour);
+    airfoilPane.Circle(surfaceCoordinate(b * (-2)), 0, kMarkRadius, kMarkColour);
 }
 
-RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurface &circlePane,
-                      PlotSurface &airfoilPane)
+RedrawOutcome RedrawProfile(const InputTexts &texts, ParameterState &state, PlotSurface &circlePane,
+                            PlotSurface &airfoilPane)
 {
     state.F = ReadNumber(texts.F);
     state.G = ReadNumber(texts.G);
@@ -106,10 +104,10 @@ RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurfac
     // b just read: after a change of b alone it stays where it was.
     const double Fb = state.Fb;
     const double Gb = state.Gb;
-    circlePane.Line(single(-Fb), single(Gb - kCrossHalfLength), single(-Fb),
-                    single(Gb + kCrossHalfLength), kMarkColour);
-    circlePane.Line(single(-Fb - kCrossHalfLength), single(Gb), single(-Fb + kCrossHalfLength),
-                    single(Gb), kMarkColour);
+    circlePane.Line(surfaceCoordinate(-Fb), surfaceCoordinate(Gb - kCrossHalfLength),
+                    surfaceCoordinate(-Fb), surfaceCoordinate(Gb + kCrossHalfLength), kMarkColour);
+    circlePane.Line(surfaceCoordinate(-Fb - kCrossHalfLength), surfaceCoordinate(Gb),
+                    surfaceCoordinate(-Fb + kCrossHalfLength), surfaceCoordinate(Gb), kMarkColour);
     DrawAirfoilMarks(state.b, airfoilPane);
     const bool underflows = std::abs(MaxC) < std::numeric_limits<float>::min();
     return {true, Refusal::None, -1, underflows, MaxC};

@@ -1,5 +1,5 @@
-#ifndef WINGMAP_HESAPLA_H
-#define WINGMAP_HESAPLA_H
+#ifndef WINGMAP_PROFILE_REDRAW_H
+#define WINGMAP_PROFILE_REDRAW_H
 
 #include "geometry/parameter_state.h"
 
@@ -68,8 +68,8 @@ void DrawCurves(const ParameterState &state, PlotSurface &circlePane, PlotSurfac
 void DrawCircleMarks(double b, PlotSurface &circlePane);
 void DrawAirfoilMarks(double b, PlotSurface &airfoilPane);
 
-RedrawOutcome hesapla(const InputTexts &texts, ParameterState &state, PlotSurface &circlePane,
-                      PlotSurface &airfoilPane);
+RedrawOutcome RedrawProfile(const InputTexts &texts, ParameterState &state, PlotSurface &circlePane,
+                            PlotSurface &airfoilPane);
 
 } // namespace wingmap
 
