@@ -3,7 +3,6 @@
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QTimer>
@@ -16,10 +15,6 @@
 
 namespace wingmap {
 namespace {
-
-// How often the wait looks whether the manager has answered and taken the
-// clipboard over.
-constexpr std::chrono::milliseconds kLook{5};
 
 xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 {
@@ -39,12 +34,13 @@ xcb_window_t selectionOwner(xcb_connection_t *connection, xcb_atom_t selection)
     return reply ? reply->owner : xcb_window_t{XCB_WINDOW_NONE};
 }
 
-// Notes the manager's answer to the save request: a SelectionNotify sent to
-// the window that asked.
+// Ends the wait when the manager answers the save request: a
+// SelectionNotify sent to the window that asked. A manager that keeps to the
+// protocol has taken the clipboard over by then.
 class ManagerAnswer : public QAbstractNativeEventFilter
 {
 public:
-    explicit ManagerAnswer(xcb_window_t asker) : m_asker(asker) {}
+    ManagerAnswer(xcb_window_t asker, QEventLoop *wait) : m_asker(asker), m_wait(wait) {}
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *) override
     {
@@ -53,45 +49,35 @@ public:
         const auto *event = static_cast<const xcb_generic_event_t *>(message);
         if ((event->response_type & 0x7f) == XCB_SELECTION_NOTIFY &&
             reinterpret_cast<const xcb_selection_notify_event_t *>(event)->requestor == m_asker)
-            m_answered = true;
+            m_wait->quit();
         return false;
     }
 
-    bool answered() const { return m_answered; }
-
 private:
     xcb_window_t m_asker;
-    bool m_answered = false;
+    QEventLoop *m_wait;
 };
 
 // Asks the manager to save the clipboard (the SAVE_TARGETS conversion of the
 // clipboard manager protocol) and runs the event loop, which answers the
-// manager's requests for the picture, until the manager has answered and
-// taken the clipboard over, or until `wait` has passed.
-void askManagerToSave(xcb_connection_t *connection, xcb_atom_t manager, QClipboard *clipboard,
+// manager's requests for the picture at once, until the manager answers or
+// `wait` has passed.
+void askManagerToSave(xcb_connection_t *connection, xcb_atom_t manager,
                       std::chrono::milliseconds wait)
 {
     const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     const xcb_window_t asker = xcb_generate_id(connection);
     xcb_create_window(connection, XCB_COPY_FROM_PARENT, asker, screen->root, 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-    // No property of targets on the asking window: the manager saves them all.
+    // No list of targets on the asking window: the manager saves them all.
     xcb_convert_selection(connection, asker, manager, internAtom(connection, "SAVE_TARGETS"),
                           internAtom(connection, "WINGMAP_SAVED"), XCB_CURRENT_TIME);
     xcb_flush(connection);
 
-    ManagerAnswer answer(asker);
-    QCoreApplication::instance()->installNativeEventFilter(&answer);
     QEventLoop loop;
-    QElapsedTimer clock;
-    clock.start();
-    QTimer look;
-    look.callOnTimeout(&loop, [&] {
-        if ((answer.answered() && !clipboard->ownsClipboard()) ||
-            clock.elapsed() >= wait.count())
-            loop.quit();
-    });
-    look.start(kLook);
+    ManagerAnswer answer(asker, &loop);
+    QCoreApplication::instance()->installNativeEventFilter(&answer);
+    QTimer::singleShot(wait, &loop, &QEventLoop::quit);
     loop.exec();
     QCoreApplication::instance()->removeNativeEventFilter(&answer);
     xcb_destroy_window(connection, asker);
@@ -110,11 +96,11 @@ void handClipboardToManager(std::chrono::milliseconds wait)
     if (selectionOwner(connection, manager) == XCB_WINDOW_NONE)
         return;
     if (clipboard->ownsClipboard())
-        askManagerToSave(connection, manager, clipboard, wait);
-    // A manager that follows the protocol owns the clipboard now; what is
-    // still the program's is given up, so that Qt does not wait again. The
-    // primary selection (text selected in a field) ends with the program, as
-    // it always does on X11.
+        askManagerToSave(connection, manager, wait);
+    // What is still the program's is given up, so that Qt does not hand it
+    // over again: a manager that saved it but waits for the owner to go
+    // takes it over now. The primary selection (text selected in a field)
+    // ends with the program, as it always does on X11.
     if (clipboard->ownsClipboard())
         clipboard->clear(QClipboard::Clipboard);
     if (clipboard->ownsSelection())
