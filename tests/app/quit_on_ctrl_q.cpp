@@ -1,10 +1,10 @@
 // Starts the real program on an X display (run under xvfb-run), copies the
-// picture through the panes' menu, opens the Flow window, presses Ctrl+Q and
-// checks that the program has ended within 0.2 s: without a clipboard
-// manager, with one that saves the picture at once, with one that takes
-// 90 ms a format and with one that never answers. The keys and clicks are
-// sent to the window as X events. Where the manager saves the picture, the
-// PNG it holds must show the start drawing.
+// picture through the panes' menu (or selects the text of a field), opens
+// the Flow window, presses Ctrl+Q and checks that the program has ended
+// within 0.2 s: without a clipboard manager, with one that saves the picture
+// at once, with one that takes 90 ms a format and with one that never
+// answers. The keys and clicks are sent to the window as X events. Where the
+// manager saves the picture, the PNG it holds must show the start drawing.
 // Usage: quit_on_ctrl_q PROGRAM
 #include "tests/support/pixel_checks.h"
 
@@ -40,6 +40,8 @@ constexpr qint64 kQuitLimitMs = 200;
 constexpr xcb_keysym_t kKeyC = 0x63;
 constexpr xcb_keysym_t kKeyL = 0x6c;
 constexpr xcb_keysym_t kKeyQ = 0x71;
+constexpr xcb_keysym_t kKeyHome = 0xff50;
+constexpr xcb_keysym_t kKeyEnd = 0xff57;
 
 template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
@@ -362,6 +364,8 @@ struct Case
     const char *name;
     std::optional<ClipboardManager::Kind> manager;
     bool openFlow;
+    // Else the program holds the picture on the clipboard.
+    bool selectText = false;
 };
 
 // Runs one case; prints what it saw and returns whether it passed.
@@ -393,14 +397,21 @@ bool quitsPromptly(const QString &program, const Case &row)
     driver.focus(window);
     QTest::qWait(200);
 
-    // Copy picture, the first entry of the pane's menu.
-    driver.rightClick(window, inPane.x(), inPane.y());
-    QTest::qWait(300);
-    driver.key(window, kKeyC);
-    const xcb_atom_t clipboard = internAtom(driver.connection(), "CLIPBOARD");
-    if (!waitFor([&] { return selectionOwner(driver.connection(), clipboard) != XCB_WINDOW_NONE; },
+    xcb_atom_t held = XCB_ATOM_PRIMARY;
+    if (row.selectText) {
+        // The field that has the focus as the window opens.
+        driver.key(window, kKeyHome);
+        driver.key(window, kKeyEnd, XCB_MOD_MASK_SHIFT);
+    } else {
+        // Copy picture, the first entry of the pane's menu.
+        driver.rightClick(window, inPane.x(), inPane.y());
+        QTest::qWait(300);
+        driver.key(window, kKeyC);
+        held = internAtom(driver.connection(), "CLIPBOARD");
+    }
+    if (!waitFor([&] { return selectionOwner(driver.connection(), held) != XCB_WINDOW_NONE; },
                  3000)) {
-        std::printf("FAIL %s: the picture was not copied\n", row.name);
+        std::printf("FAIL %s: the program holds nothing to paste\n", row.name);
         process.kill();
         process.waitForFinished();
         return false;
@@ -459,6 +470,7 @@ int main(int argc, char *argv[])
         {"manager saving at once", Kind::Prompt, false},
         {"manager taking 90 ms a format, Flow window open", Kind::Slow, true},
         {"manager never answering", Kind::Silent, false},
+        {"text selected in a field, manager never answering", Kind::Silent, false, true},
     };
     bool passed = true;
     for (const Case &row : cases)
