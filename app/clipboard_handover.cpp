@@ -19,8 +19,8 @@ namespace {
 xcb_atom_t internAtom(xcb_connection_t *connection, const char *name)
 {
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-        xcb_intern_atom_reply(connection,
-                              xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr),
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name),
+                              nullptr),
         &std::free);
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }

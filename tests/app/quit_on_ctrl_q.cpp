@@ -165,8 +165,8 @@ private:
                                                     XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 26),
                                    nullptr),
             &std::free);
-        const char *bytes = reply ? static_cast<const char *>(xcb_get_property_value(reply.get()))
-                                  : nullptr;
+        const char *bytes =
+            reply ? static_cast<const char *>(xcb_get_property_value(reply.get())) : nullptr;
         const int length = reply ? xcb_get_property_value_length(reply.get()) : 0;
         if (notice.target == m_targets) {
             const auto *offered = reinterpret_cast<const xcb_atom_t *>(bytes);
@@ -248,8 +248,7 @@ public:
         for (int i = 0; tree && i < xcb_query_tree_children_length(tree.get()); ++i) {
             const Reply<xcb_get_window_attributes_reply_t> attributes(
                 xcb_get_window_attributes_reply(
-                    m_x,
-                    xcb_get_window_attributes(m_x, xcb_query_tree_children(tree.get())[i]),
+                    m_x, xcb_get_window_attributes(m_x, xcb_query_tree_children(tree.get())[i]),
                     nullptr),
                 &std::free);
             mapped += attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
@@ -387,8 +386,8 @@ bool quitsPromptly(const QString &program, const Case &row)
     process.setProcessEnvironment(environment);
     process.start(program, {});
     QImage shown;
-    if (!process.waitForStarted(5000) || !waitFor([&] { return showsStartCircle(shown = screen()); },
-                                                  15000)) {
+    if (!process.waitForStarted(5000) ||
+        !waitFor([&] { return showsStartCircle(shown = screen()); }, 15000)) {
         std::printf("FAIL %s: the start drawing did not appear\n", row.name);
         return false;
     }
@@ -446,8 +445,8 @@ bool quitsPromptly(const QString &program, const Case &row)
     if (row.manager == ClipboardManager::Kind::Prompt) {
         const QImage saved = QImage::fromData(manager->saved().value("image/png"), "PNG");
         const bool kept = showsStartCircle(saved.convertToFormat(QImage::Format_RGB32));
-        std::printf("%s %s: the manager holds the copied picture as PNG\n",
-                    kept ? "PASS" : "FAIL", row.name);
+        std::printf("%s %s: the manager holds the copied picture as PNG\n", kept ? "PASS" : "FAIL",
+                    row.name);
         passed = passed && kept;
     }
     return passed;
