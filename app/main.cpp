@@ -22,7 +22,7 @@ using wingmap::CommandLine;
 
 // How long the program waits, as it ends, for the clipboard manager to take
 // a copied picture over: the program is gone within a fifth of a second.
-constexpr std::chrono::milliseconds kClipboardManagerWait{100};
+constexpr std::chrono::milliseconds kClipboardManagerWait{80};
 
 QIcon programIcon()
 {
