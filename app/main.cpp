@@ -1,3 +1,4 @@
+#include "app/clipboard_handover.h"
 #include "app/command_line.h"
 #include "app/display_check.h"
 #include "ui/main_window/form1.h"
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,10 @@
 namespace {
 
 using wingmap::CommandLine;
+
+// How long the program waits, as it ends, for the clipboard manager to take
+// a copied picture over: the program is gone within a fifth of a second.
+constexpr std::chrono::milliseconds kClipboardManagerWait{80};
 
 QIcon programIcon()
 {
@@ -86,5 +92,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName("wingmap");
     wingmap::Form1 form;
     form.show();
-    return app.exec();
+    const int status = app.exec();
+    wingmap::handClipboardToManager(kClipboardManagerWait);
+    return status;
 }

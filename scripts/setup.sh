@@ -7,7 +7,7 @@ WINGMAP_PACKAGES=(
     g++ clang libclang-rt-14-dev cmake make
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libbenchmark-dev
-    xvfb xauth fonts-dejavu-core locales
+    xvfb xauth fonts-dejavu-core locales libxcb1-dev
     desktop-file-utils dpkg-dev file lintian appstream
 )
 
