@@ -1,5 +1,8 @@
 // The redraw procedure seen through the calls it makes on its two surfaces.
+#include "plot/flow_drawing.h"
+#include "plot/flow_redraw.h"
 #include "plot/profile_redraw.h"
+#include "plot/shown_drawing.h"
 #include "tests/plot/recording_surface.h"
 
 #include <gtest/gtest.h>
@@ -210,6 +213,55 @@ TEST(HesaplaCalls, StoresTheTextsEvenWhenRefused)
     EXPECT_EQ(state.G, 0.25);
     EXPECT_EQ(state.b, 3.0);
     EXPECT_EQ(state.Fb, 0.3); // never written by the redraw
+}
+
+// The flow panes of the flat plate at 4 degrees under the Kutta condition:
+// the rear stagnation point at the trailing edge z = 1, the front one at the
+// angle pi + 2 alpha on the unit circle, their images 2 cos(angle) on the
+// axis; the streamlines in green. A refused flow touches neither pane.
+TEST(FlowRedrawCalls, MarksTheStagnationPointsAndDrawsTheLinesGreen)
+{
+    ShownDrawing plate;
+    const RunResult drawn = run({"0", "0", "1", "1.5"}, plate.state);
+    ASSERT_TRUE(drawn.outcome.drawn);
+    plate.MaxC = 1.5;
+
+    std::vector<Call> log;
+    RecordingSurface circle("circle", log);
+    RecordingSurface airfoil("airfoil", log);
+    const FlowRedrawOutcome outcome = RedrawFlow(plate, 4.0, true, {200, 400}, circle, airfoil);
+    ASSERT_TRUE(outcome.drawn());
+    const double twoAlpha = 8.0 * kPi / 180.0;
+    const std::vector<std::pair<std::string, std::complex<double>>> expected = {
+        {"circle", {-std::cos(twoAlpha), -std::sin(twoAlpha)}},
+        {"circle", {1.0, 0.0}},
+        {"airfoil", {-2.0 * std::cos(twoAlpha), 0.0}},
+        {"airfoil", {2.0, 0.0}}};
+    std::vector<std::pair<std::string, std::complex<double>>> marks;
+    int green = 0;
+    for (const Call &call : log) {
+        if (call.op == "Circle" && call.args[2] == double(kStagnationMarkRadius)) {
+            EXPECT_EQ(call.colour, kMarkColour);
+            marks.push_back({call.pane, {call.args[0], call.args[1]}});
+        }
+        green += call.op == "Line" && call.colour == kStreamlineColour;
+    }
+    ASSERT_EQ(marks.size(), expected.size());
+    for (std::size_t k = 0; k < marks.size(); ++k) {
+        EXPECT_EQ(marks[k].first, expected[k].first);
+        EXPECT_LT(std::abs(marks[k].second - expected[k].second), 1e-6) << k;
+    }
+    EXPECT_GT(green, 100);
+
+    log.clear();
+    EXPECT_EQ(RedrawFlow(plate, 91.0, true, {200, 400}, circle, airfoil).failure,
+              FlowRedrawFailure::AngleOutOfRange);
+    ShownDrawing outside = plate;
+    outside.state.F = 0.1; // +b 1.1 from the centre
+    const FlowRedrawOutcome refused = RedrawFlow(outside, 4.0, true, {200, 400}, circle, airfoil);
+    EXPECT_EQ(refused.failure, FlowRedrawFailure::NoFlow);
+    EXPECT_EQ(refused.refusal.failure, FlowFailure::PlusBOutside);
+    EXPECT_TRUE(log.empty());
 }
 
 } // namespace
