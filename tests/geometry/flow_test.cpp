@@ -1,4 +1,5 @@
 #include "geometry/flow/flow.h"
+#include "geometry/flow/lift_curve.h"
 #include "geometry/flow/streamlines.h"
 #include "geometry/numeric/adaptive_step.h"
 #include "geometry/profile_shape.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 using wingmap::Flow;
+using wingmap::FlowCirculation;
 using wingmap::FlowFailure;
 using wingmap::ShapeFailure;
 using Point = std::complex<double>;
@@ -111,11 +113,10 @@ struct Coefficients
 // No lift: with Gamma = 0 the rear stagnation point is z0 + e^(i alpha_x),
 // so the Kutta condition holds with no circulation when the stream runs
 // along z_T - z0: alpha_0 = arg(z_T - z0) - phi, less a multiple of 180.
-Coefficients pressureIntegral(double F, double G, double b, double alphaDegrees)
+Coefficients pressureIntegralWith(double F, double G, double b, double alphaDegrees, double gamma)
 {
     const Edges edges = fileEdges(F, G, b);
-    const Flow flow(F, G, b, alphaDegrees, true);
-    const Field field(F, G, b, radians(alphaDegrees) + edges.phi, flow.gamma());
+    const Field field(F, G, b, radians(alphaDegrees) + edges.phi, gamma);
     const Point quarter = edges.leading + 0.25 * (edges.trailing - edges.leading);
     const double c = edges.chord;
     constexpr int kSteps = 4096;
@@ -132,6 +133,11 @@ Coefficients pressureIntegral(double F, double G, double b, double alphaDegrees)
     const double lift = (std::conj(kI * std::polar(1.0, field.alphaX)) * force).real();
     const double zeroLift = std::remainder(std::arg(edges.trailingPreimage - field.z0) - edges.phi, kPi);
     return {lift, moment, (zeroLift == -kPi / 2 ? kPi / 2 : zeroLift) * 180 / kPi};
+}
+
+Coefficients pressureIntegral(double F, double G, double b, double alphaDegrees)
+{
+    return pressureIntegralWith(F, G, b, alphaDegrees, Flow(F, G, b, alphaDegrees, true).gamma());
 }
 
 // A negative b: the numbers of -b, turned through 180 degrees.
@@ -245,6 +251,7 @@ struct BodyCase
     const char *name;
     double F, G, b, alpha;
     bool kutta;
+    double gamma = 0; // without the Kutta condition
 };
 
 class FlowOnTheBody : public testing::TestWithParam<BodyCase>
@@ -257,7 +264,7 @@ class FlowOnTheBody : public testing::TestWithParam<BodyCase>
 TEST_P(FlowOnTheBody, StreamFunctionIsConstantAndCpHasItsClosedForm)
 {
     const BodyCase &c = GetParam();
-    const Flow flow(c.F, c.G, c.b, c.alpha, c.kutta);
+    const Flow flow(c.F, c.G, c.b, c.alpha, FlowCirculation{c.kutta, c.gamma});
     ASSERT_TRUE(flow.ok());
     const wingmap::ProfileShape shape = wingmap::MeasureProfile(c.F, c.G, c.b);
     const double alphaX = radians(c.alpha) + std::atan2(shape.trailingY - shape.leadingY,
@@ -267,24 +274,30 @@ TEST_P(FlowOnTheBody, StreamFunctionIsConstantAndCpHasItsClosedForm)
         const double t = j * kPi / 36 + 0.01;
         const Point z = Point(-c.F * c.b, c.G * c.b) + std::polar(1.0, t);
         EXPECT_NEAR(flow.streamFunction(z), flow.psiBody(), 1e-12) << t;
-        if (!c.kutta) {
+        if (!c.kutta && c.gamma == 0) {
             const double s = std::sin(t - alphaX);
             EXPECT_NEAR(std::abs(flow.circleVelocity(z)), 2 * std::abs(s), 1e-12) << t;
         }
     }
 }
 
-// The stagnation points lie on the circle where the independent dw/dz is 0;
-// in the profile plane Cp = 1 there, except at a sharp edge, where the
-// speed is the limit along the surface (checked with the surface pressure).
+// The stagnation points lie where the independent dw/dz is 0: on the
+// circle for |Gamma| <= 4 pi, outside it beyond; in the profile plane Cp = 1
+// there, except at a sharp edge, where the speed is the limit along the
+// surface (checked with the surface pressure).
 TEST_P(FlowOnTheBody, StagnationPointsAreWhereTheFlowStops)
 {
     const BodyCase &c = GetParam();
-    const Flow flow(c.F, c.G, c.b, c.alpha, c.kutta);
+    const Flow flow(c.F, c.G, c.b, c.alpha, FlowCirculation{c.kutta, c.gamma});
     ASSERT_TRUE(flow.ok());
-    const Field field(c.F, c.G, c.b, flow.alphaX(), flow.gamma());
+    const Field field(c.F, c.G, c.b, flow.alphaX(), c.kutta ? flow.gamma() : c.gamma);
+    EXPECT_EQ(flow.stagnationOnBody(), c.kutta || std::abs(c.gamma) <= 4 * kPi);
     for (const Point z : {flow.frontStagnation(), flow.rearStagnation()}) {
-        EXPECT_NEAR(std::abs(z - field.z0), 1, 1e-12);
+        if (flow.stagnationOnBody()) {
+            EXPECT_NEAR(std::abs(z - field.z0), 1, 1e-12);
+        } else {
+            EXPECT_GT(std::abs(z - field.z0), 1);
+        }
         EXPECT_NEAR(std::abs(field.dw(z)), 0, 1e-12);
         EXPECT_NEAR(std::abs(flow.circleVelocity(z)), 0, 1e-12);
         const bool sharp = std::min(std::abs(z - c.b), std::abs(z + c.b)) < 1e-9;
@@ -310,8 +323,130 @@ INSTANTIATE_TEST_SUITE_P(
                     BodyCase{"plateKutta", 0, 0, 1, 4, true},
                     BodyCase{"roundedKutta", 0.1, 0.1, 0.9, 12, true},
                     BodyCase{"camberedKutta", 0.1, 0.1, kSharp, 4, true},
-                    BodyCase{"arcKutta", 0, 0.5, kArc5, -20, true}),
+                    BodyCase{"arcKutta", 0, 0.5, kArc5, -20, true},
+                    BodyCase{"symmetricGiven", 0.1, 0, 1 / 1.1, 2, false, 3},
+                    BodyCase{"plateGiven4Pi", 0, 0, 1, 4, false, 4 * kPi},
+                    BodyCase{"roundedGivenMinus4Pi", 0.1, 0.1, 0.9, 6, false, -4 * kPi},
+                    BodyCase{"camberedGiven14", 0.1, 0.1, kSharp, 4, false, 14},
+                    BodyCase{"camberedGivenMinus14", 0.1, 0.1, kSharp, 4, false, -14}),
     [](const testing::TestParamInfo<BodyCase> &info) { return std::string(info.param.name); });
+
+// Where the stagnation points go as the circulation is given. With
+// u = (z - z0) e^(-i ax), dw/dz = 0 reads u^2 + 2i g u - 1 = 0, g = Gamma / 4 pi:
+// u = +-sqrt(1 - g^2) - i g, the rear one downstream (+); for |g| = 1 the
+// two meet at u = -i g, on the body; beyond, the root outside the circle is
+// u = -i (g + sign(g) sqrt(g^2 - 1)), below the body (Im u < -1) for g > 1.
+// The Kutta value for the sharp cambered profile: z_T = b, b - z0 = b (1 + F - iG),
+// beta = atan(G / (1 + F)), Gamma = 4 pi sin(ax + beta), rear angle -beta; its
+// image is the trailing edge, x/c = 1. Any other Gamma moves the rear point
+// off the edge, and its image (the edge is the farthest point) forward.
+// Gamma = 0 on a symmetric profile at alpha = 0: u = -+1, the ends of the
+// chord, at 180 and 0 degrees.
+TEST(FlowCirculation, StagnationPointsFollowTheCirculation)
+{
+    const double F = 0.1, G = 0.1, b = kSharp, alpha = 4;
+    const Edges edges = fileEdges(F, G, b);
+    const double ax = radians(alpha) + edges.phi;
+    const double beta = std::atan(G / (1 + F));
+    const double kutta = 4 * kPi * std::sin(ax + beta);
+    for (const double offset : {0.0, -0.05, 0.05, 1.0}) {
+        const Flow flow(F, G, b, alpha, FlowCirculation{false, kutta + offset});
+        ASSERT_TRUE(flow.ok());
+        EXPECT_NEAR(flow.kuttaGamma(), kutta, 1e-12);
+        EXPECT_TRUE(flow.stagnationOnBody());
+        if (offset == 0) {
+            EXPECT_NEAR(flow.rearStagnationChordFraction(), 1, 1e-9);
+            EXPECT_NEAR(flow.rearStagnationDegrees(), -beta * 180 / kPi, 1e-9);
+        } else {
+            EXPECT_LT(flow.rearStagnationChordFraction(), 1 - 1e-7) << offset;
+            EXPECT_GT(std::abs(flow.rearStagnationDegrees() + beta * 180 / kPi), 0.1) << offset;
+        }
+    }
+    EXPECT_NEAR(Flow(F, G, b, alpha, true).kuttaGamma(), kutta, 1e-12);
+    EXPECT_NEAR(Flow(F, G, b, alpha, false).kuttaGamma(), kutta, 1e-12);
+
+    const Flow still(0.1, 0, 1 / 1.1, 0, FlowCirculation{false, 0});
+    ASSERT_TRUE(still.ok());
+    EXPECT_NEAR(still.rearStagnationChordFraction(), 1, 1e-9);
+    EXPECT_NEAR(still.chordFraction(still.frontStagnationImage()), 0, 1e-9);
+    EXPECT_NEAR(std::abs(still.rearStagnationDegrees()), 0, 1e-12);
+    EXPECT_NEAR(std::abs(still.circle().angleOf(still.frontStagnation())), kPi, 1e-12);
+
+    for (const double gamma : {4 * kPi, -4 * kPi, 14.0, -14.0, 15.0, -15.0}) {
+        const Flow flow(F, G, b, alpha, FlowCirculation{false, gamma});
+        ASSERT_TRUE(flow.ok());
+        const double g = gamma / (4 * kPi);
+        const Point expected = Point(-F * b, G * b) +
+            std::polar(1.0, ax) * Point(0, -(g + std::copysign(std::sqrt(g * g - 1), g)));
+        EXPECT_EQ(flow.stagnationOnBody(), std::abs(g) == 1) << gamma;
+        EXPECT_NEAR(std::abs(flow.rearStagnation() - expected), 0, 1e-12) << gamma;
+        EXPECT_EQ(flow.frontStagnation(), flow.rearStagnation()) << gamma;
+        const double across = ((flow.rearStagnation() - Point(-F * b, G * b)) * std::polar(1.0, -ax)).imag();
+        EXPECT_EQ(across < 0, gamma > 0) << gamma;
+        EXPECT_EQ(std::abs(across) > 1 + 1e-9, std::abs(g) > 1) << gamma;
+    }
+}
+
+// C_L = 2 Gamma / c and C_M from the surface pressure of the independent
+// field with the given Gamma, on a rounded profile (no edge the flow turns
+// round); the pressure's lift is Kutta-Joukowski's. A non-finite Gamma is
+// refused; under the Kutta condition the given value is not read.
+TEST(FlowCirculation, LiftAndMomentFollowTheCirculation)
+{
+    const double F = 0.1, G = 0.1, b = 0.9, alpha = 4;
+    const double chord = fileEdges(F, G, b).chord;
+    for (const double gamma : {0.0, 3.0, 14.0, -14.0}) {
+        const Flow flow(F, G, b, alpha, FlowCirculation{false, gamma});
+        ASSERT_TRUE(flow.ok());
+        EXPECT_EQ(flow.gamma(), gamma);
+        EXPECT_FALSE(flow.kutta());
+        const Coefficients e = pressureIntegralWith(F, G, b, alpha, gamma);
+        EXPECT_NEAR(flow.liftCoefficient(), 2 * gamma / chord, 1e-12) << gamma;
+        EXPECT_NEAR(e.lift, 2 * gamma / chord, 1e-9) << gamma;
+        EXPECT_NEAR(flow.momentCoefficient(), e.moment, 1e-9) << gamma;
+    }
+    for (const double gamma : {kNaN, std::numeric_limits<double>::infinity()}) {
+        EXPECT_EQ(Flow(F, G, b, alpha, FlowCirculation{false, gamma}).refusal().failure,
+                  FlowFailure::CirculationNotFinite);
+        EXPECT_TRUE(Flow(F, G, b, alpha, FlowCirculation{true, gamma}).ok());
+    }
+}
+
+// The lift curve of the circular arc (closed forms above) at the 121 angles
+// -15 + k / 4 degrees, whatever the flow's own angle and circulation; the
+// thin-airfoil line 2 pi (alpha - alpha_0) with alpha_0 = -beta. The slope
+// d/d alpha of 8 pi sin(alpha_x + beta) / c is 8 pi / c at alpha_0 (c from
+// the file's edges): 2 pi for the flat plate (c = 4), more for a thick one;
+// the arc's is 2 pi (cos alpha - G sin alpha).
+TEST(FlowCirculation, LiftCurveFollowsTheClosedFormsAndThinAirfoilTheory)
+{
+    const double G = 0.2;
+    const Flow flow(0, G, kArc2, 7, FlowCirculation{false, 14});
+    const std::vector<wingmap::LiftCurvePoint> curve = wingmap::LiftCurve(flow);
+    ASSERT_EQ(curve.size(), 121u);
+    for (std::size_t k = 0; k < curve.size(); ++k) {
+        const double alpha = -15 + k / 4.0;
+        const Coefficients e = arc(0, G, 0, alpha);
+        EXPECT_EQ(curve[k].alphaDegrees, alpha);
+        EXPECT_NEAR(curve[k].lift, e.lift, 1e-9) << alpha;
+        EXPECT_NEAR(curve[k].moment, e.moment, 1e-9) << alpha;
+        EXPECT_NEAR(curve[k].thinLift, 2 * kPi * (radians(alpha) + std::atan(G)), 1e-12) << alpha;
+        const double a = radians(alpha);
+        EXPECT_NEAR(flow.liftSlopeAt(alpha), 2 * kPi * (std::cos(a) - G * std::sin(a)), 1e-9);
+    }
+    const struct
+    {
+        double F, G, b;
+    } profiles[] = {{0, 0, 1}, {0.1, 0, 1 / 1.1}, {0.1, 0.1, kSharp}, {0.3, 0.2, 0.7}, {0.1, 0.1, -0.9}};
+    for (const auto &p : profiles) {
+        const Flow profile(p.F, p.G, p.b, 3, true);
+        ASSERT_TRUE(profile.ok());
+        const double chord = fileEdges(p.F, p.G, p.b).chord;
+        EXPECT_NEAR(profile.liftSlopeAt(profile.zeroLiftDegrees()), 8 * kPi / chord, 1e-9) << p.b;
+    }
+    EXPECT_NEAR(Flow(0, 0, 1, 0, true).liftSlopeAt(0), 2 * kPi, 1e-12);
+    EXPECT_TRUE(wingmap::LiftCurve(Flow(0, 0, 0, 4, true)).empty());
+}
 
 struct SurfaceCase
 {
