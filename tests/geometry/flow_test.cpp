@@ -607,6 +607,7 @@ struct LineCase
     bool kutta;
     double scale;
     int width; // of the circle pane, in pixels; the profile pane is twice as wide
+    double gamma = 0; // without the Kutta condition
 };
 
 class FlowStreamlines : public testing::TestWithParam<LineCase>
@@ -637,7 +638,7 @@ bool touches(Point p, Point q, double width, double height)
 TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
 {
     const LineCase &c = GetParam();
-    const Flow flow(c.F, c.G, c.b, c.alpha, c.kutta);
+    const Flow flow(c.F, c.G, c.b, c.alpha, FlowCirculation{c.kutta, c.gamma});
     ASSERT_TRUE(flow.ok());
     const double s = std::abs(c.scale);
     const double circlePixel = 2 * s / c.width;
@@ -647,8 +648,18 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
     ASSERT_TRUE(result.ok());
     EXPECT_DOUBLE_EQ(result.deltaPsi, s / 8);
     const double dpsi = result.deltaPsi;
-    const Field field(c.F, c.G, c.b, flow.alphaX(), flow.gamma());
+    const Field field(c.F, c.G, c.b, flow.alphaX(), c.kutta ? flow.gamma() : c.gamma);
     const auto along = [&](Point z) { return ((z - field.z0) * std::polar(1.0, -field.alphaX)).real(); };
+    // Off the body the dividing streamline is the saddle's level: with
+    // u = -i r at the saddle (r = g + sqrt(g^2 - 1), g = Gamma / 4 pi > 1),
+    // psi = -(r - 1/r) + 2g ln r = 2 (g acosh g - sqrt(g^2 - 1)), odd in g.
+    const double g = field.gamma / (4 * kPi);
+    const bool onBody = std::abs(g) <= 1;
+    const double dividingPsi =
+        onBody ? 0 : std::copysign(2 * (std::abs(g) * std::acosh(std::abs(g)) - std::sqrt(g * g - 1)), g);
+    int closedLevels = 0; // strictly between the body's psi and the saddle's
+    for (int k = -1000; k <= 1000; ++k)
+        closedLevels += k != 0 && (k * dpsi - dividingPsi) * k < 0;
 
     // The panes' range of psi and of the stream coordinate, outside the body.
     double psiLow = 0, psiHigh = 0, alongLow = 1e300, alongHigh = -1e300;
@@ -668,27 +679,45 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
 
     ASSERT_GE(result.lines.size(), 3u);
     int dividing = 0;
+    int closed = 0;
     double previousPsi = -1e300;
+    using Part = wingmap::Streamline::Part;
     for (const wingmap::Streamline &line : result.lines) {
         ASSERT_GE(line.circle.size(), 2u);
         ASSERT_EQ(line.profile.size(), line.circle.size());
         EXPECT_GE(line.psi, previousPsi);
         previousPsi = line.psi;
-        EXPECT_DOUBLE_EQ(line.psi, result.psiBody + line.level * dpsi);
-        if (line.part != wingmap::Streamline::Part::Level) {
+        if (line.part == Part::Level || line.part == Part::Closed) {
+            EXPECT_DOUBLE_EQ(line.psi, result.psiBody + line.level * dpsi);
+        } else {
             EXPECT_EQ(line.level, 0);
+            EXPECT_NEAR(line.psi, result.psiBody + dividingPsi, 1e-9);
             ++dividing;
         }
         // Whole: from beyond the panes upstream to beyond them downstream,
-        // or from and to the stagnation points.
-        const bool up = line.part == wingmap::Streamline::Part::Upstream;
-        const bool down = line.part == wingmap::Streamline::Part::Downstream;
-        if (!down) {
+        // or from and to the stagnation points; a loop round the body (it
+        // winds once round z0) from the saddle, or from any point, back to it.
+        const bool up = line.part == Part::Upstream;
+        const bool down = line.part == Part::Downstream;
+        const bool around = line.part == Part::Around;
+        if (around || line.part == Part::Closed) {
+            EXPECT_EQ(line.circle.front(), line.circle.back());
+            double winding = 0;
+            for (std::size_t k = 1; k < line.circle.size(); ++k)
+                winding += std::arg((line.circle[k] - field.z0) / (line.circle[k - 1] - field.z0));
+            EXPECT_NEAR(std::abs(winding), 2 * kPi, 1e-9) << line.level;
+            if (around) {
+                EXPECT_EQ(line.circle.front(), flow.rearStagnation());
+            } else {
+                ++closed;
+            }
+        } else if (!down) {
             EXPECT_LT(along(line.circle.front()), alongLow);
         } else {
             EXPECT_EQ(line.circle.front(), flow.rearStagnation());
         }
-        if (!up) {
+        if (around || line.part == Part::Closed) {
+        } else if (!up) {
             EXPECT_GT(along(line.circle.back()), alongHigh);
         } else {
             EXPECT_EQ(line.circle.back(), flow.frontStagnation());
@@ -721,7 +750,8 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
             }
         }
     }
-    EXPECT_EQ(dividing, 2);
+    EXPECT_EQ(dividing, onBody ? 2 : 3);
+    EXPECT_EQ(closed, closedLevels);
     // Every level the panes show is drawn.
     EXPECT_LE(result.lines.front().psi, psiLow);
     EXPECT_GE(result.lines.back().psi, psiHigh);
@@ -737,8 +767,50 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"tinyPlate", 0, 0, 1, 4, true, 1e-4, 300},
                     LineCase{"wide", 0.2, 0.1, 0.8, 30, true, 12, 600},
                     // Gamma = 4 pi: the stagnation points meet at the edge.
-                    LineCase{"plateBroadside", 0, 0, 1, 90, true, 1.5, 300}),
+                    LineCase{"plateBroadside", 0, 0, 1, 90, true, 1.5, 300},
+                    // Given circulations: none on a symmetric profile (the
+                    // stagnation points at the edges), one between the
+                    // Kutta value and 4 pi, +-4 pi (the points meet on the
+                    // body), and beyond, the saddle off the body.
+                    LineCase{"symmetricNone", 0.1, 0, 1 / 1.1, 0, false, 1.5, 300, 0},
+                    LineCase{"cambered8", 0.1, 0.1, kSharp, 4, false, 1.5, 300, 8},
+                    LineCase{"cambered4Pi", 0.1, 0.1, kSharp, 4, false, 1.5, 300, 4 * kPi},
+                    LineCase{"camberedMinus4Pi", 0.1, 0.1, kSharp, 4, false, 1.5, 300, -4 * kPi},
+                    LineCase{"cambered14", 0.1, 0.1, kSharp, 4, false, 1.5, 300, 14},
+                    LineCase{"camberedMinus14", 0.1, 0.1, kSharp, 4, false, 1.5, 300, -14},
+                    LineCase{"cambered12_6", 0.1, 0.1, kSharp, 4, false, 1.5, 300, 12.6},
+                    LineCase{"plate15Wide", 0, 0, 1, 4, false, 3, 600, 15},
+                    LineCase{"roundedMinus15", 0.1, 0.1, 0.9, -8, false, 1.5, 300, -15},
+                    // Closed levels inside the loop: two, and four.
+                    LineCase{"cambered15Close", 0.1, 0.1, kSharp, 4, false, 0.5, 300, 15},
+                    LineCase{"plateMinus20", 0, 0, 1, 10, false, 1.5, 300, -20}),
     [](const testing::TestParamInfo<LineCase> &info) { return std::string(info.param.name); });
+
+// Every circulation the bar gives, in steps of 0.25 and either side of
+// 4 pi, on the cambered profile: the lines are traced whole, on their
+// levels, and the dividing streamline has its loop round the body exactly
+// when the stagnation point has left it.
+TEST(FlowStreamlines, DrawEveryCirculationOfTheBar)
+{
+    std::vector<double> circulations{12.55, 12.6, -12.55, -12.6};
+    for (int k = -60; k <= 60; ++k)
+        circulations.push_back(k / 4.0);
+    for (const double gamma : circulations) {
+        const Flow flow(0.1, 0.1, kSharp, 4, FlowCirculation{false, gamma});
+        const auto result =
+            wingmap::TraceStreamlines(flow, {wingmap::PaneExtentsAt(1.5), 0.01, 0.01});
+        ASSERT_TRUE(result.ok()) << gamma;
+        const Field field(0.1, 0.1, kSharp, flow.alphaX(), gamma);
+        int around = 0;
+        for (const wingmap::Streamline &line : result.lines) {
+            ASSERT_GE(line.circle.size(), 2u) << gamma;
+            around += line.part == wingmap::Streamline::Part::Around;
+            for (const Point z : line.circle)
+                ASSERT_NEAR(field.psi(z), line.psi, 1e-6 * result.deltaPsi) << gamma;
+        }
+        EXPECT_EQ(around, std::abs(gamma) > 4 * kPi) << gamma;
+    }
+}
 
 TEST(FlowStreamlines, RefuseAViewWithNoSize)
 {
