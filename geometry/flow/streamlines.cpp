@@ -522,6 +522,10 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
         result.failure = StreamlineFailure::NoFlow;
         return result;
     }
+    if (std::abs(flow.gamma()) > kMaxTracedCirculation) {
+        result.failure = StreamlineFailure::CirculationTooLarge;
+        return result;
+    }
     const double scale = view.panes.circle.halfWidth();
     const auto sized = [](const PaneExtent &pane) {
         return std::isfinite(pane.halfWidth()) && pane.halfWidth() > 0.0 &&

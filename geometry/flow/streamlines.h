@@ -4,6 +4,7 @@
 #include "geometry/pane_extent.h"
 
 #include <complex>
+#include <numbers>
 #include <vector>
 
 namespace wingmap {
@@ -27,6 +28,7 @@ enum class StreamlineFailure {
     BadView, // a pane of no size or not finite, a pixel size that is 0 or
              // not finite, or a pixel below 1 / kMaxPixelsAcross of the circle
              // pane's half width
+    CirculationTooLarge, // |Gamma| above kMaxTracedCirculation
 };
 
 // One streamline: vertices in the circle plane (plot units, y up) in the
@@ -65,6 +67,10 @@ struct Streamlines
 };
 
 inline constexpr double kMaxPixelsAcross = 1e5;
+// The largest |Gamma| whose streamlines are traced, 400 pi: the steady
+// region, and the lines to trace across it, grow with the circulation; at
+// this one a trace takes some tenths of a second.
+inline constexpr double kMaxTracedCirculation = 400.0 * std::numbers::pi;
 
 // The level curves of the stream function outside the circle, traced in
 // the circle plane, and their images in the profile plane.

@@ -786,15 +786,15 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"plateMinus20", 0, 0, 1, 10, false, 1.5, 300, -20}),
     [](const testing::TestParamInfo<LineCase> &info) { return std::string(info.param.name); });
 
-// Every circulation the bar gives, in steps of 0.25 and either side of
+// The circulations of the bar, in steps of 0.5 and either side of
 // 4 pi, on the cambered profile: the lines are traced whole, on their
 // levels, and the dividing streamline has its loop round the body exactly
 // when the stagnation point has left it.
 TEST(FlowStreamlines, DrawEveryCirculationOfTheBar)
 {
     std::vector<double> circulations{12.55, 12.6, -12.55, -12.6};
-    for (int k = -60; k <= 60; ++k)
-        circulations.push_back(k / 4.0);
+    for (int k = -30; k <= 30; ++k)
+        circulations.push_back(k / 2.0);
     for (const double gamma : circulations) {
         const Flow flow(0.1, 0.1, kSharp, 4, FlowCirculation{false, gamma});
         const auto result =
@@ -810,6 +810,15 @@ TEST(FlowStreamlines, DrawEveryCirculationOfTheBar)
         }
         EXPECT_EQ(around, std::abs(gamma) > 4 * kPi) << gamma;
     }
+    // Beyond 400 pi the lines are not traced (the steady region grows with Gamma).
+    for (const double gamma : {400 * kPi + 1e-9, -1e6}) {
+        const Flow flow(0.1, 0.1, kSharp, 4, FlowCirculation{false, gamma});
+        EXPECT_EQ(wingmap::TraceStreamlines(flow, {wingmap::PaneExtentsAt(1.5), 0.01, 0.01}).failure,
+                  wingmap::StreamlineFailure::CirculationTooLarge);
+    }
+    EXPECT_TRUE(wingmap::TraceStreamlines(Flow(0.1, 0.1, kSharp, 4, FlowCirculation{false, -400 * kPi}),
+                                          {wingmap::PaneExtentsAt(1e-4), 1e-6, 1e-6})
+                    .ok());
 }
 
 TEST(FlowStreamlines, RefuseAViewWithNoSize)
