@@ -27,8 +27,8 @@ const std::complex<double> kUnbounded(std::numeric_limits<double>::infinity(), 0
 
 } // namespace
 
-Flow::Flow(double F, double G, double b, double alphaDegrees, bool kutta)
-    : m_circle(F, G, b), m_alphaDegrees(alphaDegrees), m_kutta(kutta)
+Flow::Flow(double F, double G, double b, double alphaDegrees, FlowCirculation circulation)
+    : m_circle(F, G, b), m_alphaDegrees(alphaDegrees), m_circulation(circulation)
 {
     const ProfileSides sides(F, G, b);
     m_refusal.shape = sides.failure();
@@ -54,6 +54,10 @@ Flow::Flow(double F, double G, double b, double alphaDegrees, bool kutta)
         m_refusal.failure = FlowFailure::AngleNotFinite;
         return;
     }
+    if (!m_circulation.kutta && !std::isfinite(m_circulation.gamma)) {
+        m_refusal.failure = FlowFailure::CirculationNotFinite;
+        return;
+    }
     solve(sides);
     findEdges();
     measureSurface(sides);
@@ -72,33 +76,58 @@ void Flow::solve(const ProfileSides &sides)
     const double trailingAngle = turned ? sides.leadingAngle() : sides.trailingAngle();
     const double chord = sides.chord();
     m_phi = std::arg(trailing - leading);
+    m_leading = leading;
+    m_trailing = trailing;
+    m_chord = chord;
 
     const std::complex<double> trailingPreimage = m_circle.plusBSide() == CircleSide::On
                                                       ? std::complex<double>(b, 0.0)
                                                       : m_circle.pointAt(trailingAngle);
     const double beta = -m_circle.angleOf(trailingPreimage);
+    m_beta = beta;
     m_alphaX = m_alphaDegrees * kPi / 180.0 + m_phi;
 
-    // The stagnation points are the roots of dw/dz = 0 on the circle:
-    // z - z0 = e^(i alpha_x) (+-cos t - i sin t) with Gamma = 4 pi sin t, t
-    // the stagnation angle; the Kutta condition sets t = alpha_x + beta, so
-    // that the rear one is e^(-i beta).
-    const double stagnationAngle = m_kutta ? m_alphaX + beta : 0.0;
-    m_gamma = 4.0 * kPi * std::sin(stagnationAngle);
-    m_rear = m_circle.pointToward(m_kutta ? std::polar(1.0, -beta) : std::polar(1.0, m_alphaX));
-    m_front = m_circle.pointToward(-std::polar(1.0, m_alphaX + stagnationAngle));
+    // The stagnation points on the body: z - z0 = e^(i alpha_x) (+-cos t - i sin t)
+    // with Gamma = 4 pi sin t, t the stagnation angle; the Kutta condition
+    // sets t = alpha_x + beta, so that the rear one is e^(-i beta).
+    m_kuttaGamma = 4.0 * kPi * std::sin(m_alphaX + beta);
+    if (m_circulation.kutta) {
+        const double stagnationAngle = m_alphaX + beta;
+        m_gamma = 4.0 * kPi * std::sin(stagnationAngle);
+        m_rear = m_circle.pointToward(std::polar(1.0, -beta));
+        m_front = m_circle.pointToward(-std::polar(1.0, m_alphaX + stagnationAngle));
+    } else {
+        m_gamma = m_circulation.gamma;
+        const double g = m_gamma / (4.0 * kPi);
+        if (std::abs(g) < 1.0) {
+            const double stagnationAngle = std::asin(g);
+            m_rear = m_circle.pointToward(std::polar(1.0, m_alphaX - stagnationAngle));
+            m_front = m_circle.pointToward(-std::polar(1.0, m_alphaX + stagnationAngle));
+        } else {
+            // The root of u^2 + 2 i g u - 1 = 0 on or outside the circle.
+            const std::complex<double> u(0.0, -(g + std::copysign(std::sqrt(g * g - 1.0), g)));
+            m_rear = m_circle.pointToward(std::polar(1.0, m_alphaX) * u);
+            m_front = m_rear;
+            m_onBody = std::abs(g) == 1.0;
+        }
+    }
 
     m_stream = std::polar(1.0, -m_alphaX);
     m_doublet = std::polar(Circle::radius() * Circle::radius(), m_alphaX);
     m_vortex = std::complex<double>(0.0, m_gamma / kTwoPi);
 
     m_lift = 2.0 * m_gamma / chord;
+    m_moment = momentFor(m_alphaX, m_gamma);
     // remainder gives [-pi/2, pi/2]; the lower end is the upper one.
     double zeroLift = -std::remainder(m_phi + beta, kPi);
     if (zeroLift <= -0.5 * kPi)
         zeroLift += kPi;
     m_zeroLiftDegrees = zeroLift * 180.0 / kPi;
+}
 
+// C_M,c/4 for the stream at alpha_x and the circulation gamma.
+double Flow::momentFor(double alphaX, double gamma) const
+{
     // Blasius: the moment about the origin (counter-clockwise) is
     // -(rho/2) Re of the integral of zeta (dw/dzeta)^2 d zeta round the body,
     // that is of zeta(z) (dw/dz)^2 / zeta'(z) dz round the circle: 2 pi i
@@ -107,10 +136,33 @@ void Flow::solve(const ProfileSides &sides)
     // which gives M0 = rho Gamma Re(e^(-i alpha_x) z0) - 2 pi rho b^2 sin 2 alpha_x.
     // The lift rho Gamma i e^(i alpha_x) at the origin moves it to the
     // quarter-chord point q; nose up is clockwise.
-    const std::complex<double> quarter = leading + 0.25 * (trailing - leading);
-    const double arm = (m_stream * (quarter - m_circle.centre())).real();
-    m_moment = (4.0 * kPi * m_circle.bSquared() * std::sin(2.0 * m_alphaX) + 2.0 * m_gamma * arm) /
-               (chord * chord);
+    const std::complex<double> quarter = m_leading + 0.25 * (m_trailing - m_leading);
+    const double arm = (std::polar(1.0, -alphaX) * (quarter - m_circle.centre())).real();
+    return (4.0 * kPi * m_circle.bSquared() * std::sin(2.0 * alphaX) + 2.0 * gamma * arm) /
+           (m_chord * m_chord);
+}
+
+KuttaCoefficients Flow::kuttaCoefficientsAt(double alphaDegrees) const
+{
+    const double alphaX = alphaDegrees * kPi / 180.0 + m_phi;
+    const double gamma = 4.0 * kPi * std::sin(alphaX + m_beta);
+    return {2.0 * gamma / m_chord, momentFor(alphaX, gamma)};
+}
+
+double Flow::liftSlopeAt(double alphaDegrees) const
+{
+    const double alphaX = alphaDegrees * kPi / 180.0 + m_phi;
+    return 8.0 * kPi * std::cos(alphaX + m_beta) / m_chord;
+}
+
+double Flow::rearStagnationDegrees() const
+{
+    return m_circle.angleOf(m_rear) * 180.0 / kPi;
+}
+
+double Flow::chordFraction(std::complex<double> zeta) const
+{
+    return ((zeta - m_leading) / (m_trailing - m_leading)).real();
 }
 
 void Flow::findEdges()

@@ -19,6 +19,7 @@ enum class FlowFailure {
     PlusBOutside,   // +b lies strictly outside the circle
     MinusBOutside,  // -b lies strictly outside the circle (and +b does not)
     AngleNotFinite, // the angle of attack is NaN or infinite
+    CirculationNotFinite, // a given circulation is NaN or infinite
 };
 
 struct FlowRefusal
@@ -44,6 +45,21 @@ struct SurfacePressure
     std::complex<double> circlePoint; // its pre-image on the circle, plot units
     double cp = 0.0;                  // -inf where the flow turns round an edge
     SurfaceSide side = SurfaceSide::Upper;
+};
+
+// How the circulation is chosen: by the Kutta condition, or given (plot
+// units, U = 1, positive clockwise, giving positive lift).
+struct FlowCirculation
+{
+    bool kutta = true;
+    double gamma = 0.0; // read only without the Kutta condition
+};
+
+// The Kutta condition's lift and moment coefficients at one angle of attack.
+struct KuttaCoefficients
+{
+    double lift = 0.0;   // C_L = 2 Gamma / c
+    double moment = 0.0; // C_M about the quarter chord, positive nose up
 };
 
 // What the flow gives at one point of the circle plane.
@@ -75,26 +91,44 @@ struct FlowSample
 // The Kutta condition holds the rear stagnation point at the pre-image z_T
 // of the measured trailing edge (z_T = b when the circle passes through +b,
 // the sharp edge): z_T - z0 = e^(-i beta), Gamma = 4 pi sin(alpha_x + beta).
-// Without it Gamma = 0. The stream function is 0 on the body.
+// Without it Gamma is given (FlowCirculation; the bool constructor gives 0).
+// The stream function is 0 on the body.
+//
+// The stagnation points are the roots of dw/dz = 0: with
+// u = (z - z0) e^(-i alpha_x) and g = Gamma / 4 pi, u^2 + 2 i g u - 1 = 0.
+// For |g| <= 1 both lie on the body, u = +-cos t - i sin t with sin t = g
+// (they meet at u = -i g when |g| = 1). For |g| > 1 one root lies outside
+// the circle, u = -i (g + sign(g) sqrt(g^2 - 1)), below the body (on the
+// right of the stream) for Gamma > 0, the other its reflection inside: the
+// flow has one stagnation point, a saddle, and frontStagnation() and
+// rearStagnation() both give it.
 //
 // Refused (ok() false, only refusal() may be read): the measured shape's
 // refusals, +b or -b strictly outside the circle (a critical point of the
-// map in the flow), a non-finite angle. A circle through +b or -b is a
+// map in the flow), a non-finite angle, a non-finite given circulation. A circle through +b or -b is a
 // profile with a sharp edge (a flat plate, a circular arc), which is valid:
 // where the flow goes round such an edge its speed there is unbounded.
 class Flow
 {
 public:
-    Flow(double F, double G, double b, double alphaDegrees, bool kutta);
+    Flow(double F, double G, double b, double alphaDegrees, FlowCirculation circulation);
+    // The Kutta condition, or no circulation.
+    Flow(double F, double G, double b, double alphaDegrees, bool kutta)
+        : Flow(F, G, b, alphaDegrees, FlowCirculation{kutta, 0.0})
+    {
+    }
 
     bool ok() const { return m_refusal.failure == FlowFailure::None; }
     const FlowRefusal &refusal() const { return m_refusal; }
 
     const Circle &circle() const { return m_circle; }
     double alphaDegrees() const { return m_alphaDegrees; }
-    bool kutta() const { return m_kutta; }
+    bool kutta() const { return m_circulation.kutta; }
 
     double gamma() const { return m_gamma; }
+    // The circulation the Kutta condition gives this profile at this angle,
+    // whatever the circulation used.
+    double kuttaGamma() const { return m_kuttaGamma; }
     // C_L = 2 Gamma / c, with c the measured chord.
     double liftCoefficient() const { return m_lift; }
     // About the quarter-chord point (x/c = 0.25 on the chord line), positive
@@ -111,12 +145,29 @@ public:
     // alpha_x, in radians.
     double alphaX() const { return m_alphaX; }
 
-    // The stagnation points on the circle (the rear one is z_T under the
-    // Kutta condition), and their images in the profile plane.
+    // The Kutta condition's coefficients of this profile at another angle of
+    // attack (degrees), in closed form: the lift curve.
+    KuttaCoefficients kuttaCoefficientsAt(double alphaDegrees) const;
+    // The slope of that lift curve, dC_L/d alpha per radian, at an angle of
+    // attack in degrees: 8 pi cos(alpha_x + beta) / c.
+    double liftSlopeAt(double alphaDegrees) const;
+
+    // The stagnation points (the rear one is z_T under the Kutta condition),
+    // and their images in the profile plane. Off the body (|Gamma| > 4 pi)
+    // both are the one saddle in the flow.
+    bool stagnationOnBody() const { return m_onBody; }
     std::complex<double> frontStagnation() const { return m_front; }
     std::complex<double> rearStagnation() const { return m_rear; }
     std::complex<double> frontStagnationImage() const { return m_circle.map(m_front); }
     std::complex<double> rearStagnationImage() const { return m_circle.map(m_rear); }
+    // The rear stagnation point's angle about the circle's centre, degrees in
+    // (-180, 180], and its image's chord position.
+    double rearStagnationDegrees() const;
+    double rearStagnationChordFraction() const { return chordFraction(rearStagnationImage()); }
+    // A point of the profile plane projected onto the chord line, as a
+    // fraction of the chord from the leading edge (0 there, 1 at the
+    // trailing edge; for a negative b the edges the flow takes, see above).
+    double chordFraction(std::complex<double> zeta) const;
 
     // At a point z of the circle plane outside or on the circle (inside it
     // the numbers continue the field and mean nothing; z0 itself gives
@@ -164,13 +215,20 @@ private:
     std::complex<double> velocityFrom(std::complex<double> inverse) const;
     std::complex<double> secondDerivativeFrom(std::complex<double> inverse) const;
     std::complex<double> thirdDerivativeFrom(std::complex<double> inverse) const;
+    double momentFor(double alphaX, double gamma) const;
 
     Circle m_circle;
     double m_alphaDegrees;
-    bool m_kutta;
+    FlowCirculation m_circulation;
     FlowRefusal m_refusal;
 
     double m_gamma = 0.0;
+    double m_kuttaGamma = 0.0;
+    double m_beta = 0.0;
+    double m_chord = 0.0;
+    std::complex<double> m_leading;
+    std::complex<double> m_trailing;
+    bool m_onBody = true;
     double m_lift = 0.0;
     double m_moment = 0.0;
     double m_zeroLiftDegrees = 0.0;

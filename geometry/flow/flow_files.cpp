@@ -1,6 +1,7 @@
 #include "geometry/flow/flow_files.h"
 
 #include "geometry/flow/flow.h"
+#include "geometry/flow/lift_curve.h"
 #include "geometry/flow/streamlines.h"
 #include "geometry/number_text.h"
 #include "geometry/selig.h"
@@ -8,6 +9,7 @@
 #include <array>
 #include <charconv>
 #include <complex>
+#include <initializer_list>
 #include <vector>
 
 namespace wingmap {
@@ -22,7 +24,7 @@ void appendFull(std::string &text, double value)
     text.append(buffer.data(), written.ptr);
 }
 
-void appendFields(std::string &text, const Flow &flow, const char *separator)
+void appendProfile(std::string &text, const Flow &flow)
 {
     const Circle &circle = flow.circle();
     text += "F=";
@@ -31,6 +33,11 @@ void appendFields(std::string &text, const Flow &flow, const char *separator)
     appendFull(text, circle.G());
     text += " b=";
     appendFull(text, circle.b());
+}
+
+void appendFields(std::string &text, const Flow &flow, const char *separator)
+{
+    appendProfile(text, flow);
     text += separator;
     text += "alpha_deg=";
     appendFull(text, flow.alphaDegrees());
@@ -98,6 +105,24 @@ std::string StreamlinesText(const Flow &flow, const Streamlines &lines)
                 text += '\n';
             }
         }
+    }
+    return text;
+}
+
+std::string LiftCurveText(const Flow &flow)
+{
+    if (!flow.ok())
+        return {};
+    std::string text = "# ";
+    appendProfile(text, flow);
+    text += "\nalpha_deg,CL,CM_c4,CL_thin\n";
+    for (const LiftCurvePoint &p : LiftCurve(flow)) {
+        for (const double value : {p.alphaDegrees, p.lift, p.moment}) {
+            appendFull(text, value);
+            text += ',';
+        }
+        appendFull(text, p.thinLift);
+        text += '\n';
     }
     return text;
 }

@@ -29,6 +29,11 @@ std::string SurfacePressureText(const Flow &flow);
 // its image; psi is its level. An empty text when there are no lines.
 std::string StreamlinesText(const Flow &flow, const Streamlines &lines);
 
+// The lift curve of the flow's profile (LiftCurve): a comment line
+// "# F=.. G=.. b=..", the header "alpha_deg,CL,CM_c4,CL_thin", and one row
+// an angle, from -15 to 15 degrees. An empty text for a refused flow.
+std::string LiftCurveText(const Flow &flow);
+
 } // namespace wingmap
 
 #endif

@@ -39,10 +39,12 @@ constexpr double kShortestStep = 1e-6;
 // the field or the map is singular (z0, 0, +-b; all inside or on the circle):
 // over it the curvature the steps are based on changes little.
 constexpr double kReach = 0.3;
-// Beyond this distance from z0 the velocity along the stream is positive
-// (it is at least 1 - 1/r^2 - 2/r for |Gamma| <= 4 pi): a line that has left
-// that disc beyond the panes never comes back to them.
+// Beyond the steady radius from z0 the velocity along the stream is
+// positive (it is at least 1 - 1/r^2 - 2|g|/r, g = Gamma / 4 pi, which is
+// positive beyond |g| + sqrt(g^2 + 1)): a line that has left that disc
+// beyond the panes never comes back to them. 2.5 serves |g| <= 1.
 constexpr double kSteadyRadius = 2.5;
+constexpr double kSteadyMargin = 1.05;
 // Points along each edge of a pane where the levels and the reach of the
 // panes along the stream are taken; one more level on each side covers
 // what lies between them.
@@ -55,6 +57,8 @@ constexpr int kMaxTrials = 40;
 constexpr int kStartHalvings = 20;
 // Stagnation points closer than this (plot units) have met.
 constexpr double kMetStagnation = 1e-9;
+// The bisections that find where a closed level crosses its start ray.
+constexpr int kRaySteps = 200;
 constexpr std::size_t kMaxVertices = 200000;
 
 struct Vertex
@@ -67,11 +71,19 @@ struct Vertex
 // them, both taken outside the body.
 struct PaneReach
 {
-    double alongLow = -kSteadyRadius;
-    double alongHigh = kSteadyRadius;
+    double alongLow = 0.0;
+    double alongHigh = 0.0;
     double psiLow = 0.0;
     double psiHigh = 0.0;
 };
+
+double SteadyRadius(const Flow &flow)
+{
+    const double g = std::abs(flow.gamma()) / (2.0 * kTwoPi);
+    if (g <= 1.0)
+        return kSteadyRadius;
+    return std::max(kSteadyRadius, kSteadyMargin * (g + std::hypot(g, 1.0)));
+}
 
 class Tracer
 {
@@ -84,28 +96,41 @@ public:
           m_circleAway(std::max(m_circleTolerance, kSagittaAim * kAwaySagitta)),
           m_profileAway(std::max(m_profileTolerance, kSagittaAim * kAwaySagitta)),
           m_panes(view.panes), m_longestStep(std::max(m_panes.circle.halfWidth(), 1.0)),
-          m_shortestStep(kShortestStep * std::min(m_circleTolerance, m_profileTolerance))
+          m_shortestStep(kShortestStep * std::min(m_circleTolerance, m_profileTolerance)),
+          m_saddle(!flow.stagnationOnBody()), m_saddlePoint(flow.rearStagnation())
     {
     }
 
     // Stream coordinate: the distance along the stream from z0.
     double along(std::complex<double> z) const { return ((z - m_centre) * m_stream).real(); }
 
-    PaneReach reach() const;
+    PaneReach reach(double steadyRadius) const;
     bool startOnLevel(double psi, double along, Vertex &out) const;
-    std::vector<std::complex<double>> traceLevel(double psi, double alongFrom,
-                                                 double alongTo) const;
+    std::vector<std::complex<double>> traceLevel(double psi, double alongFrom, double alongTo) const;
     std::vector<std::complex<double>> traceFromStagnation(std::complex<double> stagnation,
                                                           std::complex<double> other, int direction,
                                                           double alongTo) const;
+    std::vector<std::complex<double>> traceFromSaddle(double psi, std::complex<double> heading,
+                                                      int direction, double alongTo) const;
+    std::vector<std::complex<double>> traceAroundFromSaddle(double psi,
+                                                            std::complex<double> heading) const;
+    std::vector<std::complex<double>> traceClosedLevel(double psi) const;
 
 private:
+    using Points = std::vector<std::complex<double>>;
+
     void consider(std::complex<double> z, PaneReach &reach) const;
     bool project(std::complex<double> z, double psi, Vertex &out) const;
     double allowedStep(const Vertex &v) const;
     bool advance(const Vertex &from, double h, double psi, int direction, Vertex &out) const;
-    void trace(Vertex from, double psi, int direction, double alongTo, double firstStep,
-               std::vector<std::complex<double>> &points) const;
+    template <typename Done>
+    void trace(Vertex from, double psi, int direction, double firstStep, Points &points,
+               Done done) const;
+    void traceTo(Vertex from, double psi, int direction, double alongTo, double firstStep,
+                 Points &points) const;
+    double startReach(std::complex<double> stagnation) const;
+    bool leave(std::complex<double> stagnation, std::complex<double> heading, double psi,
+               int direction, double reach, Vertex &start, double &first) const;
 
     const Flow &m_flow;
     const Circle &m_circle;
@@ -119,6 +144,10 @@ private:
     PaneExtents m_panes;
     double m_longestStep;
     double m_shortestStep;
+    // Off the body, the saddle: steps near it stay short against their
+    // distance from it, so that Newton's method keeps to the branch it is on.
+    bool m_saddle;
+    std::complex<double> m_saddlePoint;
 };
 
 void Tracer::consider(std::complex<double> z, PaneReach &reach) const
@@ -136,15 +165,16 @@ void Tracer::consider(std::complex<double> z, PaneReach &reach) const
 // The stream function and the stream coordinate are harmonic outside the
 // body, so over a pane they are extreme on its edges or on the body (where
 // psi is 0 and |along| at most 1).
-PaneReach Tracer::reach() const
+PaneReach Tracer::reach(double steadyRadius) const
 {
-    PaneReach reach;
+    PaneReach reach{-steadyRadius, steadyRadius, 0.0, 0.0};
     const auto edges = [](const PaneExtent &pane, double fraction) {
         const double w = pane.halfWidth();
         const double h = pane.halfHeight();
         const double x = w * fraction;
         const double y = h * fraction;
-        return std::array<std::complex<double>, 4>{{{x, -h}, {x, h}, {-w, y}, {w, y}}};
+        return std::array<std::complex<double>, 4>{
+            {{x, -h}, {x, h}, {-w, y}, {w, y}}};
     };
     for (int i = 0; i <= kEdgeSamples; ++i) {
         const double fraction = 2.0 * i / kEdgeSamples - 1.0;
@@ -202,8 +232,10 @@ double Tracer::allowedStep(const Vertex &v) const
         profileCurvatureNumerator.imag() / (mapScale * mapScale * mapScale * speedCubed);
 
     const double b = m_circle.b();
-    const double nearest =
-        std::min({std::abs(v.z - m_centre), std::abs(v.z - b), std::abs(v.z + b), std::abs(v.z)});
+    double nearest = std::min({std::abs(v.z - m_centre), std::abs(v.z - b),
+                               std::abs(v.z + b), std::abs(v.z)});
+    if (m_saddle)
+        nearest = std::min(nearest, std::abs(v.z - m_saddlePoint));
     const auto longest = [&](double circleTolerance, double profileTolerance) {
         return std::min({ChordForSagitta(circleCurvature, circleTolerance),
                          ChordForSagitta(profileCurvature, profileTolerance) / mapScale,
@@ -229,9 +261,9 @@ bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Ve
     if (!(speed > 0.0))
         return false;
     const std::complex<double> tangent = double(direction) * std::conj(g) / speed;
-    const double curvature = -double(direction) *
-                             (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
-                             (speed * speed * speed);
+    const double curvature =
+        -double(direction) * (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
+        (speed * speed * speed);
     const std::complex<double> predicted =
         from.z + h * tangent * std::complex<double>(1.0, 0.5 * h * curvature);
     if (!project(predicted, psi, out))
@@ -243,14 +275,14 @@ bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Ve
     return (std::conj(tangent) * onward).real() > 0.0;
 }
 
-void Tracer::trace(Vertex from, double psi, int direction, double alongTo, double firstStep,
-                   std::vector<std::complex<double>> &points) const
+// Steps from `from` (the last of the points) until done(points) says the
+// line is complete, the vertices run out or no step can be kept.
+template <typename Done>
+void Tracer::trace(Vertex from, double psi, int direction, double firstStep, Points &points,
+                   Done done) const
 {
     AdaptiveStep step({firstStep, m_shortestStep, m_longestStep, kGrowth, kSlack});
-    const auto arrived = [&](std::complex<double> z) {
-        return direction > 0 ? along(z) > alongTo : along(z) < alongTo;
-    };
-    while (!arrived(from.z) && points.size() < kMaxVertices) {
+    while (!done(points) && points.size() < kMaxVertices) {
         double h = step.propose(allowedStep(from));
         Vertex next;
         bool kept = false;
@@ -270,6 +302,14 @@ void Tracer::trace(Vertex from, double psi, int direction, double alongTo, doubl
         points.push_back(next.z);
         from = next;
     }
+}
+
+void Tracer::traceTo(Vertex from, double psi, int direction, double alongTo, double firstStep,
+                     Points &points) const
+{
+    trace(from, psi, direction, firstStep, points, [&](const Points &line) {
+        return direction > 0 ? along(line.back()) > alongTo : along(line.back()) < alongTo;
+    });
 }
 
 // Far upstream the stream function grows monotonically across the stream,
@@ -315,47 +355,161 @@ std::vector<std::complex<double>> Tracer::traceLevel(double psi, double alongFro
     if (!startOnLevel(psi, alongFrom, start))
         return points;
     points.push_back(start.z);
-    trace(start, psi, +1, alongTo, std::min(allowedStep(start), m_longestStep), points);
+    traceTo(start, psi, +1, alongTo, std::min(allowedStep(start), m_longestStep), points);
     return points;
+}
+
+// How far the first vertex of a line from a stagnation point may lie from
+// it: within an eighth of a pixel in both planes, so that the chord from the
+// stagnation point keeps to the curve.
+double Tracer::startReach(std::complex<double> stagnation) const
+{
+    double reach = std::min(m_circleTolerance, m_longestStep);
+    const double mapScale = std::abs(m_circle.derivative(stagnation));
+    if (mapScale > 0.0)
+        reach = std::min(reach, m_profileTolerance / mapScale);
+    return reach;
+}
+
+// The first vertex: a short step from the stagnation point along `heading`
+// (of length 1), projected onto the level, where the flow runs away from the
+// stagnation point (direction +1) or toward it (-1); halved until one is found.
+bool Tracer::leave(std::complex<double> stagnation, std::complex<double> heading, double psi,
+                   int direction, double reach, Vertex &start, double &first) const
+{
+    first = reach;
+    for (int halving = 0; halving < kStartHalvings; ++halving, first *= 0.5) {
+        if (!project(stagnation + first * heading, psi, start) ||
+            std::norm(start.z - m_centre) < 1.0 || start.z == stagnation)
+            continue;
+        const std::complex<double> flowing = double(direction) * std::conj(start.field.velocity);
+        if ((std::conj(start.z - stagnation) * flowing).real() > 0.0)
+            return true;
+    }
+    return false;
 }
 
 // The dividing streamline leaves a stagnation point on the body at right
 // angles to it; where the two stagnation points meet (Gamma = +-4 pi), the
 // zero of dw/dz is double and its two parts leave at 30 degrees either side
 // of the radius. The first vertex is a short step out in one of these
-// directions, projected onto the level, where the flow runs outward
-// (direction +1) or inward (-1); the line runs from the stagnation point on.
+// directions; the line runs from the stagnation point on.
 std::vector<std::complex<double>> Tracer::traceFromStagnation(std::complex<double> stagnation,
                                                               std::complex<double> other,
                                                               int direction, double alongTo) const
 {
     std::vector<std::complex<double>> points{stagnation};
     const std::complex<double> outward = stagnation - m_centre;
-    double reach = std::min(m_circleTolerance, m_longestStep);
-    const double mapScale = std::abs(m_circle.derivative(stagnation));
-    if (mapScale > 0.0)
-        reach = std::min(reach, m_profileTolerance / mapScale);
+    double reach = startReach(stagnation);
     const double apart = std::abs(other - stagnation);
     if (apart > kMetStagnation)
         reach = std::min(reach, 0.25 * apart);
     const double thirty = std::numbers::pi / 6.0;
     for (const std::complex<double> rotation :
          {std::complex<double>(1.0, 0.0), std::polar(1.0, thirty), std::polar(1.0, -thirty)}) {
-        double first = reach;
-        for (int halving = 0; halving < kStartHalvings; ++halving, first *= 0.5) {
-            Vertex start;
-            if (!project(stagnation + first * outward * rotation, m_flow.psiBody(), start) ||
-                std::norm(start.z - m_centre) < 1.0 || start.z == stagnation)
-                continue;
-            const std::complex<double> flowing =
-                double(direction) * std::conj(start.field.velocity);
-            if ((std::conj(start.z - stagnation) * flowing).real() <= 0.0)
-                continue;
-            points.push_back(start.z);
-            trace(start, m_flow.psiBody(), direction, alongTo, first, points);
-            return points;
-        }
+        Vertex start;
+        double first = 0.0;
+        if (!leave(stagnation, outward * rotation, m_flow.psiBody(), direction, reach, start, first))
+            continue;
+        points.push_back(start.z);
+        traceTo(start, m_flow.psiBody(), direction, alongTo, first, points);
+        return points;
     }
+    return points;
+}
+
+// A branch of the separatrix from the saddle in the flow, along `heading`,
+// to beyond the panes (against the flow for direction -1).
+std::vector<std::complex<double>> Tracer::traceFromSaddle(double psi, std::complex<double> heading,
+                                                          int direction, double alongTo) const
+{
+    std::vector<std::complex<double>> points{m_saddlePoint};
+    Vertex start;
+    double first = 0.0;
+    if (!leave(m_saddlePoint, heading, psi, direction, startReach(m_saddlePoint), start, first))
+        return points;
+    points.push_back(start.z);
+    traceTo(start, psi, direction, alongTo, first, points);
+    return points;
+}
+
+// The separatrix's loop from the saddle round the body back to it. Steps
+// near the saddle are at most kReach of the distance to it, so the loop
+// comes within the first step's reach of it, and the saddle closes it.
+// Empty when it does not come back.
+std::vector<std::complex<double>> Tracer::traceAroundFromSaddle(double psi,
+                                                                std::complex<double> heading) const
+{
+    std::vector<std::complex<double>> points{m_saddlePoint};
+    const double reach = startReach(m_saddlePoint);
+    Vertex start;
+    double first = 0.0;
+    if (!leave(m_saddlePoint, heading, psi, +1, reach, start, first))
+        return {};
+    points.push_back(start.z);
+    bool away = false;
+    bool closed = false;
+    trace(start, psi, +1, first, points, [&](Points &line) {
+        const double distance = std::abs(line.back() - m_saddlePoint);
+        away = away || distance > 2.0 * reach;
+        if (away && distance <= reach) {
+            line.push_back(m_saddlePoint);
+            closed = true;
+        }
+        return closed;
+    });
+    if (!closed)
+        return {};
+    return points;
+}
+
+// A level between the body and the separatrix's loop: closed round the body.
+// It crosses the ray from z0 away from the saddle once (psi is monotonic
+// along it: from psiBody on the body to beyond the separatrix's level), so
+// it starts there and ends when a chord crosses that ray again, the start
+// taking the place of the chord's end. Empty when it does not close.
+std::vector<std::complex<double>> Tracer::traceClosedLevel(double psi) const
+{
+    const std::complex<double> ray = -(m_saddlePoint - m_centre) / std::abs(m_saddlePoint - m_centre);
+    const auto psiAt = [&](double r) { return m_flow.streamFunction(m_centre + r * ray); };
+    const double body = m_flow.psiBody();
+    const auto beyond = [&](double r) { return (psiAt(r) - psi) * (psi - body) >= 0.0; };
+    double low = Circle::radius();
+    double high = 2.0 * Circle::radius();
+    for (int step = 0; step < kRaySteps && !beyond(high); ++step) {
+        low = high;
+        high *= 2.0;
+    }
+    for (int step = 0; step < kRaySteps && high - low > 0.0; ++step) {
+        const double middle = 0.5 * (low + high);
+        if (middle <= low || middle >= high)
+            break;
+        (beyond(middle) ? high : low) = middle;
+    }
+    Vertex start;
+    if (!project(m_centre + low * ray, psi, start))
+        return {};
+    std::vector<std::complex<double>> points{start.z};
+    const auto side = [&](std::complex<double> z) { return (std::conj(ray) * (z - m_centre)).imag(); };
+    bool closed = false;
+    trace(start, psi, +1, std::min(allowedStep(start), m_longestStep), points, [&](Points &line) {
+        if (line.size() < 3)
+            return false;
+        const std::complex<double> a = line[line.size() - 2];
+        const std::complex<double> b = line.back();
+        const double sa = side(a);
+        const double sb = side(b);
+        if (sa == 0.0 || (sa > 0.0) == (sb > 0.0))
+            return false;
+        const std::complex<double> crossing = a + (sa / (sa - sb)) * (b - a);
+        if ((std::conj(ray) * (crossing - m_centre)).real() <= 0.0)
+            return false;
+        line.back() = line.front();
+        closed = true;
+        return true;
+    });
+    if (!closed)
+        return {};
     return points;
 }
 
@@ -366,6 +520,10 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
     Streamlines result;
     if (!flow.ok()) {
         result.failure = StreamlineFailure::NoFlow;
+        return result;
+    }
+    if (std::abs(flow.gamma()) > kMaxTracedCirculation) {
+        result.failure = StreamlineFailure::CirculationTooLarge;
         return result;
     }
     const double scale = view.panes.circle.halfWidth();
@@ -385,11 +543,12 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
     result.psiBody = flow.psiBody();
 
     const Tracer tracer(flow, view, result.deltaPsi);
-    const PaneReach reach = tracer.reach();
+    const double steadyRadius = SteadyRadius(flow);
+    const PaneReach reach = tracer.reach(steadyRadius);
     // Starting and ending beyond both panes and beyond the steady radius.
     const double margin = result.deltaPsi;
-    const double alongFrom = std::min(reach.alongLow, -kSteadyRadius) - margin;
-    const double alongTo = std::max(reach.alongHigh, kSteadyRadius) + margin;
+    const double alongFrom = std::min(reach.alongLow, -steadyRadius) - margin;
+    const double alongTo = std::max(reach.alongHigh, steadyRadius) + margin;
     const auto levelOf = [&](double psi) { return (psi - result.psiBody) / result.deltaPsi; };
     const double most = kMaxLevelsEachSide;
     const int lowest =
@@ -406,8 +565,9 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
             line.profile.push_back(circle.map(z));
         result.lines.push_back(std::move(line));
     };
+    const bool onBody = flow.stagnationOnBody();
     for (int k = lowest; k <= highest; ++k) {
-        if (k == 0) {
+        if (k == 0 && onBody) {
             std::vector<std::complex<double>> upstream = tracer.traceFromStagnation(
                 flow.frontStagnation(), flow.rearStagnation(), -1, alongFrom);
             std::reverse(upstream.begin(), upstream.end());
@@ -420,6 +580,44 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
         const double psi = result.psiBody + k * result.deltaPsi;
         add(Streamline::Part::Level, k, psi, tracer.traceLevel(psi, alongFrom, alongTo));
     }
+    if (onBody)
+        return result;
+
+    // The saddle: near it psi - psiS is Im(w'' h^2) / 2, so the separatrix
+    // leaves along the h where w'' h^2 is real, the flow running out of the
+    // saddle where it is positive (velocity conj(w'' h) along h) and into it
+    // where it is negative. Of each pair one heads for the body: the loop.
+    const std::complex<double> saddle = flow.rearStagnation();
+    const double saddlePsi = flow.streamFunction(saddle);
+    const std::complex<double> out = std::polar(1.0, -0.5 * std::arg(flow.sample(saddle).secondDerivative));
+    const std::complex<double> in = std::complex<double>(0.0, 1.0) * out;
+    const std::complex<double> toBody = circle.centre() - saddle;
+    const auto awayFromBody = [&](std::complex<double> h) {
+        return (std::conj(h) * toBody).real() < 0.0 ? h : -h;
+    };
+    std::vector<std::complex<double>> upstream =
+        tracer.traceFromSaddle(saddlePsi, awayFromBody(in), -1, alongFrom);
+    std::reverse(upstream.begin(), upstream.end());
+    add(Streamline::Part::Upstream, 0, saddlePsi, std::move(upstream));
+    add(Streamline::Part::Downstream, 0, saddlePsi,
+        tracer.traceFromSaddle(saddlePsi, awayFromBody(out), +1, alongTo));
+    std::vector<std::complex<double>> around = tracer.traceAroundFromSaddle(saddlePsi, -awayFromBody(out));
+    if (!around.empty())
+        add(Streamline::Part::Around, 0, saddlePsi, std::move(around));
+    // The closed levels strictly between the body and the separatrix's loop.
+    const double inner = levelOf(saddlePsi);
+    const int closedLow = std::max(lowest, static_cast<int>(std::floor(std::min(inner, 0.0))) + 1);
+    const int closedHigh = std::min(highest, static_cast<int>(std::ceil(std::max(inner, 0.0))) - 1);
+    for (int k = closedLow; k <= closedHigh; ++k) {
+        const double psi = result.psiBody + k * result.deltaPsi;
+        if (k == 0 || (psi - saddlePsi) * (psi - result.psiBody) >= 0.0)
+            continue;
+        std::vector<std::complex<double>> loop = tracer.traceClosedLevel(psi);
+        if (!loop.empty())
+            add(Streamline::Part::Closed, k, psi, std::move(loop));
+    }
+    std::stable_sort(result.lines.begin(), result.lines.end(),
+                     [](const Streamline &a, const Streamline &b) { return a.psi < b.psi; });
     return result;
 }
 

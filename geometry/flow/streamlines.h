@@ -4,6 +4,7 @@
 #include "geometry/pane_extent.h"
 
 #include <complex>
+#include <numbers>
 #include <vector>
 
 namespace wingmap {
@@ -27,6 +28,7 @@ enum class StreamlineFailure {
     BadView, // a pane of no size or not finite, a pixel size that is 0 or
              // not finite, or a pixel below 1 / kMaxPixelsAcross of the circle
              // pane's half width
+    CirculationTooLarge, // |Gamma| above kMaxTracedCirculation
 };
 
 // One streamline: vertices in the circle plane (plot units, y up) in the
@@ -37,10 +39,15 @@ struct Streamline
         Level,      // psi = psiBody + level * deltaPsi, from far upstream to far downstream
         Upstream,   // the dividing streamline from far upstream to the front stagnation point
         Downstream, // the dividing streamline from the rear stagnation point downstream
+        // Only where the stagnation point has left the body (|Gamma| > 4 pi):
+        Around,     // the dividing streamline's loop from the saddle round the body back
+                    // to it (first and last vertex the saddle)
+        Closed,     // psi = psiBody + level * deltaPsi round the body, inside that loop
+                    // (the last vertex is the first)
     };
 
     Part part = Part::Level;
-    int level = 0; // 0 for the dividing streamline's parts
+    int level = 0; // 0 for the dividing streamline's parts (whose psi is the saddle's off the body)
     double psi = 0.0;
     std::vector<std::complex<double>> circle;
     std::vector<std::complex<double>> profile;
@@ -51,14 +58,19 @@ struct Streamlines
     StreamlineFailure failure = StreamlineFailure::None;
     double deltaPsi = 0.0; // |Scale| / 8: 16 intervals across the circle pane far upstream
     double psiBody = 0.0;  // the stream function on the body
-    // By rising psi: the levels below the body, the dividing streamline's
-    // upstream then downstream part, the levels above. Empty on failure.
+    // By rising psi (the dividing streamline's upstream, downstream and
+    // around parts in that order, each level's open line before its closed
+    // one). Empty on failure.
     std::vector<Streamline> lines;
 
     bool ok() const { return failure == StreamlineFailure::None; }
 };
 
 inline constexpr double kMaxPixelsAcross = 1e5;
+// The largest |Gamma| whose streamlines are traced, 400 pi: the steady
+// region, and the lines to trace across it, grow with the circulation; at
+// this one a trace takes some tenths of a second.
+inline constexpr double kMaxTracedCirculation = 400.0 * std::numbers::pi;
 
 // The level curves of the stream function outside the circle, traced in
 // the circle plane, and their images in the profile plane.
@@ -69,9 +81,17 @@ inline constexpr double kMaxPixelsAcross = 1e5;
 // ends beyond both panes, so that each polyline, and its image, crosses its
 // pane whole (it is not clipped); a line never comes back once it has left.
 //
+// Off the body (|Gamma| > 4 pi, Flow::stagnationOnBody false) the
+// stagnation point is a saddle in the flow: the dividing streamline is the
+// level of psi there, arriving from upstream, leaving downstream, and a loop
+// round the body from the saddle back to it; psiBody (k = 0) is then an
+// open level like the others, and each psi_k of the range above strictly
+// between psiBody and the saddle's psi is also a closed polyline round the
+// body. A loop that cannot be traced closed is left out.
+//
 // Every vertex lies on its level, |psi - psi_k| <= 1e-9 deltaPsi, projected
 // there by Newton's method along grad psi; a stagnation point that ends a
-// dividing line is the exact point on the body. Consecutive vertices are
+// dividing line is the exact point (Flow::frontStagnation, rearStagnation). Consecutive vertices are
 // close enough that each polyline stays within a quarter of a pixel of its
 // curve, in the circle pane and, for the images, in the profile pane; away
 // from both panes (nothing of it drawn) within 0.001 plot units, or the

@@ -1,11 +1,13 @@
 #include "geometry/flow/flow.h"
 #include "geometry/flow/flow_files.h"
+#include "geometry/flow/lift_curve.h"
 #include "geometry/flow/streamlines.h"
 #include "geometry/selig.h"
 
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <complex>
 #include <map>
@@ -264,6 +266,41 @@ TEST(FlowFiles, StreamlinesPairEachLineWithItsImageOnItsLevel)
             EXPECT_NEAR(psi, level[line], 1e-5) << line << " " << k;
         }
     }
+}
+
+// The lift curve's file for the circular arc F = 0, G = 0.2 (b = cos beta,
+// beta = atan G), written under a German numeric locale: "." decimals, four
+// fields a row, and the closed forms C_L = 2 pi (sin a + G cos a),
+// C_M,c/4 = -(pi / 4) (2G + G^2 sin 2a), C_L,thin = 2 pi (a + beta) at
+// a = -15 + k / 4 degrees, each number read back whole.
+TEST(FlowFiles, LiftCurveIsWrittenWithPointsInAGermanLocale)
+{
+    const double G = 0.2;
+    const double b = 1.0 / std::sqrt(1.0 + G * G);
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
+    const wingmap::Flow flow(0.0, G, b, 4.0, false);
+    const std::string text = wingmap::LiftCurveText(flow);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    ASSERT_TRUE(flow.ok());
+    const std::vector<std::string> lines = split(text, '\n');
+    ASSERT_EQ(text.back(), '\n');
+    ASSERT_EQ(lines.size(), 2u + 121u);
+    EXPECT_EQ(lines[0], "# F=0 G=0.2 b=" + std::string(lines[0].substr(14)));
+    EXPECT_EQ(number(lines[0].substr(14)), b);
+    EXPECT_EQ(lines[1], "alpha_deg,CL,CM_c4,CL_thin");
+    const double pi = std::numbers::pi;
+    for (std::size_t k = 0; k < 121; ++k) {
+        const std::vector<std::string> f = split(lines[2 + k], ',');
+        ASSERT_EQ(f.size(), 4u) << lines[2 + k];
+        const double alpha = -15.0 + k / 4.0;
+        const double a = alpha * pi / 180.0;
+        EXPECT_EQ(number(f[0]), alpha);
+        EXPECT_NEAR(number(f[1]), 2 * pi * (std::sin(a) + G * std::cos(a)), 1e-9) << alpha;
+        EXPECT_NEAR(number(f[2]), -pi / 4 * (2 * G + G * G * std::sin(2 * a)), 1e-9) << alpha;
+        EXPECT_NEAR(number(f[3]), 2 * pi * (a + std::atan(G)), 1e-12) << alpha;
+    }
+    EXPECT_EQ(wingmap::LiftCurveText(wingmap::Flow(0.0, 0.0, 0.0, 4.0, true)), "");
 }
 
 } // namespace

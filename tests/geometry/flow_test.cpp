@@ -1,4 +1,5 @@
 #include "geometry/flow/flow.h"
+#include "geometry/flow/lift_curve.h"
 #include "geometry/flow/streamlines.h"
 #include "geometry/numeric/adaptive_step.h"
 #include "geometry/profile_shape.h"
@@ -15,6 +16,7 @@
 #include <vector>
 
 using wingmap::Flow;
+using wingmap::FlowCirculation;
 using wingmap::FlowFailure;
 using wingmap::ShapeFailure;
 using Point = std::complex<double>;
@@ -111,11 +113,10 @@ struct Coefficients
 // No lift: with Gamma = 0 the rear stagnation point is z0 + e^(i alpha_x),
 // so the Kutta condition holds with no circulation when the stream runs
 // along z_T - z0: alpha_0 = arg(z_T - z0) - phi, less a multiple of 180.
-Coefficients pressureIntegral(double F, double G, double b, double alphaDegrees)
+Coefficients pressureIntegralWith(double F, double G, double b, double alphaDegrees, double gamma)
 {
     const Edges edges = fileEdges(F, G, b);
-    const Flow flow(F, G, b, alphaDegrees, true);
-    const Field field(F, G, b, radians(alphaDegrees) + edges.phi, flow.gamma());
+    const Field field(F, G, b, radians(alphaDegrees) + edges.phi, gamma);
     const Point quarter = edges.leading + 0.25 * (edges.trailing - edges.leading);
     const double c = edges.chord;
     constexpr int kSteps = 4096;
@@ -130,9 +131,13 @@ Coefficients pressureIntegral(double F, double G, double b, double alphaDegrees)
         moment -= cp * (std::conj(field.map(z) - quarter) * dzeta).real() / (c * c);
     }
     const double lift = (std::conj(kI * std::polar(1.0, field.alphaX)) * force).real();
-    const double zeroLift =
-        std::remainder(std::arg(edges.trailingPreimage - field.z0) - edges.phi, kPi);
+    const double zeroLift = std::remainder(std::arg(edges.trailingPreimage - field.z0) - edges.phi, kPi);
     return {lift, moment, (zeroLift == -kPi / 2 ? kPi / 2 : zeroLift) * 180 / kPi};
+}
+
+Coefficients pressureIntegral(double F, double G, double b, double alphaDegrees)
+{
+    return pressureIntegralWith(F, G, b, alphaDegrees, Flow(F, G, b, alphaDegrees, true).gamma());
 }
 
 // A negative b: the numbers of -b, turned through 180 degrees.
@@ -173,8 +178,8 @@ Coefficients symmetric(double F, double, double b, double alpha)
 Coefficients arc(double, double G, double, double alpha)
 {
     const double a = radians(alpha);
-    return {2 * kPi * (std::sin(a) + G * std::cos(a)), -kPi / 4 * (2 * G + G * G * std::sin(2 * a)),
-            -std::atan(G) * 180 / kPi};
+    return {2 * kPi * (std::sin(a) + G * std::cos(a)),
+            -kPi / 4 * (2 * G + G * G * std::sin(2 * a)), -std::atan(G) * 180 / kPi};
 }
 
 struct CoefficientCase
@@ -208,8 +213,7 @@ TEST_P(FlowCoefficients, MatchTheClosedForms)
     // step: the logarithm's cut, left of z0, is not crossed there).
     const Point trailing = fileEdges(c.F, c.G, c.b).trailingPreimage;
     constexpr double h = 1e-6;
-    EXPECT_LT(std::abs(flow.potential(trailing + h) - flow.potential(trailing - h)) / (2 * h),
-              1e-7);
+    EXPECT_LT(std::abs(flow.potential(trailing + h) - flow.potential(trailing - h)) / (2 * h), 1e-7);
 }
 
 const double kSharp = 1 / std::sqrt(1.22); // F = G = 0.1 through +b
@@ -247,6 +251,7 @@ struct BodyCase
     const char *name;
     double F, G, b, alpha;
     bool kutta;
+    double gamma = 0; // without the Kutta condition
 };
 
 class FlowOnTheBody : public testing::TestWithParam<BodyCase>
@@ -259,7 +264,7 @@ class FlowOnTheBody : public testing::TestWithParam<BodyCase>
 TEST_P(FlowOnTheBody, StreamFunctionIsConstantAndCpHasItsClosedForm)
 {
     const BodyCase &c = GetParam();
-    const Flow flow(c.F, c.G, c.b, c.alpha, c.kutta);
+    const Flow flow(c.F, c.G, c.b, c.alpha, FlowCirculation{c.kutta, c.gamma});
     ASSERT_TRUE(flow.ok());
     const wingmap::ProfileShape shape = wingmap::MeasureProfile(c.F, c.G, c.b);
     const double alphaX = radians(c.alpha) + std::atan2(shape.trailingY - shape.leadingY,
@@ -269,24 +274,30 @@ TEST_P(FlowOnTheBody, StreamFunctionIsConstantAndCpHasItsClosedForm)
         const double t = j * kPi / 36 + 0.01;
         const Point z = Point(-c.F * c.b, c.G * c.b) + std::polar(1.0, t);
         EXPECT_NEAR(flow.streamFunction(z), flow.psiBody(), 1e-12) << t;
-        if (!c.kutta) {
+        if (!c.kutta && c.gamma == 0) {
             const double s = std::sin(t - alphaX);
             EXPECT_NEAR(std::abs(flow.circleVelocity(z)), 2 * std::abs(s), 1e-12) << t;
         }
     }
 }
 
-// The stagnation points lie on the circle where the independent dw/dz is 0;
-// in the profile plane Cp = 1 there, except at a sharp edge, where the
-// speed is the limit along the surface (checked with the surface pressure).
+// The stagnation points lie where the independent dw/dz is 0: on the
+// circle for |Gamma| <= 4 pi, outside it beyond; in the profile plane Cp = 1
+// there, except at a sharp edge, where the speed is the limit along the
+// surface (checked with the surface pressure).
 TEST_P(FlowOnTheBody, StagnationPointsAreWhereTheFlowStops)
 {
     const BodyCase &c = GetParam();
-    const Flow flow(c.F, c.G, c.b, c.alpha, c.kutta);
+    const Flow flow(c.F, c.G, c.b, c.alpha, FlowCirculation{c.kutta, c.gamma});
     ASSERT_TRUE(flow.ok());
-    const Field field(c.F, c.G, c.b, flow.alphaX(), flow.gamma());
+    const Field field(c.F, c.G, c.b, flow.alphaX(), c.kutta ? flow.gamma() : c.gamma);
+    EXPECT_EQ(flow.stagnationOnBody(), c.kutta || std::abs(c.gamma) <= 4 * kPi);
     for (const Point z : {flow.frontStagnation(), flow.rearStagnation()}) {
-        EXPECT_NEAR(std::abs(z - field.z0), 1, 1e-12);
+        if (flow.stagnationOnBody()) {
+            EXPECT_NEAR(std::abs(z - field.z0), 1, 1e-12);
+        } else {
+            EXPECT_GT(std::abs(z - field.z0), 1);
+        }
         EXPECT_NEAR(std::abs(field.dw(z)), 0, 1e-12);
         EXPECT_NEAR(std::abs(flow.circleVelocity(z)), 0, 1e-12);
         const bool sharp = std::min(std::abs(z - c.b), std::abs(z + c.b)) < 1e-9;
@@ -304,17 +315,138 @@ TEST_P(FlowOnTheBody, StagnationPointsAreWhereTheFlowStops)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(States, FlowOnTheBody,
-                         testing::Values(BodyCase{"plateWithout", 0, 0, 1, 4, false},
-                                         BodyCase{"offsetWithout", 0.1, 0.1, 0.9, 7, false},
-                                         BodyCase{"camberedWithout", 0.1, 0.1, kSharp, -5, false},
-                                         BodyCase{"plateKutta", 0, 0, 1, 4, true},
-                                         BodyCase{"roundedKutta", 0.1, 0.1, 0.9, 12, true},
-                                         BodyCase{"camberedKutta", 0.1, 0.1, kSharp, 4, true},
-                                         BodyCase{"arcKutta", 0, 0.5, kArc5, -20, true}),
-                         [](const testing::TestParamInfo<BodyCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    States, FlowOnTheBody,
+    testing::Values(BodyCase{"plateWithout", 0, 0, 1, 4, false},
+                    BodyCase{"offsetWithout", 0.1, 0.1, 0.9, 7, false},
+                    BodyCase{"camberedWithout", 0.1, 0.1, kSharp, -5, false},
+                    BodyCase{"plateKutta", 0, 0, 1, 4, true},
+                    BodyCase{"roundedKutta", 0.1, 0.1, 0.9, 12, true},
+                    BodyCase{"camberedKutta", 0.1, 0.1, kSharp, 4, true},
+                    BodyCase{"arcKutta", 0, 0.5, kArc5, -20, true},
+                    BodyCase{"symmetricGiven", 0.1, 0, 1 / 1.1, 2, false, 3},
+                    BodyCase{"plateGiven4Pi", 0, 0, 1, 4, false, 4 * kPi},
+                    BodyCase{"roundedGivenMinus4Pi", 0.1, 0.1, 0.9, 6, false, -4 * kPi},
+                    BodyCase{"camberedGiven14", 0.1, 0.1, kSharp, 4, false, 14},
+                    BodyCase{"camberedGivenMinus14", 0.1, 0.1, kSharp, 4, false, -14}),
+    [](const testing::TestParamInfo<BodyCase> &info) { return std::string(info.param.name); });
+
+// Where the stagnation points go as the circulation is given. With
+// u = (z - z0) e^(-i ax), dw/dz = 0 reads u^2 + 2i g u - 1 = 0, g = Gamma / 4 pi:
+// u = +-sqrt(1 - g^2) - i g, the rear one downstream (+); for |g| = 1 the
+// two meet at u = -i g, on the body; beyond, the root outside the circle is
+// u = -i (g + sign(g) sqrt(g^2 - 1)), below the body (Im u < -1) for g > 1.
+// The Kutta value for the sharp cambered profile: z_T = b, b - z0 = b (1 + F - iG),
+// beta = atan(G / (1 + F)), Gamma = 4 pi sin(ax + beta), rear angle -beta; its
+// image is the trailing edge, x/c = 1. Any other Gamma moves the rear point
+// off the edge, and its image (the edge is the farthest point) forward.
+// Gamma = 0 on a symmetric profile at alpha = 0: u = -+1, the ends of the
+// chord, at 180 and 0 degrees.
+TEST(FlowCirculation, StagnationPointsFollowTheCirculation)
+{
+    const double F = 0.1, G = 0.1, b = kSharp, alpha = 4;
+    const Edges edges = fileEdges(F, G, b);
+    const double ax = radians(alpha) + edges.phi;
+    const double beta = std::atan(G / (1 + F));
+    const double kutta = 4 * kPi * std::sin(ax + beta);
+    for (const double offset : {0.0, -0.05, 0.05, 1.0}) {
+        const Flow flow(F, G, b, alpha, FlowCirculation{false, kutta + offset});
+        ASSERT_TRUE(flow.ok());
+        EXPECT_NEAR(flow.kuttaGamma(), kutta, 1e-12);
+        EXPECT_TRUE(flow.stagnationOnBody());
+        if (offset == 0) {
+            EXPECT_NEAR(flow.rearStagnationChordFraction(), 1, 1e-9);
+            EXPECT_NEAR(flow.rearStagnationDegrees(), -beta * 180 / kPi, 1e-9);
+        } else {
+            EXPECT_LT(flow.rearStagnationChordFraction(), 1 - 1e-7) << offset;
+            EXPECT_GT(std::abs(flow.rearStagnationDegrees() + beta * 180 / kPi), 0.1) << offset;
+        }
+    }
+    EXPECT_NEAR(Flow(F, G, b, alpha, true).kuttaGamma(), kutta, 1e-12);
+    EXPECT_NEAR(Flow(F, G, b, alpha, false).kuttaGamma(), kutta, 1e-12);
+
+    const Flow still(0.1, 0, 1 / 1.1, 0, FlowCirculation{false, 0});
+    ASSERT_TRUE(still.ok());
+    EXPECT_NEAR(still.rearStagnationChordFraction(), 1, 1e-9);
+    EXPECT_NEAR(still.chordFraction(still.frontStagnationImage()), 0, 1e-9);
+    EXPECT_NEAR(std::abs(still.rearStagnationDegrees()), 0, 1e-12);
+    EXPECT_NEAR(std::abs(still.circle().angleOf(still.frontStagnation())), kPi, 1e-12);
+
+    for (const double gamma : {4 * kPi, -4 * kPi, 14.0, -14.0, 15.0, -15.0}) {
+        const Flow flow(F, G, b, alpha, FlowCirculation{false, gamma});
+        ASSERT_TRUE(flow.ok());
+        const double g = gamma / (4 * kPi);
+        const Point expected = Point(-F * b, G * b) +
+            std::polar(1.0, ax) * Point(0, -(g + std::copysign(std::sqrt(g * g - 1), g)));
+        EXPECT_EQ(flow.stagnationOnBody(), std::abs(g) == 1) << gamma;
+        EXPECT_NEAR(std::abs(flow.rearStagnation() - expected), 0, 1e-12) << gamma;
+        EXPECT_EQ(flow.frontStagnation(), flow.rearStagnation()) << gamma;
+        const double across = ((flow.rearStagnation() - Point(-F * b, G * b)) * std::polar(1.0, -ax)).imag();
+        EXPECT_EQ(across < 0, gamma > 0) << gamma;
+        EXPECT_EQ(std::abs(across) > 1 + 1e-9, std::abs(g) > 1) << gamma;
+    }
+}
+
+// C_L = 2 Gamma / c and C_M from the surface pressure of the independent
+// field with the given Gamma, on a rounded profile (no edge the flow turns
+// round); the pressure's lift is Kutta-Joukowski's. A non-finite Gamma is
+// refused; under the Kutta condition the given value is not read.
+TEST(FlowCirculation, LiftAndMomentFollowTheCirculation)
+{
+    const double F = 0.1, G = 0.1, b = 0.9, alpha = 4;
+    const double chord = fileEdges(F, G, b).chord;
+    for (const double gamma : {0.0, 3.0, 14.0, -14.0}) {
+        const Flow flow(F, G, b, alpha, FlowCirculation{false, gamma});
+        ASSERT_TRUE(flow.ok());
+        EXPECT_EQ(flow.gamma(), gamma);
+        EXPECT_FALSE(flow.kutta());
+        const Coefficients e = pressureIntegralWith(F, G, b, alpha, gamma);
+        EXPECT_NEAR(flow.liftCoefficient(), 2 * gamma / chord, 1e-12) << gamma;
+        EXPECT_NEAR(e.lift, 2 * gamma / chord, 1e-9) << gamma;
+        EXPECT_NEAR(flow.momentCoefficient(), e.moment, 1e-9) << gamma;
+    }
+    for (const double gamma : {kNaN, std::numeric_limits<double>::infinity()}) {
+        EXPECT_EQ(Flow(F, G, b, alpha, FlowCirculation{false, gamma}).refusal().failure,
+                  FlowFailure::CirculationNotFinite);
+        EXPECT_TRUE(Flow(F, G, b, alpha, FlowCirculation{true, gamma}).ok());
+    }
+}
+
+// The lift curve of the circular arc (closed forms above) at the 121 angles
+// -15 + k / 4 degrees, whatever the flow's own angle and circulation; the
+// thin-airfoil line 2 pi (alpha - alpha_0) with alpha_0 = -beta. The slope
+// d/d alpha of 8 pi sin(alpha_x + beta) / c is 8 pi / c at alpha_0 (c from
+// the file's edges): 2 pi for the flat plate (c = 4), more for a thick one;
+// the arc's is 2 pi (cos alpha - G sin alpha).
+TEST(FlowCirculation, LiftCurveFollowsTheClosedFormsAndThinAirfoilTheory)
+{
+    const double G = 0.2;
+    const Flow flow(0, G, kArc2, 7, FlowCirculation{false, 14});
+    const std::vector<wingmap::LiftCurvePoint> curve = wingmap::LiftCurve(flow);
+    ASSERT_EQ(curve.size(), 121u);
+    for (std::size_t k = 0; k < curve.size(); ++k) {
+        const double alpha = -15 + k / 4.0;
+        const Coefficients e = arc(0, G, 0, alpha);
+        EXPECT_EQ(curve[k].alphaDegrees, alpha);
+        EXPECT_NEAR(curve[k].lift, e.lift, 1e-9) << alpha;
+        EXPECT_NEAR(curve[k].moment, e.moment, 1e-9) << alpha;
+        EXPECT_NEAR(curve[k].thinLift, 2 * kPi * (radians(alpha) + std::atan(G)), 1e-12) << alpha;
+        const double a = radians(alpha);
+        EXPECT_NEAR(flow.liftSlopeAt(alpha), 2 * kPi * (std::cos(a) - G * std::sin(a)), 1e-9);
+    }
+    const struct
+    {
+        double F, G, b;
+    } profiles[] = {{0, 0, 1}, {0.1, 0, 1 / 1.1}, {0.1, 0.1, kSharp}, {0.3, 0.2, 0.7}, {0.1, 0.1, -0.9}};
+    for (const auto &p : profiles) {
+        const Flow profile(p.F, p.G, p.b, 3, true);
+        ASSERT_TRUE(profile.ok());
+        const double chord = fileEdges(p.F, p.G, p.b).chord;
+        EXPECT_NEAR(profile.liftSlopeAt(profile.zeroLiftDegrees()), 8 * kPi / chord, 1e-9) << p.b;
+    }
+    EXPECT_NEAR(Flow(0, 0, 1, 0, true).liftSlopeAt(0), 2 * kPi, 1e-12);
+    EXPECT_TRUE(wingmap::LiftCurve(Flow(0, 0, 0, 4, true)).empty());
+}
 
 struct SurfaceCase
 {
@@ -382,8 +514,8 @@ TEST_P(FlowSurface, CpAtTheCoordinatePoints)
     }
     if (sharp && c.kutta) {
         const Point s = c.b - field.z0;
-        const Point second = 2.0 * std::polar(1.0, field.alphaX) / (s * s * s) -
-                             kI * field.gamma / (2 * kPi * s * s);
+        const Point second =
+            2.0 * std::polar(1.0, field.alphaX) / (s * s * s) - kI * field.gamma / (2 * kPi * s * s);
         const double limit = 1 - std::norm(second / (2 / c.b));
         EXPECT_NEAR(surface[0].cp, limit, 1e-9);
         EXPECT_NEAR(surface[160].cp, limit, 1e-9);
@@ -403,16 +535,15 @@ TEST_P(FlowSurface, CpAtTheCoordinatePoints)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(States, FlowSurface,
-                         testing::Values(SurfaceCase{"plate4", 0, 0, 1, 4, true},
-                                         SurfaceCase{"plateMinus9", 0, 0, 1, -9, true},
-                                         SurfaceCase{"cambered4", 0.1, 0.1, kSharp, 4, true},
-                                         SurfaceCase{"camberedWithout", 0.1, 0.1, kSharp, 4, false},
-                                         SurfaceCase{"rounded", 0.1, 0.1, 0.9, 6, true},
-                                         SurfaceCase{"arc4", 0, 0.5, kArc5, 4, true}),
-                         [](const testing::TestParamInfo<SurfaceCase> &info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    States, FlowSurface,
+    testing::Values(SurfaceCase{"plate4", 0, 0, 1, 4, true},
+                    SurfaceCase{"plateMinus9", 0, 0, 1, -9, true},
+                    SurfaceCase{"cambered4", 0.1, 0.1, kSharp, 4, true},
+                    SurfaceCase{"camberedWithout", 0.1, 0.1, kSharp, 4, false},
+                    SurfaceCase{"rounded", 0.1, 0.1, 0.9, 6, true},
+                    SurfaceCase{"arc4", 0, 0.5, kArc5, 4, true}),
+    [](const testing::TestParamInfo<SurfaceCase> &info) { return std::string(info.param.name); });
 
 struct RefusalCase
 {
@@ -449,23 +580,24 @@ TEST_P(FlowRefusals, SayWhatAndDrawNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     States, FlowRefusals,
-    testing::Values(
-        RefusalCase{"plusBOutside", 0.1, 0, 0.95, 4, FlowFailure::PlusBOutside,
-                    ShapeFailure::SelfCrossing, 0.95 * 1.1},
-        RefusalCase{"crossing", 0.3, 0, 1, 4, FlowFailure::PlusBOutside, ShapeFailure::SelfCrossing,
-                    1.3},
-        RefusalCase{"wideEllipse", 0, 0, 1.5, 4, FlowFailure::PlusBOutside, ShapeFailure::None,
-                    1.5},
-        RefusalCase{"minusBOutside", -0.2, 0, 0.9, 4, FlowFailure::MinusBOutside,
-                    ShapeFailure::SelfCrossing, 0.9 * 1.2},
-        RefusalCase{"deepArc", 0, 1.5, 1 / std::sqrt(3.25), 4, FlowFailure::Shape,
-                    ShapeFailure::NotSingleValued, 0},
-        RefusalCase{"smallLoop", 0.1, 0, 0.91, 4, FlowFailure::PlusBOutside,
-                    ShapeFailure::SelfCrossing, 0.91 * 1.1},
-        RefusalCase{"spike", 1, 99.9, 0.01, 4, FlowFailure::Shape, ShapeFailure::NotSingleValued,
-                    0},
-        RefusalCase{"bZero", 0, 0, 0, 4, FlowFailure::Shape, ShapeFailure::NotSampled, 0},
-        RefusalCase{"angle", 0, 0, 1, kNaN, FlowFailure::AngleNotFinite, ShapeFailure::None, 0}),
+    testing::Values(RefusalCase{"plusBOutside", 0.1, 0, 0.95, 4, FlowFailure::PlusBOutside,
+                                ShapeFailure::SelfCrossing, 0.95 * 1.1},
+                    RefusalCase{"crossing", 0.3, 0, 1, 4, FlowFailure::PlusBOutside,
+                                ShapeFailure::SelfCrossing, 1.3},
+                    RefusalCase{"wideEllipse", 0, 0, 1.5, 4, FlowFailure::PlusBOutside,
+                                ShapeFailure::None, 1.5},
+                    RefusalCase{"minusBOutside", -0.2, 0, 0.9, 4, FlowFailure::MinusBOutside,
+                                ShapeFailure::SelfCrossing, 0.9 * 1.2},
+                    RefusalCase{"deepArc", 0, 1.5, 1 / std::sqrt(3.25), 4, FlowFailure::Shape,
+                                ShapeFailure::NotSingleValued, 0},
+                    RefusalCase{"smallLoop", 0.1, 0, 0.91, 4, FlowFailure::PlusBOutside,
+                                ShapeFailure::SelfCrossing, 0.91 * 1.1},
+                    RefusalCase{"spike", 1, 99.9, 0.01, 4, FlowFailure::Shape,
+                                ShapeFailure::NotSingleValued, 0},
+                    RefusalCase{"bZero", 0, 0, 0, 4, FlowFailure::Shape, ShapeFailure::NotSampled,
+                                0},
+                    RefusalCase{"angle", 0, 0, 1, kNaN, FlowFailure::AngleNotFinite,
+                                ShapeFailure::None, 0}),
     [](const testing::TestParamInfo<RefusalCase> &info) { return std::string(info.param.name); });
 
 struct LineCase
@@ -475,6 +607,7 @@ struct LineCase
     bool kutta;
     double scale;
     int width; // of the circle pane, in pixels; the profile pane is twice as wide
+    double gamma = 0; // without the Kutta condition
 };
 
 class FlowStreamlines : public testing::TestWithParam<LineCase>
@@ -505,7 +638,7 @@ bool touches(Point p, Point q, double width, double height)
 TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
 {
     const LineCase &c = GetParam();
-    const Flow flow(c.F, c.G, c.b, c.alpha, c.kutta);
+    const Flow flow(c.F, c.G, c.b, c.alpha, FlowCirculation{c.kutta, c.gamma});
     ASSERT_TRUE(flow.ok());
     const double s = std::abs(c.scale);
     const double circlePixel = 2 * s / c.width;
@@ -515,10 +648,18 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
     ASSERT_TRUE(result.ok());
     EXPECT_DOUBLE_EQ(result.deltaPsi, s / 8);
     const double dpsi = result.deltaPsi;
-    const Field field(c.F, c.G, c.b, flow.alphaX(), flow.gamma());
-    const auto along = [&](Point z) {
-        return ((z - field.z0) * std::polar(1.0, -field.alphaX)).real();
-    };
+    const Field field(c.F, c.G, c.b, flow.alphaX(), c.kutta ? flow.gamma() : c.gamma);
+    const auto along = [&](Point z) { return ((z - field.z0) * std::polar(1.0, -field.alphaX)).real(); };
+    // Off the body the dividing streamline is the saddle's level: with
+    // u = -i r at the saddle (r = g + sqrt(g^2 - 1), g = Gamma / 4 pi > 1),
+    // psi = -(r - 1/r) + 2g ln r = 2 (g acosh g - sqrt(g^2 - 1)), odd in g.
+    const double g = field.gamma / (4 * kPi);
+    const bool onBody = std::abs(g) <= 1;
+    const double dividingPsi =
+        onBody ? 0 : std::copysign(2 * (std::abs(g) * std::acosh(std::abs(g)) - std::sqrt(g * g - 1)), g);
+    int closedLevels = 0; // strictly between the body's psi and the saddle's
+    for (int k = -1000; k <= 1000; ++k)
+        closedLevels += k != 0 && (k * dpsi - dividingPsi) * k < 0;
 
     // The panes' range of psi and of the stream coordinate, outside the body.
     double psiLow = 0, psiHigh = 0, alongLow = 1e300, alongHigh = -1e300;
@@ -538,27 +679,45 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
 
     ASSERT_GE(result.lines.size(), 3u);
     int dividing = 0;
+    int closed = 0;
     double previousPsi = -1e300;
+    using Part = wingmap::Streamline::Part;
     for (const wingmap::Streamline &line : result.lines) {
         ASSERT_GE(line.circle.size(), 2u);
         ASSERT_EQ(line.profile.size(), line.circle.size());
         EXPECT_GE(line.psi, previousPsi);
         previousPsi = line.psi;
-        EXPECT_DOUBLE_EQ(line.psi, result.psiBody + line.level * dpsi);
-        if (line.part != wingmap::Streamline::Part::Level) {
+        if (line.part == Part::Level || line.part == Part::Closed) {
+            EXPECT_DOUBLE_EQ(line.psi, result.psiBody + line.level * dpsi);
+        } else {
             EXPECT_EQ(line.level, 0);
+            EXPECT_NEAR(line.psi, result.psiBody + dividingPsi, 1e-9);
             ++dividing;
         }
         // Whole: from beyond the panes upstream to beyond them downstream,
-        // or from and to the stagnation points.
-        const bool up = line.part == wingmap::Streamline::Part::Upstream;
-        const bool down = line.part == wingmap::Streamline::Part::Downstream;
-        if (!down) {
+        // or from and to the stagnation points; a loop round the body (it
+        // winds once round z0) from the saddle, or from any point, back to it.
+        const bool up = line.part == Part::Upstream;
+        const bool down = line.part == Part::Downstream;
+        const bool around = line.part == Part::Around;
+        if (around || line.part == Part::Closed) {
+            EXPECT_EQ(line.circle.front(), line.circle.back());
+            double winding = 0;
+            for (std::size_t k = 1; k < line.circle.size(); ++k)
+                winding += std::arg((line.circle[k] - field.z0) / (line.circle[k - 1] - field.z0));
+            EXPECT_NEAR(std::abs(winding), 2 * kPi, 1e-9) << line.level;
+            if (around) {
+                EXPECT_EQ(line.circle.front(), flow.rearStagnation());
+            } else {
+                ++closed;
+            }
+        } else if (!down) {
             EXPECT_LT(along(line.circle.front()), alongLow);
         } else {
             EXPECT_EQ(line.circle.front(), flow.rearStagnation());
         }
-        if (!up) {
+        if (around || line.part == Part::Closed) {
+        } else if (!up) {
             EXPECT_GT(along(line.circle.back()), alongHigh);
         } else {
             EXPECT_EQ(line.circle.back(), flow.frontStagnation());
@@ -576,8 +735,8 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
             // quarter, half and three quarters of each chord, in each plane.
             const Point a = line.circle[k - 1];
             const Point p = line.profile[k - 1];
-            const double circleLimit =
-                touches(a, z, s, s) ? 0.25 * circlePixel : std::max(0.25 * circlePixel, 1e-3);
+            const double circleLimit = touches(a, z, s, s) ? 0.25 * circlePixel
+                                                           : std::max(0.25 * circlePixel, 1e-3);
             const double profileLimit = touches(p, line.profile[k], 2 * s, s)
                                             ? 0.25 * profilePixel
                                             : std::max(0.25 * profilePixel, 1e-3);
@@ -591,7 +750,8 @@ TEST_P(FlowStreamlines, LieOnTheirLevelsCloseToTheCurveAcrossBothPanes)
             }
         }
     }
-    EXPECT_EQ(dividing, 2);
+    EXPECT_EQ(dividing, onBody ? 2 : 3);
+    EXPECT_EQ(closed, closedLevels);
     // Every level the panes show is drawn.
     EXPECT_LE(result.lines.front().psi, psiLow);
     EXPECT_GE(result.lines.back().psi, psiHigh);
@@ -607,8 +767,59 @@ INSTANTIATE_TEST_SUITE_P(
                     LineCase{"tinyPlate", 0, 0, 1, 4, true, 1e-4, 300},
                     LineCase{"wide", 0.2, 0.1, 0.8, 30, true, 12, 600},
                     // Gamma = 4 pi: the stagnation points meet at the edge.
-                    LineCase{"plateBroadside", 0, 0, 1, 90, true, 1.5, 300}),
+                    LineCase{"plateBroadside", 0, 0, 1, 90, true, 1.5, 300},
+                    // Given circulations: none on a symmetric profile (the
+                    // stagnation points at the edges), one between the
+                    // Kutta value and 4 pi, +-4 pi (the points meet on the
+                    // body), and beyond, the saddle off the body.
+                    LineCase{"symmetricNone", 0.1, 0, 1 / 1.1, 0, false, 1.5, 300, 0},
+                    LineCase{"cambered8", 0.1, 0.1, kSharp, 4, false, 1.5, 300, 8},
+                    LineCase{"cambered4Pi", 0.1, 0.1, kSharp, 4, false, 1.5, 300, 4 * kPi},
+                    LineCase{"camberedMinus4Pi", 0.1, 0.1, kSharp, 4, false, 1.5, 300, -4 * kPi},
+                    LineCase{"cambered14", 0.1, 0.1, kSharp, 4, false, 1.5, 300, 14},
+                    LineCase{"camberedMinus14", 0.1, 0.1, kSharp, 4, false, 1.5, 300, -14},
+                    LineCase{"cambered12_6", 0.1, 0.1, kSharp, 4, false, 1.5, 300, 12.6},
+                    LineCase{"plate15Wide", 0, 0, 1, 4, false, 3, 600, 15},
+                    LineCase{"roundedMinus15", 0.1, 0.1, 0.9, -8, false, 1.5, 300, -15},
+                    // Closed levels inside the loop: two, and four.
+                    LineCase{"cambered15Close", 0.1, 0.1, kSharp, 4, false, 0.5, 300, 15},
+                    LineCase{"plateMinus20", 0, 0, 1, 10, false, 1.5, 300, -20}),
     [](const testing::TestParamInfo<LineCase> &info) { return std::string(info.param.name); });
+
+// The circulations of the bar, in steps of 0.5 and either side of
+// 4 pi, on the cambered profile: the lines are traced whole, on their
+// levels, and the dividing streamline has its loop round the body exactly
+// when the stagnation point has left it.
+TEST(FlowStreamlines, DrawEveryCirculationOfTheBar)
+{
+    std::vector<double> circulations{12.55, 12.6, -12.55, -12.6};
+    for (int k = -30; k <= 30; ++k)
+        circulations.push_back(k / 2.0);
+    for (const double gamma : circulations) {
+        const Flow flow(0.1, 0.1, kSharp, 4, FlowCirculation{false, gamma});
+        const auto result =
+            wingmap::TraceStreamlines(flow, {wingmap::PaneExtentsAt(1.5), 0.01, 0.01});
+        ASSERT_TRUE(result.ok()) << gamma;
+        const Field field(0.1, 0.1, kSharp, flow.alphaX(), gamma);
+        int around = 0;
+        for (const wingmap::Streamline &line : result.lines) {
+            ASSERT_GE(line.circle.size(), 2u) << gamma;
+            around += line.part == wingmap::Streamline::Part::Around;
+            for (const Point z : line.circle)
+                ASSERT_NEAR(field.psi(z), line.psi, 1e-6 * result.deltaPsi) << gamma;
+        }
+        EXPECT_EQ(around, std::abs(gamma) > 4 * kPi) << gamma;
+    }
+    // Beyond 400 pi the lines are not traced (the steady region grows with Gamma).
+    for (const double gamma : {400 * kPi + 1e-9, -1e6}) {
+        const Flow flow(0.1, 0.1, kSharp, 4, FlowCirculation{false, gamma});
+        EXPECT_EQ(wingmap::TraceStreamlines(flow, {wingmap::PaneExtentsAt(1.5), 0.01, 0.01}).failure,
+                  wingmap::StreamlineFailure::CirculationTooLarge);
+    }
+    EXPECT_TRUE(wingmap::TraceStreamlines(Flow(0.1, 0.1, kSharp, 4, FlowCirculation{false, -400 * kPi}),
+                                          {wingmap::PaneExtentsAt(1e-4), 1e-6, 1e-6})
+                    .ok());
+}
 
 TEST(FlowStreamlines, RefuseAViewWithNoSize)
 {
