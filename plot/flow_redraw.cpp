@@ -14,9 +14,9 @@ StreamlineView FlowViewAt(double MaxC, FlowPanePixels pixels)
     return {panes, panes.circle.pixelSize(pixels.circle), panes.profile.pixelSize(pixels.profile)};
 }
 
-FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees, bool kutta,
-                             FlowPanePixels pixels, PlotSurface &circlePane,
-                             PlotSurface &airfoilPane)
+FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
+                             FlowCirculation circulation, FlowPanePixels pixels,
+                             PlotSurface &circlePane, PlotSurface &airfoilPane)
 {
     FlowRedrawOutcome outcome;
     if (!(std::abs(alphaDegrees) <= kLargestAngle)) {
@@ -24,7 +24,7 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees, b
         return outcome;
     }
     const ParameterState &state = drawing.state;
-    auto flow = std::make_unique<Flow>(state.F, state.G, state.b, alphaDegrees, kutta);
+    auto flow = std::make_unique<Flow>(state.F, state.G, state.b, alphaDegrees, circulation);
     if (!flow->ok()) {
         outcome.failure = FlowRedrawFailure::NoFlow;
         outcome.refusal = flow->refusal();

@@ -49,12 +49,12 @@ struct FlowRedrawOutcome
 [[nodiscard]] StreamlineView FlowViewAt(double MaxC, FlowPanePixels pixels);
 
 // Solves the flow past the profile of the drawing shown at the angle of
-// attack (degrees, from the chord line), with or without the Kutta
-// condition, traces its streamlines for the panes and draws both (DrawFlow),
+// attack (degrees, from the chord line), with the Kutta condition's
+// circulation or a given one, traces its streamlines for the panes and draws both (DrawFlow),
 // with the drawing's own sampled tables as the body. When anything fails,
 // neither pane is touched and the outcome says why; it holds no words.
 [[nodiscard]] FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
-                                           bool kutta, FlowPanePixels pixels,
+                                           FlowCirculation circulation, FlowPanePixels pixels,
                                            PlotSurface &circlePane, PlotSurface &airfoilPane);
 
 } // namespace wingmap

@@ -1,12 +1,16 @@
 #include "ui/flow/flow_text.h"
 
+#include "geometry/atmosphere.h"
 #include "geometry/flow/flow.h"
 #include "ui/widgets/number_string.h"
 #include "ui/widgets/profile_words.h"
 
+#include <QStringList>
+
 #include <cmath>
 #include <complex>
 #include <limits>
+#include <numbers>
 #include <vector>
 
 namespace wingmap {
@@ -24,12 +28,41 @@ QString point(std::complex<double> z)
              FlowText::decimals(z.imag(), kPlaceDecimals));
 }
 
-// What lies beyond the numbers: the profile facing left.
-QString facing(const Flow &flow)
+// Beyond this angle from the angle of no lift, in degrees, real profiles
+// stall.
+constexpr double kStallDegrees = 12.0;
+
+// What lies beyond the numbers, a sentence a line: the profile facing
+// left, the lift slope, where the rear stagnation point is without the
+// Kutta condition, and the stall.
+QStringList beyondTheNumbers(const Flow &flow)
 {
-    return flow.facesLeft() ? FlowText::tr("The profile faces left: its leading edge is on the "
-                                           "right.")
-                            : QString();
+    QStringList lines;
+    if (flow.facesLeft())
+        lines << FlowText::tr("The profile faces left: its leading edge is on the right.");
+    const double slope = flow.liftSlopeAt(flow.alphaDegrees());
+    lines << FlowText::tr("dC_L/dα = %1 per rad = %2 × 2π (%3 per degree).")
+                 .arg(FlowText::decimals(slope, kResultDecimals),
+                      FlowText::decimals(slope / (2.0 * std::numbers::pi), kResultDecimals),
+                      FlowText::decimals(slope * std::numbers::pi / 180.0, kResultDecimals));
+    if (!flow.kutta()) {
+        const QString kutta = FlowText::decimals(flow.kuttaGamma(), kResultDecimals);
+        lines << (flow.stagnationOnBody()
+                      ? FlowText::tr("The rear stagnation point is at %1° on the circle, at x/c = "
+                                     "%2 on the profile; the Kutta condition would give Γ = %3.")
+                            .arg(FlowText::decimals(flow.rearStagnationDegrees(), 1),
+                                 FlowText::decimals(flow.rearStagnationChordFraction(),
+                                                    kResultDecimals),
+                                 kutta)
+                      : FlowText::tr("The stagnation point has left the body: it lies in the flow "
+                                     "at %1 beside the profile; the Kutta condition would give "
+                                     "Γ = %2.")
+                            .arg(point(flow.rearStagnationImage()), kutta));
+    }
+    if (std::abs(flow.alphaDegrees() - flow.zeroLiftDegrees()) > kStallDegrees)
+        lines << FlowText::tr("Real profiles stall about 12° from the angle of no lift; the "
+                              "potential flow does not.");
+    return lines;
 }
 
 // Where along the surface Cp is lowest, and on which side.
@@ -114,6 +147,46 @@ QString FlowText::decimals(double value, int count)
     return text;
 }
 
+QString FlowText::significant(double value)
+{
+    constexpr int kDigits = 4;
+    if (!std::isfinite(value))
+        return QString::number(value);
+    if (value == 0.0)
+        return QStringLiteral("0");
+    int exponent = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    // Rounding can carry into the next power of ten (9999.7 is 1.000 × 10⁴).
+    if (std::abs(value) >= 9999.5 * std::pow(10.0, exponent - 3))
+        ++exponent;
+    if (exponent >= -3 && exponent <= 3)
+        return decimals(value, kDigits - 1 - exponent);
+    static const QString superscripts = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+    QString power;
+    for (const QChar digit : QString::number(std::abs(exponent)))
+        power += superscripts[digit.digitValue()];
+    if (exponent < 0)
+        power.prepend(QChar(0x207B)); // superscript minus
+    return tr("%1 × 10%2").arg(decimals(value / std::pow(10.0, exponent), kDigits - 1), power);
+}
+
+QString FlowText::forces(const Atmosphere &air, const SectionForces &forces, double speed,
+                         double chord, bool haveFlow)
+{
+    if (!haveFlow)
+        return tr("The forces follow the flow drawn: there is none yet.");
+    if (!air.ok())
+        return tr("Type an altitude from 0 to 20000 m.");
+    if (!(std::isfinite(speed) && speed > 0.0))
+        return tr("Type a speed above 0 m/s.");
+    if (!(std::isfinite(chord) && chord > 0.0))
+        return tr("Type a chord above 0 m.");
+    if (!forces.ok())
+        return tr("These numbers are too large to compute with: type a smaller speed or chord.");
+    return tr("ρ = %1 kg/m³ · q = %2 Pa · L′ = %3 N/m · M′ = %4 N·m/m · Re = %5")
+        .arg(significant(air.density), significant(forces.dynamicPressure),
+             significant(forces.lift), significant(forces.moment), significant(forces.reynolds));
+}
+
 QString FlowText::noFlowYet()
 {
     return tr("No flow yet: draw a profile in the main window.");
@@ -152,6 +225,9 @@ QString FlowText::refusal(FlowRedrawFailure failure, const FlowRefusal &refusal,
                    ' ' + minusBAdvice(advice);
         case FlowFailure::Shape:
             return shapeRefusal(refusal, advice);
+        case FlowFailure::CirculationNotFinite:
+            return tr("No flow drawn: the circulation is not a finite number. Type a circulation "
+                      "from -15 to 15, or any other finite number.");
         case FlowFailure::AngleNotFinite:
         case FlowFailure::None:
             break;
@@ -169,8 +245,7 @@ QString FlowText::readout(const Flow &flow)
                                      decimals(flow.momentCoefficient(), kResultDecimals),
                                      decimals(flow.gamma(), kResultDecimals),
                                      decimals(flow.zeroLiftDegrees(), kAngleDecimals));
-    const QString more = facing(flow);
-    return more.isEmpty() ? numbers : numbers + " · " + more;
+    return (QStringList{numbers} << beyondTheNumbers(flow)).join('\n');
 }
 
 QString FlowText::spokenReadout(const Flow &flow)
@@ -182,8 +257,7 @@ QString FlowText::spokenReadout(const Flow &flow)
                  decimals(flow.momentCoefficient(), kResultDecimals),
                  decimals(flow.gamma(), kResultDecimals),
                  decimals(flow.zeroLiftDegrees(), kAngleDecimals));
-    const QString more = facing(flow);
-    return more.isEmpty() ? numbers : numbers + ' ' + more;
+    return (QStringList{numbers} << beyondTheNumbers(flow)).join(' ');
 }
 
 QString FlowText::circlePane(const Flow &flow)

@@ -9,6 +9,8 @@
 namespace wingmap {
 
 class Flow;
+struct Atmosphere;
+struct SectionForces;
 
 // Every word the Flow window says of the flow: why there is none and what to
 // change, the readout line, what the panes show for screen readers, and how
@@ -54,8 +56,16 @@ public:
     // The button's tooltip while it can be pressed.
     static QString sharpEdge();
 
+    // The forces group's line: the air and the forces on the section, or
+    // what to type where the speed, the chord or the altitude is refused.
+    static QString forces(const Atmosphere &air, const SectionForces &forces, double speed,
+                          double chord, bool haveFlow);
+
     // The value with this many decimals, "." whatever the locale, no "-0".
     static QString decimals(double value, int count);
+    // The value to 4 significant digits, "." whatever the locale: plainly
+    // from 0.001 to 9999, else as "3.423 × 10⁶".
+    static QString significant(double value);
 };
 
 } // namespace wingmap

@@ -11,6 +11,7 @@
 #include "ui/exports/export_prompts.h"
 #include "ui/flow/flow_exports.h"
 #include "ui/flow/flow_text.h"
+#include "ui/flow/forces_group.h"
 #include "ui/flow/pressure_pane.h"
 #include "ui/widgets/accessible_roles.h"
 #include "ui/widgets/notice_text.h"
@@ -43,6 +44,12 @@ constexpr int kAlphaMin = -30;
 constexpr int kAlphaMax = 30;
 constexpr int kAlphaPage = 10;
 constexpr int kAlphaStart = 8; // 4 degrees
+// The circulation bar counts steps of 0.05: -15 to 15, a page 1.
+constexpr double kStepsPerGamma = 20.0;
+constexpr int kGammaMin = -300;
+constexpr int kGammaMax = 300;
+constexpr int kGammaPage = 20;
+constexpr int kKuttaDecimals = 3;
 
 // The panes have the main window's sizes: the circle pane square, the
 // profile pane twice as wide; the pressure plot spans both.
@@ -71,6 +78,8 @@ void FlowWindow::createControls()
 {
     createPanes();
     createAngleControls();
+    createCirculationControls();
+    createForces();
 
     m_kutta = new QCheckBox(tr("&Kutta condition"), this);
     m_kutta->setObjectName("Check_kutta");
@@ -152,6 +161,42 @@ void FlowWindow::createAngleControls()
 
 // The panes keep their places whatever the font: they sit in a box of their
 // own at the left, and the controls below them take two rows.
+void FlowWindow::createCirculationControls()
+{
+    m_gammaLabel = new QLabel(tr("Ci&rculation Γ ="), this);
+    m_gammaField = new QLineEdit(this);
+    m_gammaField->setObjectName("Text_gamma");
+    m_gammaField->setAccessibleName(tr("Circulation"));
+    m_gammaField->setAccessibleDescription(
+        tr("The circulation round the profile, positive clockwise, in plot units with a free "
+           "stream of speed 1. Read-only under the Kutta condition, which sets it. Numbers use "
+           "a point."));
+    m_gammaField->setMaximumWidth(70);
+    m_gammaField->setReadOnly(true);
+    m_gammaLabel->setBuddy(m_gammaField);
+
+    m_gammaBar = new ScrollBar(Qt::Horizontal, this);
+    m_gammaBar->setObjectName("HScroll_gamma");
+    m_gammaBar->setAccessibleName(tr("Circulation, -15 to 15"));
+    m_gammaBar->setRange(kGammaMin, kGammaMax);
+    m_gammaBar->setSingleStep(1);
+    m_gammaBar->setPageStep(kGammaPage);
+    m_gammaBar->setFocusPolicy(Qt::StrongFocus);
+    m_gammaBar->setInvertedControls(false);
+    m_gammaBar->setMinimumWidth(160);
+    m_gammaBar->setEnabled(false);
+}
+
+void FlowWindow::createForces()
+{
+    m_showForces = new QCheckBox(tr("F&orces"), this);
+    m_showForces->setObjectName("Check_forces");
+    m_showForces->setToolTip(tr("Shows the lift and moment on a real wing section at a speed, "
+                                "chord and altitude you type"));
+    m_forces = new ForcesGroup(this);
+    m_forces->setVisible(false);
+}
+
 void FlowWindow::createLayout()
 {
     auto *plots = new QWidget(this);
@@ -167,8 +212,14 @@ void FlowWindow::createLayout()
     angle->addWidget(m_alphaField);
     angle->addWidget(m_alphaBar, 1);
 
+    auto *circulation = new QHBoxLayout;
+    circulation->addWidget(m_gammaLabel);
+    circulation->addWidget(m_gammaField);
+    circulation->addWidget(m_gammaBar, 1);
+
     auto *options = new QHBoxLayout;
     options->addWidget(m_kutta);
+    options->addWidget(m_showForces);
     options->addStretch(1);
     options->addWidget(m_sharp);
 
@@ -176,7 +227,9 @@ void FlowWindow::createLayout()
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addWidget(plots, 0, Qt::AlignLeft);
     window->addLayout(angle);
+    window->addLayout(circulation);
     window->addLayout(options);
+    window->addWidget(m_forces);
     window->addWidget(m_readout);
     window->addWidget(m_notice);
 
@@ -184,15 +237,22 @@ void FlowWindow::createLayout()
     setTabOrder(m_profilePane, m_pressurePane);
     setTabOrder(m_pressurePane, m_alphaField);
     setTabOrder(m_alphaField, m_alphaBar);
-    setTabOrder(m_alphaBar, m_kutta);
-    setTabOrder(m_kutta, m_sharp);
+    setTabOrder(m_alphaBar, m_gammaField);
+    setTabOrder(m_gammaField, m_gammaBar);
+    setTabOrder(m_gammaBar, m_kutta);
+    setTabOrder(m_kutta, m_showForces);
+    setTabOrder(m_showForces, m_sharp);
+    setTabOrder(m_sharp, m_forces->findChild<QLineEdit *>("Text_speed"));
 }
 
 void FlowWindow::connectControls()
 {
     connect(m_alphaField, &QLineEdit::textChanged, this, &FlowWindow::alphaTyped);
     connect(m_alphaBar, &QScrollBar::valueChanged, this, &FlowWindow::alphaScrolled);
-    connect(m_kutta, &QCheckBox::toggled, this, &FlowWindow::redraw);
+    connect(m_kutta, &QCheckBox::toggled, this, &FlowWindow::kuttaToggled);
+    connect(m_gammaField, &QLineEdit::textChanged, this, &FlowWindow::gammaTyped);
+    connect(m_gammaBar, &QScrollBar::valueChanged, this, &FlowWindow::gammaScrolled);
+    connect(m_showForces, &QCheckBox::toggled, m_forces, &QWidget::setVisible);
     connect(m_sharp, &QPushButton::clicked, this, &FlowWindow::sharpTrailingEdge);
     for (PlotPane *pane : {m_circlePane, m_profilePane, static_cast<PlotPane *>(m_pressurePane)})
         connect(pane, &PlotPane::clicked, this, &FlowWindow::redraw);
@@ -224,8 +284,71 @@ void FlowWindow::alphaTyped()
         m_alphaBar->setValue(static_cast<int>(steps));
         describeAngleBar();
     }
-    m_notice->setText(NoticeText::reading({{tr("α"), text}}, false));
+    sayHowTextsWereRead();
     redraw();
+}
+
+// The circulation field, while the Kutta condition is off: the bar follows
+// as the angle's does, and the flow takes the number read.
+void FlowWindow::gammaTyped()
+{
+    if (m_kutta->isChecked())
+        return;
+    m_gamma = ReadNumber(m_gammaField->text().toStdString());
+    if (!std::isnan(m_gamma)) {
+        const double steps = std::clamp(std::nearbyint(m_gamma * kStepsPerGamma),
+                                        double(kGammaMin), double(kGammaMax));
+        const QSignalBlocker quiet(m_gammaBar);
+        m_gammaBar->setValue(static_cast<int>(steps));
+    }
+    sayHowTextsWereRead();
+    redraw();
+}
+
+// Writing the field redraws, through gammaTyped.
+void FlowWindow::gammaScrolled(int value)
+{
+    m_gammaField->setText(numberText(value / kStepsPerGamma));
+    m_gammaField->setCursorPosition(0);
+}
+
+// Off, the circulation starts at 0 and is the user's; on, the field shows
+// the Kutta condition's, read-only.
+void FlowWindow::kuttaToggled(bool on)
+{
+    m_gammaField->setReadOnly(on);
+    m_gammaBar->setEnabled(!on);
+    if (!on) {
+        m_gamma = 0.0;
+        const QSignalBlocker quiet(m_gammaField);
+        m_gammaField->setText(numberText(m_gamma));
+        const QSignalBlocker quietBar(m_gammaBar);
+        m_gammaBar->setValue(0);
+    }
+    sayHowTextsWereRead();
+    redraw();
+}
+
+void FlowWindow::showKuttaGamma()
+{
+    if (!m_kutta->isChecked() || !m_flow)
+        return;
+    const QSignalBlocker quiet(m_gammaField);
+    m_gammaField->setText(FlowText::decimals(m_flow->gamma(), kKuttaDecimals));
+    m_gammaField->setCursorPosition(0);
+    const QSignalBlocker quietBar(m_gammaBar);
+    m_gammaBar->setValue(static_cast<int>(std::clamp(std::nearbyint(m_flow->gamma() * kStepsPerGamma),
+                                                     double(kGammaMin), double(kGammaMax))));
+}
+
+// The fields the user types the flow's numbers into, read as the main
+// window reads its own.
+void FlowWindow::sayHowTextsWereRead()
+{
+    QList<NoticeText::Field> fields{{tr("α"), m_alphaField->text()}};
+    if (!m_kutta->isChecked())
+        fields.append({tr("Γ"), m_gammaField->text()});
+    m_notice->setText(NoticeText::reading(fields, false));
 }
 
 // Writing the field redraws, through alphaTyped.
@@ -281,7 +404,7 @@ void FlowWindow::redraw()
     const qreal ratio = devicePixelRatioF();
     const FlowPanePixels pixels{m_circlePane->contentsRect().width() * ratio,
                                 m_profilePane->contentsRect().width() * ratio};
-    FlowRedrawOutcome outcome = RedrawFlow(*m_drawing, alpha, m_kutta->isChecked(), pixels,
+    FlowRedrawOutcome outcome = RedrawFlow(*m_drawing, alpha, {m_kutta->isChecked(), m_gamma}, pixels,
                                            m_circlePane->surface(), m_profilePane->surface());
     if (!outcome.drawn()) {
         const ParameterState &drawn = m_drawing->state;
@@ -295,6 +418,8 @@ void FlowWindow::redraw()
     m_lines = std::move(outcome.lines);
     m_pressurePane->setSides(m_flow->upperSide(), m_flow->lowerSide());
     m_exports->setFlow(m_flow.get(), &m_lines, m_drawing->MaxC);
+    m_forces->setCoefficients(m_flow->liftCoefficient(), m_flow->momentCoefficient());
+    showKuttaGamma();
     describe();
 }
 

@@ -17,6 +17,7 @@ namespace wingmap {
 
 class ExportPrompts;
 class Flow;
+class ForcesGroup;
 class FlowExports;
 class PlotPane;
 class PressurePane;
@@ -69,11 +70,18 @@ private:
     void createControls();
     void createPanes();
     void createAngleControls();
+    void createCirculationControls();
+    void createForces();
     void createLayout();
     void connectControls();
     void alphaTyped();
     void alphaScrolled(int value);
     void describeAngleBar();
+    void gammaTyped();
+    void gammaScrolled(int value);
+    void kuttaToggled(bool on);
+    void showKuttaGamma();
+    void sayHowTextsWereRead();
     void offerSharpEdge();
     void sharpTrailingEdge();
     void redraw();
@@ -84,6 +92,8 @@ private:
     double m_sharpB = 0.0; // the b "Sharp trailing edge" writes, when enabled
     std::unique_ptr<Flow> m_flow;
     Streamlines m_lines;
+    // The circulation typed or scrolled while the Kutta condition is off.
+    double m_gamma = 0.0;
 
     PlotPane *m_circlePane = nullptr;
     PlotPane *m_profilePane = nullptr;
@@ -92,6 +102,11 @@ private:
     QLineEdit *m_alphaField = nullptr;
     QScrollBar *m_alphaBar = nullptr;
     QCheckBox *m_kutta = nullptr;
+    QLabel *m_gammaLabel = nullptr;
+    QLineEdit *m_gammaField = nullptr;
+    QScrollBar *m_gammaBar = nullptr;
+    QCheckBox *m_showForces = nullptr;
+    ForcesGroup *m_forces = nullptr;
     QPushButton *m_sharp = nullptr;
     QLabel *m_readout = nullptr;
     QLabel *m_notice = nullptr;
