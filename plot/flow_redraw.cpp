@@ -31,6 +31,10 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
         return outcome;
     }
     Streamlines lines = TraceStreamlines(*flow, FlowViewAt(drawing.MaxC, pixels));
+    if (lines.failure == StreamlineFailure::CirculationTooLarge) {
+        outcome.failure = FlowRedrawFailure::CirculationTooLarge;
+        return outcome;
+    }
     if (!lines.ok()) {
         outcome.failure = std::abs(drawing.MaxC) < 1.0 ? FlowRedrawFailure::ScaleTooSmall
                                                        : FlowRedrawFailure::ScaleTooLarge;

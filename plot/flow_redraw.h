@@ -23,6 +23,7 @@ enum class FlowRedrawFailure {
     NoFlow,          // the flow refused the profile: FlowRedrawOutcome::refusal says why
     ScaleTooSmall,   // the Scale or the panes give nothing to trace at:
     ScaleTooLarge,   // below 1 the Scale is too small, from 1 on too large
+    CirculationTooLarge, // too strong a vortex to trace the streamlines of
 };
 
 // The widths of the flow panes in the pixels their lines are drawn in

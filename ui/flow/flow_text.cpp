@@ -203,6 +203,9 @@ QString FlowText::refusal(FlowRedrawFailure failure, const FlowRefusal &refusal,
     case FlowRedrawFailure::ScaleTooSmall:
         return tr("No flow drawn: the Scale is too small to trace streamlines at. Choose a "
                   "larger Scale.");
+    case FlowRedrawFailure::CirculationTooLarge:
+        return tr("No flow drawn: the circulation is too strong to trace streamlines round. Type "
+                  "a circulation from -15 to 15.");
     case FlowRedrawFailure::ScaleTooLarge:
         return tr("No flow drawn: the Scale is too large to trace streamlines at. Choose a "
                   "smaller Scale.");
