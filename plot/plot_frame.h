@@ -40,6 +40,8 @@ inline constexpr double kGap = 3.0;
 inline constexpr double kTick = 4.0;
 inline constexpr double kLegendLine = 18.0;
 inline constexpr double kLegendSpacing = 12.0;
+// How far apart the numbers on the y axis must be, in lines of text.
+inline constexpr double kNumberSpacing = 1.5;
 
 // The metrics of the painter's font on its device.
 QFontMetricsF fontMetrics(const QPainter &painter);

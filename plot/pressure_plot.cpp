@@ -20,10 +20,8 @@ constexpr double kMarkHeight = 6.0;
 constexpr double kMarkHalfWidth = 4.0;
 
 constexpr int kXTicks = 5; // 0, 0.2, ..., 1
-// The -Cp numbers' possible steps, and how far apart numbers must be, in
-// lines of text.
+// The -Cp numbers' possible steps.
 constexpr std::array kYSteps{1, 2, 5, 10};
-constexpr double kNumberSpacing = 1.5;
 
 double topFor(const std::vector<PressurePlot::Point> &upper,
               const std::vector<PressurePlot::Point> &lower)
@@ -113,7 +111,7 @@ void PressurePlot::placeAxisLabels(Layout &layout, const QFontMetricsF &metrics,
     const double unit = plot.height() / (m_top - kBottomValue);
     int step = kYSteps.back();
     for (int candidate : kYSteps) {
-        if (candidate * unit >= kNumberSpacing * h) {
+        if (candidate * unit >= plotframe::kNumberSpacing * h) {
             step = candidate;
             break;
         }
