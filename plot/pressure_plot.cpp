@@ -15,23 +15,13 @@ namespace wingmap {
 
 namespace {
 
-// Distances in logical pixels: from the area's edge to the words, between a
-// word and its neighbour, a tick's length, a legend's sample line and the
-// space between the legend's entries.
-constexpr double kPad = 4.0;
-constexpr double kGap = 3.0;
-constexpr double kTick = 4.0;
-constexpr double kLegendLine = 18.0;
-constexpr double kLegendSpacing = 12.0;
 // The triangle where a side leaves through the top: its tip on the top edge.
 constexpr double kMarkHeight = 6.0;
 constexpr double kMarkHalfWidth = 4.0;
 
 constexpr int kXTicks = 5; // 0, 0.2, ..., 1
-// The -Cp numbers' possible steps, and how far apart numbers must be, in
-// lines of text.
+// The -Cp numbers' possible steps.
 constexpr std::array kYSteps{1, 2, 5, 10};
-constexpr double kNumberSpacing = 1.5;
 
 double topFor(const std::vector<PressurePlot::Point> &upper,
               const std::vector<PressurePlot::Point> &lower)
@@ -44,13 +34,6 @@ double topFor(const std::vector<PressurePlot::Point> &upper,
         }
     }
     return std::clamp(std::ceil(largest), 1.0, PressurePlot::kTopLimit);
-}
-
-// The space between the last x/c number and the axis' title: half a line,
-// so that "1" and "x/c" read as two words.
-double titleGap(const QFontMetricsF &metrics)
-{
-    return metrics.height() / 2;
 }
 
 QString xNumber(int k)
@@ -97,32 +80,20 @@ double PressurePlot::yAt(const QRectF &plot, double minusCp) const
     return plot.bottom() - (minusCp - kBottomValue) / (m_top - kBottomValue) * plot.height();
 }
 
-// The margins hold: at the left the widest -Cp number and its tick; at the
-// top a line of text (the -Cp title and the legend) and half a number, for
-// the top number centred on the top edge; at the bottom the ticks, or half a
-// number where that is more, for the bottom number centred on the bottom
-// edge, and a line of numbers; at the right half the last number and the x/c
-// title after it.
+// The margins leave room for every -Cp number from the bottom edge to the
+// top, whichever step the height allows.
 PressurePlot::Layout PressurePlot::layout(const QPainter &painter, const QRectF &area) const
 {
-    const QFontMetricsF metrics = painter.device() ? QFontMetricsF(painter.font(), painter.device())
-                                                   : QFontMetricsF(painter.font());
+    const QFontMetricsF metrics = plotframe::fontMetrics(painter);
     const DeviceLines lines(devicePixelRatioOf(painter));
-    const double h = metrics.height();
     double numberWidth = 0.0;
     for (int v = static_cast<int>(kBottomValue); v <= m_top; ++v)
         numberWidth = std::max(numberWidth, metrics.horizontalAdvance(QString::number(v)));
-    const double left = kPad + numberWidth + kGap + kTick;
-    const double top = kPad + h + kGap + h / 2;
-    const double bottom = std::max(kTick, h / 2) + kGap + h + kPad;
-    const double right = kPad + metrics.horizontalAdvance(m_texts.xTitle) + titleGap(metrics) +
-                         metrics.horizontalAdvance(xNumber(kXTicks)) / 2;
 
     Layout layout;
-    const QRectF plot(
-        QPointF(lines.snap(area.left() + left), lines.snap(area.top() + top)),
-        QPointF(lines.snap(area.right() - right), lines.snap(area.bottom() - bottom)));
-    if (!(plot.width() > 0.0) || !(plot.height() > 0.0))
+    const QRectF plot =
+        plotframe::plotBox(area, metrics, lines, numberWidth, m_texts.xTitle, xNumber(kXTicks));
+    if (plot.isEmpty())
         return layout;
     layout.plot = plot;
     placeAxisLabels(layout, metrics, area);
@@ -137,57 +108,39 @@ void PressurePlot::placeAxisLabels(Layout &layout, const QFontMetricsF &metrics,
 {
     const QRectF &plot = layout.plot;
     const double h = metrics.height();
-    const auto label = [&](const QString &text, double x, double y) {
-        layout.axisLabels.push_back({text, QRectF(x, y, metrics.horizontalAdvance(text), h)});
-    };
-
     const double unit = plot.height() / (m_top - kBottomValue);
     int step = kYSteps.back();
     for (int candidate : kYSteps) {
-        if (candidate * unit >= kNumberSpacing * h) {
+        if (candidate * unit >= plotframe::kNumberSpacing * h) {
             step = candidate;
             break;
         }
     }
     layout.yTicks = yTicks(m_top, step);
     for (const Tick &tick : layout.yTicks) {
-        if (!tick.labelled)
-            continue;
-        const QString number = QString::number(tick.value);
-        label(number, plot.left() - kTick - kGap - metrics.horizontalAdvance(number),
-              yAt(plot, tick.value) - h / 2);
+        if (tick.labelled)
+            layout.axisLabels.push_back(plotframe::yNumber(QString::number(tick.value),
+                                                           yAt(plot, tick.value), plot, metrics));
     }
 
     // Every x/c number if they fit side by side, else the ends alone.
-    double widest = 0.0;
-    for (int k = 0; k <= kXTicks; ++k)
-        widest = std::max(widest, metrics.horizontalAdvance(xNumber(k)));
-    const int every = plot.width() / kXTicks >= widest + kGap ? 1 : kXTicks;
-    const double numbersTop = plot.bottom() + std::max(kTick, h / 2) + kGap;
-    for (int k = 0; k <= kXTicks; k += every) {
-        const QString number = xNumber(k);
-        label(number,
-              plot.left() + double(k) / kXTicks * plot.width() -
-                  metrics.horizontalAdvance(number) / 2,
-              numbersTop);
+    std::vector<QString> numbers;
+    std::vector<double> xs;
+    for (int k = 0; k <= kXTicks; ++k) {
+        numbers.push_back(xNumber(k));
+        xs.push_back(plot.left() + double(k) / kXTicks * plot.width());
     }
-    label(m_texts.xTitle, layout.axisLabels.back().rect.right() + titleGap(metrics), numbersTop);
-    label(m_texts.yTitle, area.left() + kPad, area.top() + kPad);
+    const std::vector<Label> xLabels =
+        plotframe::xNumbers(numbers, xs, plot.width() / kXTicks, kXTicks, plot, metrics);
+    layout.axisLabels.insert(layout.axisLabels.end(), xLabels.begin(), xLabels.end());
+    layout.axisLabels.push_back(plotframe::xTitle(m_texts.xTitle, xLabels.back(), metrics));
+    layout.axisLabels.push_back(plotframe::yTitle(m_texts.yTitle, area, metrics));
 }
 
-// The entries from the right edge leftwards, each its sample line before
-// its text.
 void PressurePlot::placeLegend(Layout &layout, const QFontMetricsF &metrics,
                                const QRectF &area) const
 {
-    double x = area.right() - kPad;
-    for (const QString *text : {&m_texts.lower, &m_texts.upper}) {
-        const double width = metrics.horizontalAdvance(*text);
-        x -= width;
-        layout.legend.insert(layout.legend.begin(),
-                             {*text, QRectF(x, area.top() + kPad, width, metrics.height())});
-        x -= kGap + kLegendLine + kLegendSpacing;
-    }
+    layout.legend = plotframe::legend({m_texts.upper, m_texts.lower}, area, metrics);
 }
 
 // Where the side crosses the top edge, each crossing; a stretch of the side
@@ -251,53 +204,25 @@ void PressurePlot::paintAxes(QPainter &painter, const Layout &layout, const Devi
                              const QColor &foreground) const
 {
     const QRectF &plot = layout.plot;
-    QPen pen(foreground, lines.penWidth / lines.ratio);
-    pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawLine(plot.topLeft(), plot.bottomLeft());
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    for (int k = 0; k <= kXTicks; ++k) {
-        const double x = lines.snap(plot.left() + double(k) / kXTicks * plot.width());
-        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + kTick));
-    }
-    for (const Tick &tick : layout.yTicks) {
-        const double y = lines.snap(yAt(plot, tick.value));
-        painter.drawLine(QPointF(plot.left() - kTick, y), QPointF(plot.left(), y));
-    }
-    QPen dotted = pen;
-    dotted.setStyle(Qt::DotLine);
-    painter.setPen(dotted);
-    const double zero = lines.snap(yAt(plot, 0.0));
-    painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
-
-    painter.setPen(pen);
-    const double ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
-    for (const Label &label : layout.axisLabels)
-        painter.drawText(QPointF(label.rect.left(), label.rect.top() + ascent), label.text);
+    std::vector<double> xs;
+    for (int k = 0; k <= kXTicks; ++k)
+        xs.push_back(plot.left() + double(k) / kXTicks * plot.width());
+    std::vector<double> ys;
+    for (const Tick &tick : layout.yTicks)
+        ys.push_back(yAt(plot, tick.value));
+    plotframe::paintAxes(painter, plot, xs, ys, yAt(plot, 0.0), layout.axisLabels, lines,
+                         foreground);
 }
 
 void PressurePlot::paintLegend(QPainter &painter, const Layout &layout, const DeviceLines &lines,
                                const QColor &foreground) const
 {
-    const double ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
-    const std::array<Colour, 2> colours{kCurveColour, kMarkColour};
-    for (std::size_t i = 0; i < layout.legend.size(); ++i) {
-        const Label &entry = layout.legend[i];
-        painter.setPen(QPen(foreground, lines.penWidth / lines.ratio));
-        painter.drawText(QPointF(entry.rect.left(), entry.rect.top() + ascent), entry.text);
-        QPen sample(toQColor(colours[i]), lines.penWidth / lines.ratio);
-        sample.setCapStyle(Qt::FlatCap);
-        painter.setPen(sample);
-        const double y = lines.snap(entry.rect.top() + ascent * 2 / 3);
-        const double end = entry.rect.left() - kGap;
-        painter.drawLine(QPointF(end - kLegendLine, y), QPointF(end, y));
-    }
+    plotframe::paintLegend(painter, layout.legend,
+                           {QPen(toQColor(kCurveColour)), QPen(toQColor(kMarkColour))}, lines,
+                           foreground);
 }
 
-// The sides, clipped to the plot. At a ratio of 2 and more their lines are
-// drawn as overlapping segments, which the raster engine fills many times
-// faster than a joined polyline so wide.
+// The sides, clipped to the plot.
 void PressurePlot::paintSides(QPainter &painter, const Layout &layout,
                               const DeviceLines &lines) const
 {
@@ -313,10 +238,7 @@ void PressurePlot::paintSides(QPainter &painter, const Layout &layout,
         painter.setPen(pen);
         std::vector<QPointF> run;
         const auto flush = [&] {
-            if (overlap)
-                drawOverlappingSegments(painter, run.data(), int(run.size()), 1.0 / lines.ratio);
-            else
-                painter.drawPolyline(run.data(), int(run.size()));
+            plotframe::drawRun(painter, run, lines);
             run.clear();
         };
         for (const Point &p : side) {

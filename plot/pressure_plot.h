@@ -1,6 +1,8 @@
 #ifndef WINGMAP_PRESSURE_PLOT_H
 #define WINGMAP_PRESSURE_PLOT_H
 
+#include "plot/plot_frame.h"
+
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
@@ -60,13 +62,8 @@ public:
         bool operator==(const Tick &) const = default;
     };
 
-    // A word or number and the box it is written in: its advance by the
-    // font's height (ascent and descent).
-    struct Label
-    {
-        QString text;
-        QRectF rect;
-    };
+    // A word or number and the box it is written in.
+    using Label = PlotLabel;
 
     // Where paint() puts everything, in the painter's logical coordinates.
     struct Layout
