@@ -1,6 +1,7 @@
 #include "plot/picture_export.h"
 
 #include "plot/drawing.h"
+#include "plot/lift_curve_plot.h"
 #include "plot/pressure_plot.h"
 
 #include <QBuffer>
@@ -41,6 +42,8 @@ void PictureExport::paint(QPainter &painter) const
             pane.drawing->paint(painter, area, toQColor(kPictureAxes));
         else if (pane.pressure)
             pane.pressure->paint(painter, area, toQColor(kPictureAxes));
+        else if (pane.liftCurve)
+            pane.liftCurve->paint(painter, area, toQColor(kPictureAxes));
     }
 }
 

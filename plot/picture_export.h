@@ -13,6 +13,7 @@ class QPainter;
 namespace wingmap {
 
 class Drawing;
+class LiftCurvePlot;
 class PressurePlot;
 
 inline constexpr Colour kPictureGap = 0xFFFFFF;  // white
@@ -32,8 +33,10 @@ public:
     {
         const Drawing *drawing;
         QRect area; // the pane's inner area, in window coordinates
-        // A pressure plot in place of a drawing (drawing null).
+        // A pressure plot or a lift curve in place of a drawing (drawing
+        // null).
         const PressurePlot *pressure = nullptr;
+        const LiftCurvePlot *liftCurve = nullptr;
     };
 
     explicit PictureExport(const QList<Pane> &panes);

@@ -18,6 +18,7 @@ namespace {
 const QString kPictureName = QStringLiteral("wingmap-flow.png");
 const QString kPressureName = QStringLiteral("joukowsky-pressure.csv");
 const QString kStreamlinesName = QStringLiteral("joukowsky-streamlines.csv");
+const QString kLiftCurveName = QStringLiteral("joukowsky-lift-curve.csv");
 
 QRect innerArea(const PlotPane *pane, const QWidget *window)
 {
@@ -40,6 +41,9 @@ FlowExports::FlowExports(QWidget *window, PlotPane *circlePane, PlotPane *profil
     auto *lines = new QAction(tr("Export stream&lines…"), m_window);
     connect(lines, &QAction::triggered, this, &FlowExports::exportStreamlines);
     m_pictures->addAction(lines);
+    auto *curve = new QAction(tr("Export lift &curve…"), m_window);
+    connect(curve, &QAction::triggered, this, &FlowExports::exportLiftCurve);
+    m_pictures->addAction(curve);
 }
 
 FlowExports::~FlowExports() = default;
@@ -115,6 +119,16 @@ void FlowExports::exportStreamlines()
             return QByteArray::fromStdString(StreamlinesText(*m_flow, fine.ok() ? fine : *m_lines));
         },
         tr("Streamlines not exported"));
+}
+
+void FlowExports::exportLiftCurve()
+{
+    if (!haveFlow())
+        return;
+    m_saver->exportCsv(
+        tr("Export lift curve"), kLiftCurveName,
+        [this] { return QByteArray::fromStdString(LiftCurveText(*m_flow)); },
+        tr("Lift curve not exported"));
 }
 
 } // namespace wingmap

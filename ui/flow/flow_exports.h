@@ -48,6 +48,7 @@ public:
     void savePicture();
     void exportPressure();
     void exportStreamlines();
+    void exportLiftCurve();
 
 private:
     PictureExport picture() const;

@@ -286,6 +286,16 @@ QString FlowText::pressurePane(const Flow &flow)
         .arg(lowestPressure(flow));
 }
 
+QString FlowText::liftCurvePane(const Flow &flow)
+{
+    return tr("The lift coefficient and the moment coefficient about the quarter chord against "
+              "the angle of attack from -15 to 15 degrees under the Kutta condition, with the "
+              "thin-airfoil line 2π(α − α₀); the angle of %1 degrees is marked. The lift slope "
+              "there is %2 per radian.")
+        .arg(decimals(flow.alphaDegrees(), kAngleDecimals),
+             decimals(flow.liftSlopeAt(flow.alphaDegrees()), kResultDecimals));
+}
+
 QString FlowText::angle(double degrees)
 {
     return tr("%1 degrees").arg(numberText(degrees));

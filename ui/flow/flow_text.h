@@ -47,6 +47,7 @@ public:
     static QString circlePane(const Flow &flow);
     static QString profilePane(const Flow &flow);
     static QString pressurePane(const Flow &flow);
+    static QString liftCurvePane(const Flow &flow);
 
     // The angle bar's value in words: "4.5 degrees".
     static QString angle(double degrees);

@@ -2,6 +2,7 @@
 
 #include "geometry/circle.h"
 #include "geometry/flow/flow.h"
+#include "geometry/flow/lift_curve.h"
 #include "geometry/joukowsky.h"
 #include "geometry/number_text.h"
 #include "geometry/parameter_state.h"
@@ -22,6 +23,7 @@
 #include "ui/widgets/window_keys.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -129,6 +131,26 @@ void FlowWindow::createPanes()
     m_pressurePane->setFixedSize(kPressurePane.size());
     m_pressurePane->setAccessibleName(tr("Pressure along the surface"));
     m_pressurePane->setTexts({tr("x/c"), tr("−Cp"), tr("upper side"), tr("lower side")});
+    m_pressurePane->setLiftCurveTexts(
+        {tr("α (°)"), tr("C_L, C_M"), tr("C_L"), tr("C_M,c/4"), tr("thin airfoil 2π(α − α₀)")});
+
+    m_viewLabel = new QLabel(tr("Sho&w:"), this);
+    m_view = new QComboBox(this);
+    m_view->setObjectName("Combo_view");
+    m_view->addItems({tr("Pressure"), tr("Lift curve")});
+    m_view->setAccessibleName(tr("What the lower plot shows"));
+    m_viewLabel->setBuddy(m_view);
+}
+
+void FlowWindow::showView(int index)
+{
+    const bool liftCurve = index == 1;
+    m_pressurePane->setView(liftCurve ? PressurePane::View::LiftCurve
+                                      : PressurePane::View::Pressure);
+    m_pressurePane->setAccessibleName(liftCurve ? tr("Lift curve")
+                                                : tr("Pressure along the surface"));
+    if (m_flow)
+        describe();
 }
 
 void FlowWindow::createAngleControls()
@@ -223,9 +245,15 @@ void FlowWindow::createLayout()
     options->addStretch(1);
     options->addWidget(m_sharp);
 
+    auto *view = new QHBoxLayout;
+    view->addWidget(m_viewLabel);
+    view->addWidget(m_view);
+    view->addStretch(1);
+
     auto *window = new QVBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addWidget(plots, 0, Qt::AlignLeft);
+    window->addLayout(view);
     window->addLayout(angle);
     window->addLayout(circulation);
     window->addLayout(options);
@@ -235,7 +263,8 @@ void FlowWindow::createLayout()
 
     setTabOrder(m_circlePane, m_profilePane);
     setTabOrder(m_profilePane, m_pressurePane);
-    setTabOrder(m_pressurePane, m_alphaField);
+    setTabOrder(m_pressurePane, m_view);
+    setTabOrder(m_view, m_alphaField);
     setTabOrder(m_alphaField, m_alphaBar);
     setTabOrder(m_alphaBar, m_gammaField);
     setTabOrder(m_gammaField, m_gammaBar);
@@ -253,6 +282,7 @@ void FlowWindow::connectControls()
     connect(m_gammaField, &QLineEdit::textChanged, this, &FlowWindow::gammaTyped);
     connect(m_gammaBar, &QScrollBar::valueChanged, this, &FlowWindow::gammaScrolled);
     connect(m_showForces, &QCheckBox::toggled, m_forces, &QWidget::setVisible);
+    connect(m_view, &QComboBox::currentIndexChanged, this, &FlowWindow::showView);
     connect(m_sharp, &QPushButton::clicked, this, &FlowWindow::sharpTrailingEdge);
     for (PlotPane *pane : {m_circlePane, m_profilePane, static_cast<PlotPane *>(m_pressurePane)})
         connect(pane, &PlotPane::clicked, this, &FlowWindow::redraw);
@@ -417,6 +447,7 @@ void FlowWindow::redraw()
     m_flow = std::move(outcome.flow);
     m_lines = std::move(outcome.lines);
     m_pressurePane->setSides(m_flow->upperSide(), m_flow->lowerSide());
+    m_pressurePane->setLiftCurve(LiftCurve(*m_flow), m_flow->alphaDegrees());
     m_exports->setFlow(m_flow.get(), &m_lines, m_drawing->MaxC);
     m_forces->setCoefficients(m_flow->liftCoefficient(), m_flow->momentCoefficient());
     showKuttaGamma();
@@ -430,7 +461,9 @@ void FlowWindow::describe()
     m_readout->setAccessibleName(FlowText::spokenReadout(flow));
     m_circlePane->setAccessibleDescription(FlowText::circlePane(flow));
     m_profilePane->setAccessibleDescription(FlowText::profilePane(flow));
-    m_pressurePane->setAccessibleDescription(FlowText::pressurePane(flow));
+    m_pressurePane->setAccessibleDescription(
+        m_pressurePane->view() == PressurePane::View::LiftCurve ? FlowText::liftCurvePane(flow)
+                                                                 : FlowText::pressurePane(flow));
 }
 
 void FlowWindow::keyPressEvent(QKeyEvent *event)

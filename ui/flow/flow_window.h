@@ -8,6 +8,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -72,6 +73,7 @@ private:
     void createAngleControls();
     void createCirculationControls();
     void createForces();
+    void showView(int index);
     void createLayout();
     void connectControls();
     void alphaTyped();
@@ -98,6 +100,8 @@ private:
     PlotPane *m_circlePane = nullptr;
     PlotPane *m_profilePane = nullptr;
     PressurePane *m_pressurePane = nullptr;
+    QLabel *m_viewLabel = nullptr;
+    QComboBox *m_view = nullptr;
     QLabel *m_alphaLabel = nullptr;
     QLineEdit *m_alphaField = nullptr;
     QScrollBar *m_alphaBar = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/flow/pressure_pane.h"
 
 #include "geometry/flow/flow.h"
+#include "geometry/flow/lift_curve.h"
 #include "ui/widgets/contrast.h"
 
 #include <QPainter>
@@ -10,6 +11,31 @@ namespace wingmap {
 PressurePane::PressurePane(QWidget *parent) : PlotPane(parent)
 {
     followPalette();
+}
+
+void PressurePane::setView(View view)
+{
+    m_view = view;
+    m_image.markStale();
+    update();
+}
+
+void PressurePane::setLiftCurveTexts(const LiftCurvePlot::Texts &texts)
+{
+    m_liftCurve.setTexts(texts);
+    m_image.markStale();
+}
+
+void PressurePane::setLiftCurve(const std::vector<LiftCurvePoint> &curve, double alphaDegrees)
+{
+    std::vector<LiftCurvePlot::Point> points;
+    points.reserve(curve.size());
+    for (const LiftCurvePoint &p : curve)
+        points.push_back({p.alphaDegrees, p.lift, p.moment, p.thinLift});
+    m_liftCurve.setCurve(std::move(points));
+    m_liftCurve.setCurrentAngle(alphaDegrees);
+    m_image.markStale();
+    update();
 }
 
 void PressurePane::setTexts(const PressurePlot::Texts &texts)
@@ -38,7 +64,10 @@ const QImage &PressurePane::contentsImage()
     m_image.setGeometry(contentsRect().size(), devicePixelRatioF());
     return m_image.image([this](QPainter &painter, const QRectF &area) {
         painter.setFont(font());
-        m_plot.paint(painter, area);
+        if (m_view == View::LiftCurve)
+            m_liftCurve.paint(painter, area);
+        else
+            m_plot.paint(painter, area);
     });
 }
 
@@ -46,6 +75,7 @@ void PressurePane::followPalette()
 {
     PlotPane::followPalette();
     m_plot.setForeground(plotForeground(palette()));
+    m_liftCurve.setForeground(plotForeground(palette()));
     m_image.markStale();
 }
 
