@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +77,9 @@ private slots:
     void readoutAndDescriptionsSayTheFlowShown_data();
     void readoutAndDescriptionsSayTheFlowShown();
     void streamlinesAreTracedForTheScreensPixels();
+    void circulationIsTheUsersWithoutTheKuttaCondition();
+    void forcesFollowTheStandardAtmosphere_data();
+    void forcesFollowTheStandardAtmosphere();
     void exportsWriteTheFlowShownWholeOrNot();
 
 private:
@@ -422,6 +426,88 @@ void FlowWindowTest::streamlinesAreTracedForTheScreensPixels()
         QCOMPARE(shown.lines[k].circle.size(), expected.lines[k].circle.size());
 }
 
+// The flat plate (chord 4) at 4 degrees: the Kutta condition gives
+// Gamma = 4 pi sin 4° = 0.877; without it C_L = 2 Gamma / 4, and with no
+// circulation the stagnation points lie at 4° and 184° on the circle, the
+// rear one's image 2 cos 4° = 1.995, at x/c = (1.995 + 2) / 4 = 0.999.
+void FlowWindowTest::circulationIsTheUsersWithoutTheKuttaCondition()
+{
+    QVERIFY(openFlow());
+    auto *field = m_flow->findChild<QLineEdit *>("Text_gamma");
+    auto *bar = m_flow->findChild<QScrollBar *>("HScroll_gamma");
+    auto *kutta = m_flow->findChild<QCheckBox *>("Check_kutta");
+    QVERIFY(field->isReadOnly() && !bar->isEnabled());
+    QCOMPARE(field->text(), QString("0.877"));
+
+    kutta->setChecked(false);
+    QVERIFY(!field->isReadOnly() && bar->isEnabled());
+    QCOMPARE(field->text(), QString("0"));
+    QVERIFY2(readout()->text().contains("C_L = 0.000") &&
+                 readout()->text().contains("at 4.0° on the circle, at x/c = 0.999") &&
+                 readout()->text().contains("would give Γ = 0.877"),
+             qPrintable(readout()->text()));
+
+    field->selectAll();
+    QTest::keyClicks(field, "1");
+    QCOMPARE(bar->value(), 20);
+    QVERIFY(readout()->text().contains("C_L = 0.500"));
+    QTest::keyClick(bar, Qt::Key_PageDown); // 1 + 1
+    QCOMPARE(field->text(), QString("2"));
+    QVERIFY(readout()->text().contains("C_L = 1.000"));
+
+    // Beyond 4 pi the stagnation point leaves the body; the circulation
+    // stays the user's when the angle changes.
+    field->selectAll();
+    QTest::keyClicks(field, "14");
+    QVERIFY(readout()->text().contains("The stagnation point has left the body"));
+    QTest::keyClick(m_flow->findChild<QScrollBar *>("HScroll_alpha"), Qt::Key_Right);
+    QCOMPARE(field->text(), QString("14"));
+    QCOMPARE(m_flow->flow()->gamma(), 14.0);
+
+    kutta->setChecked(true);
+    QVERIFY(field->isReadOnly());
+    QCOMPARE(field->text(), QString("0.986")); // 4 pi sin 4.5°, at the angle the bar moved to
+}
+
+// The flat plate at 4 degrees, C_L = 2 pi sin 4° = 0.43828, on a section of
+// chord 1 m. The air of the standard atmosphere's tables: at sea level
+// 1.225 kg/m³ and 1.789e-5 Pa s; at 2000 ft (609.6 m) 1.1549 kg/m³ and
+// 1.770e-5 Pa s. At 100 mph (44.704 m/s): q = 1154 Pa, L' = 505.8 N/m.
+void FlowWindowTest::forcesFollowTheStandardAtmosphere_data()
+{
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<QString>("altitude");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("sea level") << "50" << "0"
+                               << "ρ = 1.225 kg/m³ · q = 1531 Pa · L′ = 671.1 N/m · M′ = 0 N·m/m "
+                                  "· Re = 3.423 × 10⁶";
+    QTest::newRow("100 mph, 2000 ft") << "44.704" << "609.6"
+                                      << "ρ = 1.155 kg/m³ · q = 1154 Pa · L′ = 505.8 N/m · M′ = "
+                                         "0 N·m/m · Re = 2.917 × 10⁶";
+    QTest::newRow("standing air") << "0" << "0" << "Type a speed above 0 m/s.";
+    QTest::newRow("too high") << "50" << "25000" << "Type an altitude from 0 to 20000 m.";
+    QTest::newRow("comma") << "44,7" << "0"
+                           << "V reads as 44: \"44,7\" stops at \",\". Numbers use a point.";
+}
+
+void FlowWindowTest::forcesFollowTheStandardAtmosphere()
+{
+    QFETCH(QString, speed);
+    QFETCH(QString, altitude);
+    QFETCH(QString, says);
+    QVERIFY(openFlow());
+    auto *group = m_flow->findChild<QWidget *>("Frame_forces");
+    QVERIFY(!group->isVisible());
+    const int height = m_flow->height();
+    QTest::mouseClick(m_flow->findChild<QCheckBox *>("Check_forces"), Qt::LeftButton);
+    QVERIFY(group->isVisible());
+    QTRY_VERIFY(m_flow->height() > height); // the window grows to fit it
+    m_flow->findChild<QLineEdit *>("Text_speed")->setText(speed);
+    m_flow->findChild<QLineEdit *>("Text_altitude")->setText(altitude);
+    const QString line = m_flow->findChild<QLabel *>("Label_forces")->text();
+    QVERIFY2(line.contains(says), qPrintable(line));
+}
+
 void FlowWindowTest::exportsWriteTheFlowShownWholeOrNot()
 {
     // Numbers keep their "." under a comma locale.
@@ -445,6 +531,17 @@ void FlowWindowTest::exportsWriteTheFlowShownWholeOrNot()
     QVERIFY(lines.value(8).endsWith(",upper"));
     QVERIFY(lines.value(8 + 160).endsWith(",lower"));
 
+    answers->answer = dir.filePath("lift.csv");
+    m_flow->exports()->exportLiftCurve();
+    QFile curve(answers->answer);
+    QVERIFY(curve.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = curve.readAll().split('\n');
+    QCOMPARE(rows.value(0), QByteArray("# F=0 G=0 b=1"));
+    QCOMPARE(rows.value(1), QByteArray("alpha_deg,CL,CM_c4,CL_thin"));
+    QCOMPARE(rows.size(), 2 + 121 + 1);
+    QVERIFY(rows.value(2).startsWith("-15,"));
+    QVERIFY(rows.value(62).startsWith("0,0,")); // the flat plate lifts nothing at 0°
+
     answers->answer = dir.filePath("lines.csv");
     m_flow->exports()->exportStreamlines();
     QFile streamlines(answers->answer);
@@ -464,6 +561,15 @@ void FlowWindowTest::exportsWriteTheFlowShownWholeOrNot()
     QImage picture(answers->answer);
     QVERIFY(!picture.isNull());
     QVERIFY(picture.height() > 2 * 196);
+    // ... with the lift curve in the lower plot when it is shown.
+    m_flow->findChild<QComboBox *>("Combo_view")->setCurrentIndex(1);
+    QVERIFY(m_flow->findChild<PlotPane *>("Picture_pressure")
+                ->accessibleDescription()
+                .startsWith("The lift coefficient"));
+    answers->answer = dir.filePath("flow-lift.png");
+    m_flow->exports()->savePicture();
+    QVERIFY(QImage(answers->answer) != picture);
+    m_flow->findChild<QComboBox *>("Combo_view")->setCurrentIndex(0);
     // ... and is the same under a dark window and navy text (which reads on
     // the panes' yellow and draws their axes): white gaps, black axes.
     const QPalette original = QApplication::palette();

@@ -67,9 +67,12 @@ void FlowExports::setPrompts(std::unique_ptr<ExportPrompts> prompts)
 
 PictureExport FlowExports::picture() const
 {
+    const bool liftCurve = m_pressurePane->view() == PressurePane::View::LiftCurve;
     return PictureExport({{&m_circlePane->surface().drawing(), innerArea(m_circlePane, m_window)},
                           {&m_profilePane->surface().drawing(), innerArea(m_profilePane, m_window)},
-                          {nullptr, innerArea(m_pressurePane, m_window), &m_pressurePane->plot()}});
+                          {nullptr, innerArea(m_pressurePane, m_window),
+                           liftCurve ? nullptr : &m_pressurePane->plot(),
+                           liftCurve ? &m_pressurePane->liftCurve() : nullptr}});
 }
 
 void FlowExports::copyPicture()

@@ -72,10 +72,14 @@ ForcesGroup::ForcesGroup(QWidget *parent)
     update();
 }
 
+// The coefficients are exact to about 1e-15; what lies below 1e-12 is
+// rounding (the flat plate's moment), which four significant digits would
+// show as a number of its own.
 void ForcesGroup::setCoefficients(double lift, double moment)
 {
-    m_lift = lift;
-    m_moment = moment;
+    constexpr double kResolution = 1e12;
+    m_lift = std::round(lift * kResolution) / kResolution;
+    m_moment = std::round(moment * kResolution) / kResolution;
     update();
 }
 
