@@ -2,6 +2,7 @@
 #include "ui/main_window/form1.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
@@ -59,26 +60,23 @@ void placeOn(QWidget &window, QScreen *screen)
     window.move(screen->geometry().topLeft() + QPoint(10, 10));
 }
 
-// One step of the angle bar in the open Flow window, offscreen, with the
-// window painted: the flow solved, every streamline traced, both flow panes
-// drawn and the pressure plot painted, and the window's repaint. Arguments:
-// the screen's device-pixel ratio (1 or 2), and 0 for the start state (the
-// flat plate) or 1 for a cambered profile.
-void BM_FlowRedraw(benchmark::State &state)
+// The Flow window opened from a main window on the screen of the given
+// ratio, the start state (the flat plate) or a cambered profile drawn; null
+// after telling the benchmark why not.
+QWidget *openFlow(benchmark::State &state, Form1 &form, qreal ratio, bool cambered)
 {
-    QScreen *screen = screenOfRatio(qreal(state.range(0)));
+    QScreen *screen = screenOfRatio(ratio);
     if (!screen) {
         state.SkipWithError("no screen of that ratio");
-        return;
+        return nullptr;
     }
-    Form1 form;
     placeOn(form, screen);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         state.SkipWithError("window not exposed");
-        return;
+        return nullptr;
     }
-    if (state.range(1) != 0) {
+    if (cambered) {
         form.findChild<QScrollBar *>("HScroll_F")->setValue(10);
         form.findChild<QScrollBar *>("HScroll_G")->setValue(10);
         form.findChild<QLineEdit *>("Text_b")->setText("0.905357");
@@ -92,21 +90,51 @@ void BM_FlowRedraw(benchmark::State &state)
     }
     if (!flow || !QTest::qWaitForWindowExposed(flow)) {
         state.SkipWithError("no Flow window");
-        return;
+        return nullptr;
     }
     placeOn(*flow, screen);
     QCoreApplication::processEvents();
-    if (flow->devicePixelRatioF() != qreal(state.range(0))) {
+    if (flow->devicePixelRatioF() != ratio) {
         state.SkipWithError("the Flow window is not on the screen of that ratio");
-        return;
+        return nullptr;
     }
-    auto *bar = flow->findChild<QScrollBar *>("HScroll_alpha");
+    return flow;
+}
+
+// Steps the bar between two values, repainting the window after each.
+void stepBar(benchmark::State &state, QWidget *flow, const char *name, int from, int to)
+{
+    auto *bar = flow->findChild<QScrollBar *>(name);
     bool forward = true;
     for (auto _ : state) {
-        bar->setValue(forward ? 9 : 8);
+        bar->setValue(forward ? to : from);
         flow->repaint();
         forward = !forward;
     }
+}
+
+// One step of the angle bar in the open Flow window, offscreen, with the
+// window painted: the flow solved, every streamline traced, both flow panes
+// drawn, the pressure plot and the lift curve computed and painted, and the
+// window's repaint. Arguments: the screen's device-pixel ratio (1 or 2), and
+// 0 for the start state (the flat plate) or 1 for a cambered profile.
+void BM_FlowRedraw(benchmark::State &state)
+{
+    Form1 form;
+    if (QWidget *flow = openFlow(state, form, qreal(state.range(0)), state.range(1) != 0))
+        stepBar(state, flow, "HScroll_alpha", 8, 9);
+}
+
+// One step of the circulation bar (1 to 1.05) on the cambered profile with
+// the Kutta condition off, as BM_FlowRedraw.
+void BM_FlowGamma(benchmark::State &state)
+{
+    Form1 form;
+    QWidget *flow = openFlow(state, form, qreal(state.range(0)), true);
+    if (!flow)
+        return;
+    flow->findChild<QCheckBox *>("Check_kutta")->setChecked(false);
+    stepBar(state, flow, "HScroll_gamma", 20, 21);
 }
 
 } // namespace
@@ -115,3 +143,4 @@ BENCHMARK(BM_FlowRedraw)
     ->ArgNames({"ratio", "cambered"})
     ->ArgsProduct({{1, 2}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FlowGamma)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
