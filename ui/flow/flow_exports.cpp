@@ -41,7 +41,7 @@ FlowExports::FlowExports(QWidget *window, PlotPane *circlePane, PlotPane *profil
     auto *lines = new QAction(tr("Export stream&lines…"), m_window);
     connect(lines, &QAction::triggered, this, &FlowExports::exportStreamlines);
     m_pictures->addAction(lines);
-    auto *curve = new QAction(tr("Export lift &curve…"), m_window);
+    auto *curve = new QAction(tr("Export lift c&urve…"), m_window);
     connect(curve, &QAction::triggered, this, &FlowExports::exportLiftCurve);
     m_pictures->addAction(curve);
 }

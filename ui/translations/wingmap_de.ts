@@ -137,6 +137,18 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <source>Streamlines not exported</source>
         <translation>Stromlinien nicht exportiert</translation>
     </message>
+    <message>
+        <source>Export lift c&amp;urve…</source>
+        <translation>&amp;Auftriebskurve exportieren …</translation>
+    </message>
+    <message>
+        <source>Export lift curve</source>
+        <translation>Auftriebskurve exportieren</translation>
+    </message>
+    <message>
+        <source>Lift curve not exported</source>
+        <translation>Auftriebskurve nicht exportiert</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::FlowText</name>
@@ -260,6 +272,62 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <source>Sets b in the main window so that the circle passes through +b: the trailing edge becomes sharp</source>
         <translation>Setzt b im Hauptfenster so, dass der Kreis durch +b geht: Die Hinterkante wird spitz</translation>
     </message>
+    <message>
+        <source>dC_L/dα = %1 per rad = %2 × 2π (%3 per degree).</source>
+        <translation>dC_L/dα = %1 je rad = %2 × 2π (%3 je Grad).</translation>
+    </message>
+    <message>
+        <source>The rear stagnation point is at %1° on the circle, at x/c = %2 on the profile; the Kutta condition would give Γ = %3.</source>
+        <translation>Der hintere Staupunkt liegt bei %1° auf dem Kreis, bei x/c = %2 auf dem Profil; die Kutta-Bedingung ergäbe Γ = %3.</translation>
+    </message>
+    <message>
+        <source>The stagnation point has left the body: it lies in the flow at %1 beside the profile; the Kutta condition would give Γ = %2.</source>
+        <translation>Der Staupunkt hat den Körper verlassen: Er liegt in der Strömung bei %1 neben dem Profil; die Kutta-Bedingung ergäbe Γ = %2.</translation>
+    </message>
+    <message>
+        <source>Real profiles stall about 12° from the angle of no lift; the potential flow does not.</source>
+        <translation>Echte Profile reißen etwa 12° vom Nullauftriebswinkel entfernt ab; die Potentialströmung nicht.</translation>
+    </message>
+    <message>
+        <source>%1 × 10%2</source>
+        <translation>%1 × 10%2</translation>
+    </message>
+    <message>
+        <source>The forces follow the flow drawn: there is none yet.</source>
+        <translation>Die Kräfte folgen der gezeichneten Strömung: Es gibt noch keine.</translation>
+    </message>
+    <message>
+        <source>Type an altitude from 0 to 20000 m.</source>
+        <translation>Geben Sie eine Höhe von 0 bis 20000 m ein.</translation>
+    </message>
+    <message>
+        <source>Type a speed above 0 m/s.</source>
+        <translation>Geben Sie eine Geschwindigkeit über 0 m/s ein.</translation>
+    </message>
+    <message>
+        <source>Type a chord above 0 m.</source>
+        <translation>Geben Sie eine Sehne über 0 m ein.</translation>
+    </message>
+    <message>
+        <source>These numbers are too large to compute with: type a smaller speed or chord.</source>
+        <translation>Mit diesen Zahlen lässt sich nicht rechnen, sie sind zu groß: Geben Sie eine kleinere Geschwindigkeit oder Sehne ein.</translation>
+    </message>
+    <message>
+        <source>ρ = %1 kg/m³ · q = %2 Pa · L′ = %3 N/m · M′ = %4 N·m/m · Re = %5</source>
+        <translation>ρ = %1 kg/m³ · q = %2 Pa · L′ = %3 N/m · M′ = %4 N·m/m · Re = %5</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the circulation is too strong to trace streamlines round. Type a circulation from -15 to 15.</source>
+        <translation>Keine Strömung gezeichnet: Die Zirkulation ist zu stark, um Stromlinien zu verfolgen. Geben Sie eine Zirkulation von -15 bis 15 ein.</translation>
+    </message>
+    <message>
+        <source>No flow drawn: the circulation is not a finite number. Type a circulation from -15 to 15, or any other finite number.</source>
+        <translation>Keine Strömung gezeichnet: Die Zirkulation ist keine endliche Zahl. Geben Sie eine Zirkulation von -15 bis 15 oder eine andere endliche Zahl ein.</translation>
+    </message>
+    <message>
+        <source>The lift coefficient and the moment coefficient about the quarter chord against the angle of attack from -15 to 15 degrees under the Kutta condition, with the thin-airfoil line 2π(α − α₀); the angle of %1 degrees is marked. The lift slope there is %2 per radian.</source>
+        <translation>Auftriebsbeiwert und Momentenbeiwert um den Viertelpunkt der Sehne über dem Anstellwinkel von -15 bis 15 Grad unter der Kutta-Bedingung, mit der Geraden der Theorie dünner Profile 2π(α − α₀); der Winkel von %1 Grad ist markiert. Der Auftriebsanstieg beträgt dort %2 je Radiant.</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::FlowWindow</name>
@@ -330,6 +398,125 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
     <message>
         <source>α</source>
         <translation>α</translation>
+    </message>
+    <message>
+        <source>α (°)</source>
+        <translation>α (°)</translation>
+    </message>
+    <message>
+        <source>C_L, C_M</source>
+        <translation>C_L, C_M</translation>
+    </message>
+    <message>
+        <source>C_L</source>
+        <translation>C_L</translation>
+    </message>
+    <message>
+        <source>C_M,c/4</source>
+        <translation>C_M,c/4</translation>
+    </message>
+    <message>
+        <source>thin airfoil 2π(α − α₀)</source>
+        <translation>dünnes Profil 2π(α − α₀)</translation>
+    </message>
+    <message>
+        <source>Sho&amp;w:</source>
+        <translation>&amp;Darstellung:</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Lift curve</source>
+        <translation>Auftriebskurve</translation>
+    </message>
+    <message>
+        <source>What the lower plot shows</source>
+        <translation>Was das untere Diagramm zeigt</translation>
+    </message>
+    <message>
+        <source>Ci&amp;rculation Γ =</source>
+        <translation>&amp;Zirkulation Γ =</translation>
+    </message>
+    <message>
+        <source>Circulation</source>
+        <translation>Zirkulation</translation>
+    </message>
+    <message>
+        <source>The circulation round the profile, positive clockwise, in plot units with a free stream of speed 1. Read-only under the Kutta condition, which sets it. Numbers use a point.</source>
+        <translation>Die Zirkulation um das Profil, im Uhrzeigersinn positiv, in Zeicheneinheiten bei einer Anströmung der Geschwindigkeit 1. Unter der Kutta-Bedingung, die sie festlegt, nur lesbar. Zahlen schreiben Sie mit Punkt.</translation>
+    </message>
+    <message>
+        <source>Circulation, -15 to 15</source>
+        <translation>Zirkulation, -15 bis 15</translation>
+    </message>
+    <message>
+        <source>F&amp;orces</source>
+        <translation>Kräf&amp;te</translation>
+    </message>
+    <message>
+        <source>Shows the lift and moment on a real wing section at a speed, chord and altitude you type</source>
+        <translation>Zeigt Auftrieb und Moment an einem echten Flügelschnitt bei einer Geschwindigkeit, Sehne und Höhe, die Sie eingeben</translation>
+    </message>
+    <message>
+        <source>Γ</source>
+        <translation>Γ</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::ForcesGroup</name>
+    <message>
+        <source>Forces on a wing section</source>
+        <translation>Kräfte an einem Flügelschnitt</translation>
+    </message>
+    <message>
+        <source>Speed &amp;V (m/s) =</source>
+        <translation>&amp;Geschwindigkeit V (m/s) =</translation>
+    </message>
+    <message>
+        <source>The speed of the air far from the wing, in metres per second, above 0. Numbers use a point.</source>
+        <translation>Die Geschwindigkeit der Luft fern vom Flügel, in Metern je Sekunde, über 0. Zahlen schreiben Sie mit Punkt.</translation>
+    </message>
+    <message>
+        <source>&amp;Chord c (m) =</source>
+        <translation>Seh&amp;ne c (m) =</translation>
+    </message>
+    <message>
+        <source>The chord of the wing section, in metres, above 0. Numbers use a point.</source>
+        <translation>Die Sehne des Flügelschnitts, in Metern, über 0. Zahlen schreiben Sie mit Punkt.</translation>
+    </message>
+    <message>
+        <source>Alt&amp;itude h (m) =</source>
+        <translation>&amp;Höhe h (m) =</translation>
+    </message>
+    <message>
+        <source>The altitude in the standard atmosphere, in metres, from 0 to 20000. Numbers use a point.</source>
+        <translation>Die Höhe in der Normatmosphäre, in Metern, von 0 bis 20000. Zahlen schreiben Sie mit Punkt.</translation>
+    </message>
+    <message>
+        <source>Speed in metres per second</source>
+        <translation>Geschwindigkeit in Metern je Sekunde</translation>
+    </message>
+    <message>
+        <source>Chord in metres</source>
+        <translation>Sehne in Metern</translation>
+    </message>
+    <message>
+        <source>Altitude in metres</source>
+        <translation>Höhe in Metern</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>c</source>
+        <translation>c</translation>
+    </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
     </message>
 </context>
 <context>
