@@ -85,6 +85,9 @@ public:
 
     // The top of the -Cp axis for the sides now kept.
     double top() const { return m_top; }
+    // The sides kept, as given.
+    const std::vector<Point> &upper() const { return m_upper; }
+    const std::vector<Point> &lower() const { return m_lower; }
 
     // The ticks of a -Cp axis from -1 to `top` with numbers `step` apart:
     // the bottom edge -1, then 0 and its multiples of `step` up to `top`.

@@ -10,6 +10,7 @@
 #include "ui/flow/flow_exports.h"
 #include "ui/flow/flow_text.h"
 #include "ui/flow/flow_window.h"
+#include "ui/flow/pressure_pane.h"
 #include "ui/main_window/form1.h"
 #include "ui/widgets/plot_pane.h"
 
@@ -27,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <memory>
@@ -403,6 +405,16 @@ void FlowWindowTest::readoutAndDescriptionsSayTheFlowShown()
     const QString circle =
         m_flow->findChild<PlotPane *>("Picture_circle_flow")->accessibleDescription();
     QVERIFY2(circle.contains("the rear one at " + rear), qPrintable(circle + " / " + rear));
+    // The pressure plot's upper side is the one above in the panes: at
+    // mid-chord it has the suction there.
+    const PressurePlot &plot =
+        m_flow->findChild<PressurePane *>("Picture_pressure")->plot();
+    const auto cpAtMidChord = [](const std::vector<PressurePlot::Point> &side) {
+        return std::min_element(side.begin(), side.end(), [](const auto &a, const auto &b) {
+                   return std::abs(a.x - 0.5) < std::abs(b.x - 0.5);
+               })->cp;
+    };
+    QCOMPARE(cpAtMidChord(plot.upper()) < cpAtMidChord(plot.lower()), suctionSide == "upper");
     for (const char *pane : {"Picture_airfoil_flow", "Picture_pressure"})
         QVERIFY(m_flow->findChild<PlotPane *>(pane)->accessibleDescription().contains(
             "The pressure is lowest on the " + suctionSide + " side"));
