@@ -229,49 +229,37 @@ void FlowWindow::createLayout()
     grid->addWidget(m_profilePane, 0, 1);
     grid->addWidget(m_pressurePane, 1, 0, 1, 2);
 
-    auto *angle = new QHBoxLayout;
-    angle->addWidget(m_alphaLabel);
-    angle->addWidget(m_alphaField);
-    angle->addWidget(m_alphaBar, 1);
-
-    auto *circulation = new QHBoxLayout;
-    circulation->addWidget(m_gammaLabel);
-    circulation->addWidget(m_gammaField);
-    circulation->addWidget(m_gammaBar, 1);
-
-    auto *options = new QHBoxLayout;
-    options->addWidget(m_kutta);
-    options->addWidget(m_showForces);
-    options->addStretch(1);
+    // A row of widgets, the one given a stretch taking the room left.
+    const auto row = [](std::initializer_list<QWidget *> widgets, QWidget *stretching) {
+        auto *layout = new QHBoxLayout;
+        for (QWidget *widget : widgets)
+            layout->addWidget(widget, widget == stretching ? 1 : 0);
+        if (!stretching)
+            layout->addStretch(1);
+        return layout;
+    };
+    auto *options = row({m_kutta, m_showForces}, nullptr);
     options->addWidget(m_sharp);
-
-    auto *view = new QHBoxLayout;
-    view->addWidget(m_viewLabel);
-    view->addWidget(m_view);
-    view->addStretch(1);
 
     auto *window = new QVBoxLayout(this);
     window->setSizeConstraint(QLayout::SetFixedSize);
     window->addWidget(plots, 0, Qt::AlignLeft);
-    window->addLayout(view);
-    window->addLayout(angle);
-    window->addLayout(circulation);
+    window->addLayout(row({m_viewLabel, m_view}, nullptr));
+    window->addLayout(row({m_alphaLabel, m_alphaField, m_alphaBar}, m_alphaBar));
+    window->addLayout(row({m_gammaLabel, m_gammaField, m_gammaBar}, m_gammaBar));
     window->addLayout(options);
     window->addWidget(m_forces);
     window->addWidget(m_readout);
     window->addWidget(m_notice);
 
-    setTabOrder(m_circlePane, m_profilePane);
-    setTabOrder(m_profilePane, m_pressurePane);
-    setTabOrder(m_pressurePane, m_view);
-    setTabOrder(m_view, m_alphaField);
-    setTabOrder(m_alphaField, m_alphaBar);
-    setTabOrder(m_alphaBar, m_gammaField);
-    setTabOrder(m_gammaField, m_gammaBar);
-    setTabOrder(m_gammaBar, m_kutta);
-    setTabOrder(m_kutta, m_showForces);
-    setTabOrder(m_showForces, m_sharp);
-    setTabOrder(m_sharp, m_forces->findChild<QLineEdit *>("Text_speed"));
+    QWidget *previous = m_circlePane;
+    for (QWidget *next : std::initializer_list<QWidget *>{
+             m_profilePane, m_pressurePane, m_view, m_alphaField, m_alphaBar, m_gammaField,
+             m_gammaBar, m_kutta, m_showForces, m_sharp,
+             m_forces->findChild<QLineEdit *>("Text_speed")}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void FlowWindow::connectControls()
