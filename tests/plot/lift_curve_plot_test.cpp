@@ -58,7 +58,8 @@ QImage imageAt(qreal ratio)
 // The logical point at α (degrees) and value v on an axis from -2 to 2.
 QPointF pointAt(const QRectF &box, double alpha, double v)
 {
-    return {box.left() + (alpha + 15) / 30 * box.width(), box.bottom() - (v + 2) / 4 * box.height()};
+    return {box.left() + (alpha + 15) / 30 * box.width(),
+            box.bottom() - (v + 2) / 4 * box.height()};
 }
 
 // How many device pixels of the 6 x 6 logical square about `centre` the
