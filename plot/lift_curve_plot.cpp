@@ -120,8 +120,7 @@ LiftCurvePlot::Layout LiftCurvePlot::layout(const QPainter &painter, const QRect
     const Axis &axis = layout.yAxis;
     std::vector<QString> yNumbers;
     double numberWidth = 0.0;
-    for (long k = std::lround(axis.low / axis.step); k <= std::lround(axis.high / axis.step);
-         ++k) {
+    for (long k = std::lround(axis.low / axis.step); k <= std::lround(axis.high / axis.step); ++k) {
         layout.yTicks.push_back(k * axis.step);
         yNumbers.push_back(coefficientNumber(k * axis.step));
         numberWidth = std::max(numberWidth, metrics.horizontalAdvance(yNumbers.back()));
@@ -203,10 +202,10 @@ void LiftCurvePlot::paint(QPainter &painter, const QRectF &area, const QColor &f
             ys.push_back(yAt(layout, tick));
         plotframe::paintAxes(painter, plot, xs, ys, yAt(layout, 0.0), layout.axisLabels, lines,
                              foreground);
-        plotframe::paintLegend(painter, layout.legend,
-                               {QPen(toQColor(kCurveColour)), QPen(toQColor(kMarkColour)),
-                                thinPen(lines)},
-                               lines, foreground);
+        plotframe::paintLegend(
+            painter, layout.legend,
+            {QPen(toQColor(kCurveColour)), QPen(toQColor(kMarkColour)), thinPen(lines)}, lines,
+            foreground);
         paintAngleLine(painter, layout, lines, foreground);
         paintCurves(painter, layout, lines);
         paintMarks(painter, layout);

@@ -71,7 +71,6 @@ public:
         double low = -1.0;
         double high = 1.0;
         double step = 1.0;
-        bool operator==(const Axis &) const = default;
     };
 
     using Label = PlotLabel;
@@ -99,11 +98,6 @@ public:
     void setCurrentAngle(double alphaDegrees) { m_currentAngle = alphaDegrees; }
     void setForeground(const QColor &colour) { m_foreground = colour; }
     QColor foreground() const { return m_foreground; }
-
-    // The smallest and largest finite coefficient of the curve now kept, 0
-    // included.
-    double lowest() const { return m_lowest; }
-    double highest() const { return m_highest; }
 
     // The coefficient axis for values from `lowest` to `highest` (0
     // included) with at most `maxSteps` steps (at least 2): the smallest
@@ -136,6 +130,7 @@ private:
     Texts m_texts;
     std::vector<Point> m_curve;
     double m_currentAngle = std::numeric_limits<double>::quiet_NaN();
+    // The smallest and largest finite coefficient of the curve, 0 included.
     double m_lowest = 0.0;
     double m_highest = 0.0;
     QColor m_foreground = Qt::black;

@@ -48,8 +48,7 @@ double xNumbersTop(const QRectF &plot, const QFontMetricsF &metrics)
     return plot.bottom() + std::max(kTick, metrics.height() / 2) + kGap;
 }
 
-PlotLabel yNumber(const QString &text, double y, const QRectF &plot,
-                  const QFontMetricsF &metrics)
+PlotLabel yNumber(const QString &text, double y, const QRectF &plot, const QFontMetricsF &metrics)
 {
     const double width = metrics.horizontalAdvance(text);
     const double h = metrics.height();

@@ -59,8 +59,7 @@ QRectF plotBox(const QRectF &area, const QFontMetricsF &metrics, const DeviceLin
 double xNumbersTop(const QRectF &plot, const QFontMetricsF &metrics);
 
 // A number left of the y axis of `plot`, centred on height y.
-PlotLabel yNumber(const QString &text, double y, const QRectF &plot,
-                  const QFontMetricsF &metrics);
+PlotLabel yNumber(const QString &text, double y, const QRectF &plot, const QFontMetricsF &metrics);
 
 // The numbers under the x axis of `plot`, the k-th centred on xs[k]: all of
 // them where the widest fits in `spacing`, the distance of two neighbours,

@@ -58,7 +58,8 @@ QImage imageAt(qreal ratio)
 // The logical point at α (degrees) and value v on an axis from -2 to 2.
 QPointF pointAt(const QRectF &box, double alpha, double v)
 {
-    return {box.left() + (alpha + 15) / 30 * box.width(), box.bottom() - (v + 2) / 4 * box.height()};
+    return {box.left() + (alpha + 15) / 30 * box.width(),
+            box.bottom() - (v + 2) / 4 * box.height()};
 }
 
 // How many device pixels of the 6 x 6 logical square about `centre` the
@@ -99,8 +100,8 @@ TEST(LiftCurvePlot, CoefficientAxisIsARoundRangeAboutZero)
         {0, 2.4, 6, {-0.5, 2.5, 0.5}},
         // An empty curve: one smallest step either side.
         {0, 0, 10, {-0.1, 0.1, 0.1}},
-        // 1.1 is 11 steps of 0.1, though 1.1 / 0.1 is a hair above 11.
-        {-0.1, 1.1, 12, {-0.1, 1.1, 0.1}},
+        // 0.1 + 0.2 is a hair above 0.3, and still 3 steps of 0.1.
+        {-(0.1 + 0.2), 0.1 + 0.2, 6, {-0.3, 0.3, 0.1}},
         // Fewer than 2 steps count as 2: by 2 it takes 2 + 1, by 5 1 + 1.
         {-3, 2, 1, {-5, 5, 5}},
     };
