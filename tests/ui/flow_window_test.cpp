@@ -407,12 +407,13 @@ void FlowWindowTest::readoutAndDescriptionsSayTheFlowShown()
     QVERIFY2(circle.contains("the rear one at " + rear), qPrintable(circle + " / " + rear));
     // The pressure plot's upper side is the one above in the panes: at
     // mid-chord it has the suction there.
-    const PressurePlot &plot =
-        m_flow->findChild<PressurePane *>("Picture_pressure")->plot();
+    const PressurePlot &plot = m_flow->findChild<PressurePane *>("Picture_pressure")->plot();
     const auto cpAtMidChord = [](const std::vector<PressurePlot::Point> &side) {
-        return std::min_element(side.begin(), side.end(), [](const auto &a, const auto &b) {
-                   return std::abs(a.x - 0.5) < std::abs(b.x - 0.5);
-               })->cp;
+        return std::min_element(side.begin(), side.end(),
+                                [](const auto &a, const auto &b) {
+                                    return std::abs(a.x - 0.5) < std::abs(b.x - 0.5);
+                                })
+            ->cp;
     };
     QCOMPARE(cpAtMidChord(plot.upper()) < cpAtMidChord(plot.lower()), suctionSide == "upper");
     for (const char *pane : {"Picture_airfoil_flow", "Picture_pressure"})
@@ -490,15 +491,22 @@ void FlowWindowTest::forcesFollowTheStandardAtmosphere_data()
     QTest::addColumn<QString>("speed");
     QTest::addColumn<QString>("altitude");
     QTest::addColumn<QString>("says");
-    QTest::newRow("sea level") << "50" << "0"
+    QTest::newRow("sea level") << "50"
+                               << "0"
                                << "ρ = 1.225 kg/m³ · q = 1531 Pa · L′ = 671.1 N/m · M′ = 0 N·m/m "
                                   "· Re = 3.423 × 10⁶";
-    QTest::newRow("100 mph, 2000 ft") << "44.704" << "609.6"
+    QTest::newRow("100 mph, 2000 ft") << "44.704"
+                                      << "609.6"
                                       << "ρ = 1.155 kg/m³ · q = 1154 Pa · L′ = 505.8 N/m · M′ = "
                                          "0 N·m/m · Re = 2.917 × 10⁶";
-    QTest::newRow("standing air") << "0" << "0" << "Type a speed above 0 m/s.";
-    QTest::newRow("too high") << "50" << "25000" << "Type an altitude from 0 to 20000 m.";
-    QTest::newRow("comma") << "44,7" << "0"
+    QTest::newRow("standing air") << "0"
+                                  << "0"
+                                  << "Type a speed above 0 m/s.";
+    QTest::newRow("too high") << "50"
+                              << "25000"
+                              << "Type an altitude from 0 to 20000 m.";
+    QTest::newRow("comma") << "44,7"
+                           << "0"
                            << "V reads as 44: \"44,7\" stops at \",\". Numbers use a point.";
 }
 

@@ -59,6 +59,34 @@ constexpr QRect kCirclePane = fromTwips(0, 0, 3000, 3000);
 constexpr QRect kProfilePane = fromTwips(0, 0, 6000, 3000);
 constexpr QRect kPressurePane = fromTwips(0, 0, 9120, 3000);
 
+// A bar whose keys follow its thumb, as on the main window: Right and Page
+// Down raise the value.
+QScrollBar *makeBar(QWidget *parent, const char *name, const QString &accessibleName, int minimum,
+                    int maximum, int page)
+{
+    auto *bar = new ScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(name);
+    bar->setAccessibleName(accessibleName);
+    bar->setRange(minimum, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(page);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
+    bar->setMinimumWidth(160);
+    return bar;
+}
+
+// Puts the bar at the step nearest to a value, or at its nearer end, without
+// running its handler.
+void followOnBar(QScrollBar *bar, double value, double stepsPerUnit)
+{
+    if (std::isnan(value))
+        return;
+    const QSignalBlocker quiet(bar);
+    bar->setValue(static_cast<int>(std::clamp(std::nearbyint(value * stepsPerUnit),
+                                              double(bar->minimum()), double(bar->maximum()))));
+}
+
 } // namespace
 
 FlowWindow::FlowWindow(QWidget *parent) : QWidget(parent)
@@ -167,22 +195,12 @@ void FlowWindow::createAngleControls()
     m_alphaField->setMaximumWidth(70);
     m_alphaLabel->setBuddy(m_alphaField);
 
-    m_alphaBar = new ScrollBar(Qt::Horizontal, this);
-    m_alphaBar->setObjectName("HScroll_alpha");
-    m_alphaBar->setAccessibleName(tr("Angle of attack, -15 to 15 degrees"));
-    m_alphaBar->setRange(kAlphaMin, kAlphaMax);
-    m_alphaBar->setSingleStep(1);
-    m_alphaBar->setPageStep(kAlphaPage);
+    m_alphaBar = makeBar(this, "HScroll_alpha", tr("Angle of attack, -15 to 15 degrees"), kAlphaMin,
+                         kAlphaMax, kAlphaPage);
     m_alphaBar->setValue(kAlphaStart);
-    m_alphaBar->setFocusPolicy(Qt::StrongFocus);
-    // Right and Page Down raise the angle, as on the main window's bars.
-    m_alphaBar->setInvertedControls(false);
-    m_alphaBar->setMinimumWidth(160);
     describeAngleBar();
 }
 
-// The panes keep their places whatever the font: they sit in a box of their
-// own at the left, and the controls below them take two rows.
 void FlowWindow::createCirculationControls()
 {
     m_gammaLabel = new QLabel(tr("Ci&rculation Γ ="), this);
@@ -197,15 +215,8 @@ void FlowWindow::createCirculationControls()
     m_gammaField->setReadOnly(true);
     m_gammaLabel->setBuddy(m_gammaField);
 
-    m_gammaBar = new ScrollBar(Qt::Horizontal, this);
-    m_gammaBar->setObjectName("HScroll_gamma");
-    m_gammaBar->setAccessibleName(tr("Circulation, -15 to 15"));
-    m_gammaBar->setRange(kGammaMin, kGammaMax);
-    m_gammaBar->setSingleStep(1);
-    m_gammaBar->setPageStep(kGammaPage);
-    m_gammaBar->setFocusPolicy(Qt::StrongFocus);
-    m_gammaBar->setInvertedControls(false);
-    m_gammaBar->setMinimumWidth(160);
+    m_gammaBar = makeBar(this, "HScroll_gamma", tr("Circulation, -15 to 15"), kGammaMin, kGammaMax,
+                         kGammaPage);
     m_gammaBar->setEnabled(false);
 }
 
@@ -219,6 +230,8 @@ void FlowWindow::createForces()
     m_forces->setVisible(false);
 }
 
+// The panes keep their places whatever the font: they sit in a box of their
+// own at the left, and the controls take rows below them.
 void FlowWindow::createLayout()
 {
     auto *plots = new QWidget(this);
@@ -294,14 +307,8 @@ void FlowWindow::setPrompts(std::unique_ptr<ExportPrompts> prompts)
 void FlowWindow::alphaTyped()
 {
     const QString text = m_alphaField->text();
-    const double alpha = ReadNumber(text.toStdString());
-    if (!std::isnan(alpha)) {
-        const double steps = std::clamp(std::nearbyint(alpha * kStepsPerDegree), double(kAlphaMin),
-                                        double(kAlphaMax));
-        const QSignalBlocker quiet(m_alphaBar);
-        m_alphaBar->setValue(static_cast<int>(steps));
-        describeAngleBar();
-    }
+    followOnBar(m_alphaBar, ReadNumber(text.toStdString()), kStepsPerDegree);
+    describeAngleBar();
     sayHowTextsWereRead();
     redraw();
 }
@@ -313,12 +320,7 @@ void FlowWindow::gammaTyped()
     if (m_kutta->isChecked())
         return;
     m_gamma = ReadNumber(m_gammaField->text().toStdString());
-    if (!std::isnan(m_gamma)) {
-        const double steps = std::clamp(std::nearbyint(m_gamma * kStepsPerGamma),
-                                        double(kGammaMin), double(kGammaMax));
-        const QSignalBlocker quiet(m_gammaBar);
-        m_gammaBar->setValue(static_cast<int>(steps));
-    }
+    followOnBar(m_gammaBar, m_gamma, kStepsPerGamma);
     sayHowTextsWereRead();
     redraw();
 }
@@ -354,9 +356,7 @@ void FlowWindow::showKuttaGamma()
     const QSignalBlocker quiet(m_gammaField);
     m_gammaField->setText(FlowText::decimals(m_flow->gamma(), kKuttaDecimals));
     m_gammaField->setCursorPosition(0);
-    const QSignalBlocker quietBar(m_gammaBar);
-    m_gammaBar->setValue(static_cast<int>(std::clamp(std::nearbyint(m_flow->gamma() * kStepsPerGamma),
-                                                     double(kGammaMin), double(kGammaMax))));
+    followOnBar(m_gammaBar, m_flow->gamma(), kStepsPerGamma);
 }
 
 // The fields the user types the flow's numbers into, read as the main
@@ -422,8 +422,9 @@ void FlowWindow::redraw()
     const qreal ratio = devicePixelRatioF();
     const FlowPanePixels pixels{m_circlePane->contentsRect().width() * ratio,
                                 m_profilePane->contentsRect().width() * ratio};
-    FlowRedrawOutcome outcome = RedrawFlow(*m_drawing, alpha, {m_kutta->isChecked(), m_gamma}, pixels,
-                                           m_circlePane->surface(), m_profilePane->surface());
+    FlowRedrawOutcome outcome =
+        RedrawFlow(*m_drawing, alpha, {m_kutta->isChecked(), m_gamma}, pixels,
+                   m_circlePane->surface(), m_profilePane->surface());
     if (!outcome.drawn()) {
         const ParameterState &drawn = m_drawing->state;
         refuse(FlowText::refusal(outcome.failure, outcome.refusal,
@@ -449,9 +450,9 @@ void FlowWindow::describe()
     m_readout->setAccessibleName(FlowText::spokenReadout(flow));
     m_circlePane->setAccessibleDescription(FlowText::circlePane(flow));
     m_profilePane->setAccessibleDescription(FlowText::profilePane(flow));
-    m_pressurePane->setAccessibleDescription(
-        m_pressurePane->view() == PressurePane::View::LiftCurve ? FlowText::liftCurvePane(flow)
-                                                                 : FlowText::pressurePane(flow));
+    m_pressurePane->setAccessibleDescription(m_pressurePane->view() == PressurePane::View::LiftCurve
+                                                 ? FlowText::liftCurvePane(flow)
+                                                 : FlowText::pressurePane(flow));
 }
 
 void FlowWindow::keyPressEvent(QKeyEvent *event)

@@ -85,16 +85,14 @@ void ForcesGroup::setCoefficients(double lift, double moment)
 
 void ForcesGroup::update()
 {
-    const QString reading =
-        NoticeText::reading({{tr("V"), m_speed->text()},
-                             {tr("c"), m_chord->text()},
-                             {tr("h"), m_altitude->text()}},
-                            false);
+    const QString reading = NoticeText::reading(
+        {{tr("V"), m_speed->text()}, {tr("c"), m_chord->text()}, {tr("h"), m_altitude->text()}},
+        false);
     const Atmosphere air = StandardAtmosphere(read(m_altitude));
-    const SectionForces forces =
-        air.ok() ? SectionForcesAt(read(m_speed), read(m_chord), air.density, air.viscosity,
-                                   m_lift, m_moment)
-                 : SectionForces{};
+    const SectionForces forces = air.ok()
+                                     ? SectionForcesAt(read(m_speed), read(m_chord), air.density,
+                                                       air.viscosity, m_lift, m_moment)
+                                     : SectionForces{};
     QString text = FlowText::forces(air, forces, read(m_speed), read(m_chord), m_lift);
     if (!reading.isEmpty())
         text += ' ' + reading;
