@@ -466,6 +466,7 @@ void FlowWindowTest::circulationIsTheUsersWithoutTheKuttaCondition()
     QVERIFY(readout()->text().contains("C_L = 0.500"));
     QTest::keyClick(bar, Qt::Key_PageDown); // 1 + 1
     QCOMPARE(field->text(), QString("2"));
+    QCOMPARE(bar->accessibleDescription(), QString("circulation 2"));
     QVERIFY(readout()->text().contains("C_L = 1.000"));
 
     // Beyond 4 pi the stagnation point leaves the body; the circulation

@@ -301,6 +301,11 @@ QString FlowText::angle(double degrees)
     return tr("%1 degrees").arg(numberText(degrees));
 }
 
+QString FlowText::circulation(double gamma)
+{
+    return tr("circulation %1").arg(numberText(gamma));
+}
+
 QString FlowText::noSharpEdge()
 {
     return tr("No circle through +b can be drawn for these F and G: the b it needs is not a "

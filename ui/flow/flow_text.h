@@ -51,6 +51,8 @@ public:
 
     // The angle bar's value in words: "4.5 degrees".
     static QString angle(double degrees);
+    // The circulation bar's value in words: "circulation 1.05".
+    static QString circulation(double gamma);
     // Why "Sharp trailing edge" cannot be pressed: the b it would write is
     // not a number the main window can draw.
     static QString noSharpEdge();

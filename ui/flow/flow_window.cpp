@@ -167,6 +167,8 @@ void FlowWindow::createPanes()
     m_view->setObjectName("Combo_view");
     m_view->addItems({tr("Pressure"), tr("Lift curve")});
     m_view->setAccessibleName(tr("What the lower plot shows"));
+    m_view->setAccessibleDescription(
+        tr("The pressure along the surface, or the lift curve of the profile drawn"));
     m_viewLabel->setBuddy(m_view);
 }
 
@@ -226,6 +228,7 @@ void FlowWindow::createForces()
     m_showForces->setObjectName("Check_forces");
     m_showForces->setToolTip(tr("Shows the lift and moment on a real wing section at a speed, "
                                 "chord and altitude you type"));
+    m_showForces->setAccessibleDescription(m_showForces->toolTip());
     m_forces = new ForcesGroup(this);
     m_forces->setVisible(false);
 }
@@ -321,6 +324,7 @@ void FlowWindow::gammaTyped()
         return;
     m_gamma = ReadNumber(m_gammaField->text().toStdString());
     followOnBar(m_gammaBar, m_gamma, kStepsPerGamma);
+    describeCirculationBar();
     sayHowTextsWereRead();
     redraw();
 }
@@ -344,6 +348,7 @@ void FlowWindow::kuttaToggled(bool on)
         m_gammaField->setText(numberText(m_gamma));
         const QSignalBlocker quietBar(m_gammaBar);
         m_gammaBar->setValue(0);
+        describeCirculationBar();
     }
     sayHowTextsWereRead();
     redraw();
@@ -357,6 +362,7 @@ void FlowWindow::showKuttaGamma()
     m_gammaField->setText(FlowText::decimals(m_flow->gamma(), kKuttaDecimals));
     m_gammaField->setCursorPosition(0);
     followOnBar(m_gammaBar, m_flow->gamma(), kStepsPerGamma);
+    describeCirculationBar();
 }
 
 // The fields the user types the flow's numbers into, read as the main
@@ -378,6 +384,12 @@ void FlowWindow::alphaScrolled(int value)
 }
 
 // The bar counts half degrees; a screen reader hears the angle.
+void FlowWindow::describeCirculationBar()
+{
+    m_gammaBar->setAccessibleDescription(
+        FlowText::circulation(m_gammaBar->value() / kStepsPerGamma));
+}
+
 void FlowWindow::describeAngleBar()
 {
     m_alphaBar->setAccessibleDescription(FlowText::angle(m_alphaBar->value() / kStepsPerDegree));

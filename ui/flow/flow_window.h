@@ -79,6 +79,7 @@ private:
     void alphaTyped();
     void alphaScrolled(int value);
     void describeAngleBar();
+    void describeCirculationBar();
     void gammaTyped();
     void gammaScrolled(int value);
     void kuttaToggled(bool on);

@@ -328,6 +328,10 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <source>The lift coefficient and the moment coefficient about the quarter chord against the angle of attack from -15 to 15 degrees under the Kutta condition, with the thin-airfoil line 2π(α − α₀); the angle of %1 degrees is marked. The lift slope there is %2 per radian.</source>
         <translation>Auftriebsbeiwert und Momentenbeiwert um den Viertelpunkt der Sehne über dem Anstellwinkel von -15 bis 15 Grad unter der Kutta-Bedingung, mit der Geraden der Theorie dünner Profile 2π(α − α₀); der Winkel von %1 Grad ist markiert. Der Auftriebsanstieg beträgt dort %2 je Radiant.</translation>
     </message>
+    <message>
+        <source>circulation %1</source>
+        <translation>Zirkulation %1</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::FlowWindow</name>
@@ -462,6 +466,10 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
     <message>
         <source>Γ</source>
         <translation>Γ</translation>
+    </message>
+    <message>
+        <source>The pressure along the surface, or the lift curve of the profile drawn</source>
+        <translation>Der Druck entlang der Oberfläche oder die Auftriebskurve des gezeichneten Profils</translation>
     </message>
 </context>
 <context>
