@@ -106,7 +106,8 @@ public:
 
     PaneReach reach(double steadyRadius) const;
     bool startOnLevel(double psi, double along, Vertex &out) const;
-    std::vector<std::complex<double>> traceLevel(double psi, double alongFrom, double alongTo) const;
+    std::vector<std::complex<double>> traceLevel(double psi, double alongFrom,
+                                                 double alongTo) const;
     std::vector<std::complex<double>> traceFromStagnation(std::complex<double> stagnation,
                                                           std::complex<double> other, int direction,
                                                           double alongTo) const;
@@ -173,8 +174,7 @@ PaneReach Tracer::reach(double steadyRadius) const
         const double h = pane.halfHeight();
         const double x = w * fraction;
         const double y = h * fraction;
-        return std::array<std::complex<double>, 4>{
-            {{x, -h}, {x, h}, {-w, y}, {w, y}}};
+        return std::array<std::complex<double>, 4>{{{x, -h}, {x, h}, {-w, y}, {w, y}}};
     };
     for (int i = 0; i <= kEdgeSamples; ++i) {
         const double fraction = 2.0 * i / kEdgeSamples - 1.0;
@@ -232,8 +232,8 @@ double Tracer::allowedStep(const Vertex &v) const
         profileCurvatureNumerator.imag() / (mapScale * mapScale * mapScale * speedCubed);
 
     const double b = m_circle.b();
-    double nearest = std::min({std::abs(v.z - m_centre), std::abs(v.z - b),
-                               std::abs(v.z + b), std::abs(v.z)});
+    double nearest =
+        std::min({std::abs(v.z - m_centre), std::abs(v.z - b), std::abs(v.z + b), std::abs(v.z)});
     if (m_saddle)
         nearest = std::min(nearest, std::abs(v.z - m_saddlePoint));
     const auto longest = [&](double circleTolerance, double profileTolerance) {
@@ -261,9 +261,9 @@ bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Ve
     if (!(speed > 0.0))
         return false;
     const std::complex<double> tangent = double(direction) * std::conj(g) / speed;
-    const double curvature =
-        -double(direction) * (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
-        (speed * speed * speed);
+    const double curvature = -double(direction) *
+                             (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
+                             (speed * speed * speed);
     const std::complex<double> predicted =
         from.z + h * tangent * std::complex<double>(1.0, 0.5 * h * curvature);
     if (!project(predicted, psi, out))
@@ -409,7 +409,8 @@ std::vector<std::complex<double>> Tracer::traceFromStagnation(std::complex<doubl
          {std::complex<double>(1.0, 0.0), std::polar(1.0, thirty), std::polar(1.0, -thirty)}) {
         Vertex start;
         double first = 0.0;
-        if (!leave(stagnation, outward * rotation, m_flow.psiBody(), direction, reach, start, first))
+        if (!leave(stagnation, outward * rotation, m_flow.psiBody(), direction, reach, start,
+                   first))
             continue;
         points.push_back(start.z);
         traceTo(start, m_flow.psiBody(), direction, alongTo, first, points);
@@ -470,7 +471,8 @@ std::vector<std::complex<double>> Tracer::traceAroundFromSaddle(double psi,
 // taking the place of the chord's end. Empty when it does not close.
 std::vector<std::complex<double>> Tracer::traceClosedLevel(double psi) const
 {
-    const std::complex<double> ray = -(m_saddlePoint - m_centre) / std::abs(m_saddlePoint - m_centre);
+    const std::complex<double> ray =
+        -(m_saddlePoint - m_centre) / std::abs(m_saddlePoint - m_centre);
     const auto psiAt = [&](double r) { return m_flow.streamFunction(m_centre + r * ray); };
     const double body = m_flow.psiBody();
     const auto beyond = [&](double r) { return (psiAt(r) - psi) * (psi - body) >= 0.0; };
@@ -490,7 +492,9 @@ std::vector<std::complex<double>> Tracer::traceClosedLevel(double psi) const
     if (!project(m_centre + low * ray, psi, start))
         return {};
     std::vector<std::complex<double>> points{start.z};
-    const auto side = [&](std::complex<double> z) { return (std::conj(ray) * (z - m_centre)).imag(); };
+    const auto side = [&](std::complex<double> z) {
+        return (std::conj(ray) * (z - m_centre)).imag();
+    };
     bool closed = false;
     trace(start, psi, +1, std::min(allowedStep(start), m_longestStep), points, [&](Points &line) {
         if (line.size() < 3)
@@ -513,19 +517,13 @@ std::vector<std::complex<double>> Tracer::traceClosedLevel(double psi) const
     return points;
 }
 
-} // namespace
-
-Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
+// Why the flow or the view gives nothing to trace, or None.
+StreamlineFailure refusalOf(const Flow &flow, const StreamlineView &view)
 {
-    Streamlines result;
-    if (!flow.ok()) {
-        result.failure = StreamlineFailure::NoFlow;
-        return result;
-    }
-    if (std::abs(flow.gamma()) > kMaxTracedCirculation) {
-        result.failure = StreamlineFailure::CirculationTooLarge;
-        return result;
-    }
+    if (!flow.ok())
+        return StreamlineFailure::NoFlow;
+    if (std::abs(flow.gamma()) > kMaxTracedCirculation)
+        return StreamlineFailure::CirculationTooLarge;
     const double scale = view.panes.circle.halfWidth();
     const auto sized = [](const PaneExtent &pane) {
         return std::isfinite(pane.halfWidth()) && pane.halfWidth() > 0.0 &&
@@ -535,10 +533,88 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
         return std::isfinite(pixel) && pixel > 0.0 && pixel * kMaxPixelsAcross >= scale;
     };
     if (!sized(view.panes.circle) || !sized(view.panes.profile) || !fits(view.circlePixel) ||
-        !fits(view.profilePixel)) {
-        result.failure = StreamlineFailure::BadView;
-        return result;
+        !fits(view.profilePixel))
+        return StreamlineFailure::BadView;
+    return StreamlineFailure::None;
+}
+
+// The levels to trace and how far along the stream each line runs.
+struct TraceRange
+{
+    int lowest = 0;
+    int highest = 0;
+    double alongFrom = 0.0;
+    double alongTo = 0.0;
+};
+
+// Adds a line of the circle plane, with its image under the map.
+void addLine(Streamlines &result, const Circle &circle, Streamline::Part part, int level,
+             double psi, std::vector<std::complex<double>> points)
+{
+    Streamline line{part, level, psi, std::move(points), {}};
+    line.profile.reserve(line.circle.size());
+    for (const std::complex<double> z : line.circle)
+        line.profile.push_back(circle.map(z));
+    result.lines.push_back(std::move(line));
+}
+
+// With the stagnation point off the body: the separatrix through the
+// saddle, its loop round the body, and the closed levels inside that loop.
+//
+// Near the saddle psi - psiS is Im(w'' h^2) / 2, so the separatrix leaves
+// along the h where w'' h^2 is real, the flow running out of the saddle
+// where it is positive (velocity conj(w'' h) along h) and into it where it
+// is negative. Of each pair one heads for the body: the loop.
+void addSaddleLines(const Flow &flow, const Tracer &tracer, const TraceRange &range,
+                    Streamlines &result)
+{
+    const Circle &circle = flow.circle();
+    const std::complex<double> saddle = flow.rearStagnation();
+    const double saddlePsi = flow.streamFunction(saddle);
+    const std::complex<double> out =
+        std::polar(1.0, -0.5 * std::arg(flow.sample(saddle).secondDerivative));
+    const std::complex<double> in = std::complex<double>(0.0, 1.0) * out;
+    const std::complex<double> toBody = circle.centre() - saddle;
+    const auto awayFromBody = [&](std::complex<double> h) {
+        return (std::conj(h) * toBody).real() < 0.0 ? h : -h;
+    };
+    std::vector<std::complex<double>> upstream =
+        tracer.traceFromSaddle(saddlePsi, awayFromBody(in), -1, range.alongFrom);
+    std::reverse(upstream.begin(), upstream.end());
+    addLine(result, circle, Streamline::Part::Upstream, 0, saddlePsi, std::move(upstream));
+    addLine(result, circle, Streamline::Part::Downstream, 0, saddlePsi,
+            tracer.traceFromSaddle(saddlePsi, awayFromBody(out), +1, range.alongTo));
+    std::vector<std::complex<double>> around =
+        tracer.traceAroundFromSaddle(saddlePsi, -awayFromBody(out));
+    if (!around.empty())
+        addLine(result, circle, Streamline::Part::Around, 0, saddlePsi, std::move(around));
+    // The closed levels strictly between the body and the separatrix's loop.
+    const double inner = (saddlePsi - result.psiBody) / result.deltaPsi;
+    const int closedLow =
+        std::max(range.lowest, static_cast<int>(std::floor(std::min(inner, 0.0))) + 1);
+    const int closedHigh =
+        std::min(range.highest, static_cast<int>(std::ceil(std::max(inner, 0.0))) - 1);
+    for (int k = closedLow; k <= closedHigh; ++k) {
+        const double psi = result.psiBody + k * result.deltaPsi;
+        if (k == 0 || (psi - saddlePsi) * (psi - result.psiBody) >= 0.0)
+            continue;
+        std::vector<std::complex<double>> loop = tracer.traceClosedLevel(psi);
+        if (!loop.empty())
+            addLine(result, circle, Streamline::Part::Closed, k, psi, std::move(loop));
     }
+    std::stable_sort(result.lines.begin(), result.lines.end(),
+                     [](const Streamline &a, const Streamline &b) { return a.psi < b.psi; });
+}
+
+} // namespace
+
+Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
+{
+    Streamlines result;
+    result.failure = refusalOf(flow, view);
+    if (!result.ok())
+        return result;
+    const double scale = view.panes.circle.halfWidth();
     result.deltaPsi = 2.0 * scale / kIntervalsAcross;
     result.psiBody = flow.psiBody();
 
@@ -547,77 +623,34 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
     const PaneReach reach = tracer.reach(steadyRadius);
     // Starting and ending beyond both panes and beyond the steady radius.
     const double margin = result.deltaPsi;
-    const double alongFrom = std::min(reach.alongLow, -steadyRadius) - margin;
-    const double alongTo = std::max(reach.alongHigh, steadyRadius) + margin;
     const auto levelOf = [&](double psi) { return (psi - result.psiBody) / result.deltaPsi; };
     const double most = kMaxLevelsEachSide;
-    const int lowest =
-        static_cast<int>(std::clamp(std::floor(levelOf(reach.psiLow)) - kExtraLevels, -most, -1.0));
-    const int highest =
-        static_cast<int>(std::clamp(std::ceil(levelOf(reach.psiHigh)) + kExtraLevels, 1.0, most));
+    const TraceRange range{
+        static_cast<int>(std::clamp(std::floor(levelOf(reach.psiLow)) - kExtraLevels, -most, -1.0)),
+        static_cast<int>(std::clamp(std::ceil(levelOf(reach.psiHigh)) + kExtraLevels, 1.0, most)),
+        std::min(reach.alongLow, -steadyRadius) - margin,
+        std::max(reach.alongHigh, steadyRadius) + margin};
 
     const Circle &circle = flow.circle();
-    const auto add = [&](Streamline::Part part, int level, double psi,
-                         std::vector<std::complex<double>> points) {
-        Streamline line{part, level, psi, std::move(points), {}};
-        line.profile.reserve(line.circle.size());
-        for (const std::complex<double> z : line.circle)
-            line.profile.push_back(circle.map(z));
-        result.lines.push_back(std::move(line));
-    };
     const bool onBody = flow.stagnationOnBody();
-    for (int k = lowest; k <= highest; ++k) {
+    for (int k = range.lowest; k <= range.highest; ++k) {
         if (k == 0 && onBody) {
             std::vector<std::complex<double>> upstream = tracer.traceFromStagnation(
-                flow.frontStagnation(), flow.rearStagnation(), -1, alongFrom);
+                flow.frontStagnation(), flow.rearStagnation(), -1, range.alongFrom);
             std::reverse(upstream.begin(), upstream.end());
-            add(Streamline::Part::Upstream, 0, result.psiBody, std::move(upstream));
-            add(Streamline::Part::Downstream, 0, result.psiBody,
-                tracer.traceFromStagnation(flow.rearStagnation(), flow.frontStagnation(), +1,
-                                           alongTo));
+            addLine(result, circle, Streamline::Part::Upstream, 0, result.psiBody,
+                    std::move(upstream));
+            addLine(result, circle, Streamline::Part::Downstream, 0, result.psiBody,
+                    tracer.traceFromStagnation(flow.rearStagnation(), flow.frontStagnation(), +1,
+                                               range.alongTo));
             continue;
         }
         const double psi = result.psiBody + k * result.deltaPsi;
-        add(Streamline::Part::Level, k, psi, tracer.traceLevel(psi, alongFrom, alongTo));
+        addLine(result, circle, Streamline::Part::Level, k, psi,
+                tracer.traceLevel(psi, range.alongFrom, range.alongTo));
     }
-    if (onBody)
-        return result;
-
-    // The saddle: near it psi - psiS is Im(w'' h^2) / 2, so the separatrix
-    // leaves along the h where w'' h^2 is real, the flow running out of the
-    // saddle where it is positive (velocity conj(w'' h) along h) and into it
-    // where it is negative. Of each pair one heads for the body: the loop.
-    const std::complex<double> saddle = flow.rearStagnation();
-    const double saddlePsi = flow.streamFunction(saddle);
-    const std::complex<double> out = std::polar(1.0, -0.5 * std::arg(flow.sample(saddle).secondDerivative));
-    const std::complex<double> in = std::complex<double>(0.0, 1.0) * out;
-    const std::complex<double> toBody = circle.centre() - saddle;
-    const auto awayFromBody = [&](std::complex<double> h) {
-        return (std::conj(h) * toBody).real() < 0.0 ? h : -h;
-    };
-    std::vector<std::complex<double>> upstream =
-        tracer.traceFromSaddle(saddlePsi, awayFromBody(in), -1, alongFrom);
-    std::reverse(upstream.begin(), upstream.end());
-    add(Streamline::Part::Upstream, 0, saddlePsi, std::move(upstream));
-    add(Streamline::Part::Downstream, 0, saddlePsi,
-        tracer.traceFromSaddle(saddlePsi, awayFromBody(out), +1, alongTo));
-    std::vector<std::complex<double>> around = tracer.traceAroundFromSaddle(saddlePsi, -awayFromBody(out));
-    if (!around.empty())
-        add(Streamline::Part::Around, 0, saddlePsi, std::move(around));
-    // The closed levels strictly between the body and the separatrix's loop.
-    const double inner = levelOf(saddlePsi);
-    const int closedLow = std::max(lowest, static_cast<int>(std::floor(std::min(inner, 0.0))) + 1);
-    const int closedHigh = std::min(highest, static_cast<int>(std::ceil(std::max(inner, 0.0))) - 1);
-    for (int k = closedLow; k <= closedHigh; ++k) {
-        const double psi = result.psiBody + k * result.deltaPsi;
-        if (k == 0 || (psi - saddlePsi) * (psi - result.psiBody) >= 0.0)
-            continue;
-        std::vector<std::complex<double>> loop = tracer.traceClosedLevel(psi);
-        if (!loop.empty())
-            add(Streamline::Part::Closed, k, psi, std::move(loop));
-    }
-    std::stable_sort(result.lines.begin(), result.lines.end(),
-                     [](const Streamline &a, const Streamline &b) { return a.psi < b.psi; });
+    if (!onBody)
+        addSaddleLines(flow, tracer, range, result);
     return result;
 }
 

@@ -233,15 +233,7 @@ void Form1::createControls()
     Label_G->setBuddy(Text_G);
     Label_b->setBuddy(Text_b);
     Label1->setBuddy(Text_MaxC);
-    Text_F->setAccessibleDescription(
-        tr("F moves the circle's centre to the left, in units of b. Typed values take effect "
-           "on Enter or a click on a plot. Numbers use a point."));
-    Text_G->setAccessibleDescription(
-        tr("G moves the circle's centre upwards, in units of b. Typed values take effect on "
-           "Enter or a click on a plot. Numbers use a point."));
-    Text_b->setAccessibleDescription(
-        tr("b sets the transformation, whose critical points are ±b. Typed values take effect "
-           "on Enter or a click on a plot. Numbers use a point."));
+    describeFields();
     // The window opens with the cursor in the F field, although the panes
     // come before it in the tab order.
     Text_F->setFocus();
@@ -307,6 +299,20 @@ void Form1::createExports()
 
 // Direct connections: an assignment runs its control's handler nested,
 // before the assignment returns, which the b limit and the Scale rely on.
+// What the parameter fields are for, for screen readers.
+void Form1::describeFields()
+{
+    Text_F->setAccessibleDescription(
+        tr("F moves the circle's centre to the left, in units of b. Typed values take effect "
+           "on Enter or a click on a plot. Numbers use a point."));
+    Text_G->setAccessibleDescription(
+        tr("G moves the circle's centre upwards, in units of b. Typed values take effect on "
+           "Enter or a click on a plot. Numbers use a point."));
+    Text_b->setAccessibleDescription(
+        tr("b sets the transformation, whose critical points are ±b. Typed values take effect "
+           "on Enter or a click on a plot. Numbers use a point."));
+}
+
 void Form1::connectHandlers()
 {
     connect(HScroll_F, &QScrollBar::valueChanged, this, &Form1::HScroll_F_Change);

@@ -87,6 +87,7 @@ private:
     void createMenus();
     void createKeys();
     void createExports();
+    void describeFields();
     void connectHandlers();
     void followPalette();
     void Form_Load();
