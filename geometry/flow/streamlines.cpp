@@ -589,13 +589,13 @@ void addSaddleLines(const Flow &flow, const Tracer &tracer, const TraceRange &ra
     if (!around.empty())
         addLine(result, circle, Streamline::Part::Around, 0, saddlePsi, std::move(around));
     // The closed levels strictly between the body and the separatrix's loop.
-    const double inner = (saddlePsi - result.psiBody) / result.deltaPsi;
+    const double inner = (saddlePsi - result.psiBody) / result.levelSpacing;
     const int closedLow =
         std::max(range.lowest, static_cast<int>(std::floor(std::min(inner, 0.0))) + 1);
     const int closedHigh =
         std::min(range.highest, static_cast<int>(std::ceil(std::max(inner, 0.0))) - 1);
     for (int k = closedLow; k <= closedHigh; ++k) {
-        const double psi = result.psiBody + k * result.deltaPsi;
+        const double psi = result.psiBody + k * result.levelSpacing;
         if (k == 0 || (psi - saddlePsi) * (psi - result.psiBody) >= 0.0)
             continue;
         std::vector<std::complex<double>> loop = tracer.traceClosedLevel(psi);
@@ -608,14 +608,16 @@ void addSaddleLines(const Flow &flow, const Tracer &tracer, const TraceRange &ra
 
 } // namespace
 
-Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
+Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view, int levelsPerInterval)
 {
     Streamlines result;
     result.failure = refusalOf(flow, view);
     if (!result.ok())
         return result;
+    levelsPerInterval = std::clamp(levelsPerInterval, 1, kMaxLevelsPerInterval);
     const double scale = view.panes.circle.halfWidth();
     result.deltaPsi = 2.0 * scale / kIntervalsAcross;
+    result.levelSpacing = result.deltaPsi / levelsPerInterval;
     result.psiBody = flow.psiBody();
 
     const Tracer tracer(flow, view, result.deltaPsi);
@@ -623,8 +625,10 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
     const PaneReach reach = tracer.reach(steadyRadius);
     // Starting and ending beyond both panes and beyond the steady radius.
     const double margin = result.deltaPsi;
-    const auto levelOf = [&](double psi) { return (psi - result.psiBody) / result.deltaPsi; };
-    const double most = kMaxLevelsEachSide;
+    const auto levelOf = [&](double psi) {
+        return (psi - result.psiBody) / result.levelSpacing;
+    };
+    const double most = double(kMaxLevelsEachSide) * levelsPerInterval;
     const TraceRange range{
         static_cast<int>(std::clamp(std::floor(levelOf(reach.psiLow)) - kExtraLevels, -most, -1.0)),
         static_cast<int>(std::clamp(std::ceil(levelOf(reach.psiHigh)) + kExtraLevels, 1.0, most)),
@@ -645,7 +649,7 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view)
                                                range.alongTo));
             continue;
         }
-        const double psi = result.psiBody + k * result.deltaPsi;
+        const double psi = result.psiBody + k * result.levelSpacing;
         addLine(result, circle, Streamline::Part::Level, k, psi,
                 tracer.traceLevel(psi, range.alongFrom, range.alongTo));
     }

@@ -11,6 +11,10 @@ namespace wingmap {
 
 class Flow;
 
+// The two planes the flow is shown in: the circle plane (z) and the profile
+// plane (zeta = z + b^2 / z).
+enum class FlowPlane { Circle, Profile };
+
 // The two panes the streamlines are for, as PaneExtentsAt(Scale) gives them
 // (the Scale's sign is ignored), and how many plot units a pixel of the
 // lines is wide in each (PaneExtent::pixelSize of the pane's width in the
@@ -36,13 +40,13 @@ enum class StreamlineFailure {
 struct Streamline
 {
     enum class Part {
-        Level,      // psi = psiBody + level * deltaPsi, from far upstream to far downstream
+        Level,      // psi = psiBody + level * levelSpacing, from far upstream to far downstream
         Upstream,   // the dividing streamline from far upstream to the front stagnation point
         Downstream, // the dividing streamline from the rear stagnation point downstream
         // Only where the stagnation point has left the body (|Gamma| > 4 pi):
         Around,     // the dividing streamline's loop from the saddle round the body back
                     // to it (first and last vertex the saddle)
-        Closed,     // psi = psiBody + level * deltaPsi round the body, inside that loop
+        Closed,     // psi = psiBody + level * levelSpacing round the body, inside that loop
                     // (the last vertex is the first)
     };
 
@@ -57,6 +61,9 @@ struct Streamlines
 {
     StreamlineFailure failure = StreamlineFailure::None;
     double deltaPsi = 0.0; // |Scale| / 8: 16 intervals across the circle pane far upstream
+    // The levels' spacing: deltaPsi divided by the levels asked for in each
+    // interval; Streamline::level counts in it.
+    double levelSpacing = 0.0;
     double psiBody = 0.0;  // the stream function on the body
     // By rising psi (the dividing streamline's upstream, downstream and
     // around parts in that order, each level's open line before its closed
@@ -67,6 +74,8 @@ struct Streamlines
 };
 
 inline constexpr double kMaxPixelsAcross = 1e5;
+// The most levels that may be asked for in each interval of deltaPsi.
+inline constexpr int kMaxLevelsPerInterval = 16;
 // The largest |Gamma| whose streamlines are traced, 400 pi: the steady
 // region, and the lines to trace across it, grow with the circulation; at
 // this one a trace takes some tenths of a second.
@@ -75,7 +84,9 @@ inline constexpr double kMaxTracedCirculation = 400.0 * std::numbers::pi;
 // The level curves of the stream function outside the circle, traced in
 // the circle plane, and their images in the profile plane.
 //
-// Levels: every psi_k = psiBody + k deltaPsi (k != 0) that the stream
+// Levels: every psi_k = psiBody + k s (k != 0), s = deltaPsi /
+// levelsPerInterval (1 to kMaxLevelsPerInterval; the streamlines drawn have
+// one, the time lines four), that the stream
 // function takes in either pane, and one more on each side; the dividing
 // streamline psiBody ends at the stagnation points. Each line starts and
 // ends beyond both panes, so that each polyline, and its image, crosses its
@@ -96,7 +107,8 @@ inline constexpr double kMaxTracedCirculation = 400.0 * std::numbers::pi;
 // curve, in the circle pane and, for the images, in the profile pane; away
 // from both panes (nothing of it drawn) within 0.001 plot units, or the
 // quarter pixel where that is more.
-[[nodiscard]] Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view);
+[[nodiscard]] Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view,
+                                           int levelsPerInterval = 1);
 
 } // namespace wingmap
 

@@ -1,0 +1,38 @@
+#ifndef WINGMAP_FLOW_POTENTIAL_BRANCH_H
+#define WINGMAP_FLOW_POTENTIAL_BRANCH_H
+
+#include <complex>
+#include <vector>
+
+namespace wingmap {
+
+class Flow;
+struct Streamlines;
+
+// The velocity potential phi = Re w on one branch. With a circulation Gamma
+// phi is many-valued: it changes by Gamma round the body. This branch cuts
+// the plane outside the circle along the downstream dividing streamline
+// (from the rear stagnation point, or off the body from the body to the
+// saddle and on from it, as traced), so that the flow net's lines end on a
+// drawn line. Within the cut plane phi is continuous; it differs from
+// Re Flow::potential (the principal branch) by a whole multiple of Gamma.
+class PotentialBranch
+{
+public:
+    // The cut is the Downstream part of `lines` (traced for `flow`),
+    // continued beyond its last vertex along the stream.
+    PotentialBranch(const Flow &flow, const Streamlines &lines);
+
+    // phi at a point of the circle plane outside the circle.
+    double phi(std::complex<double> z) const;
+
+private:
+    // Implementation's own data: the cut's angle about the centre by radius.
+    const Flow *m_flow = nullptr;
+    std::vector<double> m_radius;
+    std::vector<double> m_angle;
+};
+
+} // namespace wingmap
+
+#endif

@@ -1,0 +1,74 @@
+#ifndef WINGMAP_FLOW_TIME_LINES_H
+#define WINGMAP_FLOW_TIME_LINES_H
+
+#include "geometry/flow/streamlines.h"
+
+#include <complex>
+#include <vector>
+
+namespace wingmap {
+
+class Flow;
+
+// One particle shown at a time t.
+struct Particle
+{
+    int release = 0;    // k: released at t = k T
+    int level = 0;      // j: on psi = psiBody + j deltaPsi / 4
+    double psi = 0.0;
+    std::complex<double> at; // in its pane's plane, plot units
+};
+
+// One time line: particles of one release by rising psi, with no particle
+// missing between them and not crossing the dividing streamline.
+struct TimeLine
+{
+    int release = 0;
+    double releasedAt = 0.0; // k T, seconds
+    std::vector<Particle> particles;
+};
+
+// The time lines of one state, in both panes: particles released every
+// T = |Scale| / 4 seconds on each pane's release line, moving with the
+// exact local velocity of that pane's flow (U = 1 plot unit per second).
+// The travel times along the levels psiBody + j deltaPsi / 4 (j != 0) are
+// computed once here; at() only interpolates.
+class TimeLines
+{
+public:
+    TimeLines(const Flow &flow, const StreamlineView &view);
+
+    bool ok() const { return m_failure == StreamlineFailure::None; }
+    StreamlineFailure failure() const { return m_failure; }
+    double releaseInterval() const { return m_interval; }
+
+    // Every particle shown at time t (seconds, t >= 0) in the plane's pane,
+    // as time lines, by release and then by rising psi.
+    [[nodiscard]] std::vector<TimeLine> at(double t, FlowPlane plane) const;
+
+    // In the profile plane: the travel time from the release line to the
+    // vertical through the trailing edge on psiBody + deltaPsi / 4 less that
+    // on psiBody - deltaPsi / 4, in seconds (negative: the upper side gets
+    // there first). NaN when either cannot be measured.
+    double trailingEdgeLead() const { return m_lead; }
+
+private:
+    // The implementation's own data: per plane, per level, the path and the
+    // travel time at each vertex from the release line.
+    struct Path
+    {
+        int level = 0;
+        double psi = 0.0;
+        std::vector<std::complex<double>> points;
+        std::vector<double> times;
+    };
+    StreamlineFailure m_failure = StreamlineFailure::None;
+    double m_interval = 0.0;
+    double m_lead = 0.0;
+    std::vector<Path> m_circle;
+    std::vector<Path> m_profile;
+};
+
+} // namespace wingmap
+
+#endif
