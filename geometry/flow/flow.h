@@ -164,6 +164,10 @@ public:
     // (-180, 180], and its image's chord position.
     double rearStagnationDegrees() const;
     double rearStagnationChordFraction() const { return chordFraction(rearStagnationImage()); }
+    // The measured leading and trailing edges in the profile plane (for a
+    // negative b the edges the flow takes, see above).
+    std::complex<double> leadingEdge() const { return m_leading; }
+    std::complex<double> trailingEdge() const { return m_trailing; }
     // A point of the profile plane projected onto the chord line, as a
     // fraction of the chord from the leading edge (0 there, 1 at the
     // trailing edge; for a negative b the edges the flow takes, see above).
