@@ -1,9 +1,11 @@
 #include "tests/support/scroll_bar_parts.h"
+#include "ui/flow/flow_window.h"
 #include "ui/main_window/form1.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -137,8 +139,61 @@ void BM_FlowGamma(benchmark::State &state)
     stepBar(state, flow, "HScroll_gamma", 20, 21);
 }
 
+// One step of the angle bar on the cambered profile, as BM_FlowRedraw, with
+// every view shown: the time lines' travel times, the flow net, the grid and
+// the speed shading computed and drawn.
+void BM_FlowRedrawAllViews(benchmark::State &state)
+{
+    Form1 form;
+    QWidget *flow = openFlow(state, form, qreal(state.range(0)), true);
+    if (!flow)
+        return;
+    for (const char *name : {"Check_time_lines", "Check_net", "Check_grid", "Check_speed"})
+        flow->findChild<QCheckBox *>(name)->setChecked(true);
+    stepBar(state, flow, "HScroll_alpha", 8, 9);
+}
+
+// One frame of the time lines on the cambered profile: the particles of
+// both panes placed at the time shown and the window repainted.
+void BM_FlowFrame(benchmark::State &state)
+{
+    Form1 form;
+    auto *flow = qobject_cast<FlowWindow *>(openFlow(state, form, qreal(state.range(0)), true));
+    if (!flow)
+        return;
+    flow->findChild<QCheckBox *>("Check_time_lines")->setChecked(true);
+    QTest::qWait(2000); // particles across both panes
+    for (auto _ : state) {
+        flow->showFrame();
+        flow->repaint();
+    }
+}
+
+// One pointer move over the circle pane of the cambered profile: the probe's
+// numbers read and written, the marks set, and the window repainted.
+void BM_FlowProbe(benchmark::State &state)
+{
+    Form1 form;
+    QWidget *flow = openFlow(state, form, qreal(state.range(0)), true);
+    if (!flow)
+        return;
+    auto *pane = flow->findChild<QWidget *>("Picture_circle_flow");
+    const QPointF points[] = {QPointF(130, 40), QPointF(131, 41)};
+    int k = 0;
+    for (auto _ : state) {
+        const QPointF at = points[k++ % 2];
+        QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pane, &move);
+        flow->repaint();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_FlowRedrawAllViews)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FlowFrame)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FlowProbe)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FlowRedraw)
     ->ArgNames({"ratio", "cambered"})
     ->ArgsProduct({{1, 2}, {0, 1}})

@@ -16,7 +16,8 @@ StreamlineView FlowViewAt(double MaxC, FlowPanePixels pixels)
 
 FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
                              FlowCirculation circulation, FlowPanePixels pixels,
-                             PlotSurface &circlePane, PlotSurface &airfoilPane)
+                             const FlowViewChoice &views, PlotSurface &circlePane,
+                             PlotSurface &airfoilPane)
 {
     FlowRedrawOutcome outcome;
     if (!(std::abs(alphaDegrees) <= kLargestAngle)) {
@@ -30,7 +31,8 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
         outcome.refusal = flow->refusal();
         return outcome;
     }
-    Streamlines lines = TraceStreamlines(*flow, FlowViewAt(drawing.MaxC, pixels));
+    const StreamlineView view = FlowViewAt(drawing.MaxC, pixels);
+    Streamlines lines = TraceStreamlines(*flow, view);
     if (lines.failure == StreamlineFailure::CirculationTooLarge) {
         outcome.failure = FlowRedrawFailure::CirculationTooLarge;
         return outcome;
@@ -40,7 +42,17 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
                                                        : FlowRedrawFailure::ScaleTooLarge;
         return outcome;
     }
-    DrawFlow(state, drawing.MaxC, *flow, lines, circlePane, airfoilPane);
+    outcome.branch = std::make_unique<PotentialBranch>(*flow, lines);
+    if (views.net)
+        outcome.net = TraceEquipotentials(*flow, view, lines, *outcome.branch);
+    if (views.grid)
+        outcome.grid = PolarGrid(flow->circle(), view);
+    if (views.timeLines)
+        outcome.timeLines = std::make_unique<TimeLines>(*flow, view);
+    DrawFlow(state, drawing.MaxC, *flow, lines,
+             {views.net && outcome.net.ok() ? &outcome.net : nullptr,
+              views.grid ? &outcome.grid : nullptr},
+             circlePane, airfoilPane);
     outcome.flow = std::move(flow);
     outcome.lines = std::move(lines);
     return outcome;

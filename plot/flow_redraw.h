@@ -1,10 +1,15 @@
 #ifndef WINGMAP_FLOW_REDRAW_H
 #define WINGMAP_FLOW_REDRAW_H
 
+#include "geometry/flow/equipotentials.h"
 #include "geometry/flow/flow.h"
+#include "geometry/flow/polar_grid.h"
+#include "geometry/flow/potential_branch.h"
 #include "geometry/flow/streamlines.h"
+#include "geometry/flow/time_lines.h"
 
 #include <memory>
+#include <vector>
 
 namespace wingmap {
 
@@ -34,13 +39,31 @@ struct FlowPanePixels
     double profile = 0.0;
 };
 
+// What the flow panes show besides the streamlines: the time lines (whose
+// particles the window draws over the panes), the flow net, the polar grid
+// and its image, the speed shading. All off by default.
+struct FlowViewChoice
+{
+    bool timeLines = false;
+    bool net = false;
+    bool grid = false;
+    bool speed = false;
+};
+
 struct FlowRedrawOutcome
 {
     FlowRedrawFailure failure = FlowRedrawFailure::None;
     FlowRefusal refusal; // for NoFlow
-    // When drawn: the flow and the streamlines the panes show.
+    // When drawn: the flow and the streamlines the panes show, and the
+    // branch of the potential the probe and the net read.
     std::unique_ptr<Flow> flow;
     Streamlines lines;
+    std::unique_ptr<PotentialBranch> branch;
+    // What was asked for of FlowViewChoice: the net, the grid, and the time
+    // lines' travel times (null when not asked).
+    Equipotentials net;
+    std::vector<GridLine> grid;
+    std::unique_ptr<TimeLines> timeLines;
 
     bool drawn() const { return failure == FlowRedrawFailure::None; }
 };
@@ -51,12 +74,14 @@ struct FlowRedrawOutcome
 
 // Solves the flow past the profile of the drawing shown at the angle of
 // attack (degrees, from the chord line), with the Kutta condition's
-// circulation or a given one, traces its streamlines for the panes and draws both (DrawFlow),
-// with the drawing's own sampled tables as the body. When anything fails,
-// neither pane is touched and the outcome says why; it holds no words.
+// circulation or a given one, traces its streamlines for the panes, and
+// what else the views ask for, and draws both (DrawFlow), with the
+// drawing's own sampled tables as the body. When anything fails, neither
+// pane is touched and the outcome says why; it holds no words.
 [[nodiscard]] FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
                                            FlowCirculation circulation, FlowPanePixels pixels,
-                                           PlotSurface &circlePane, PlotSurface &airfoilPane);
+                                           const FlowViewChoice &views, PlotSurface &circlePane,
+                                           PlotSurface &airfoilPane);
 
 } // namespace wingmap
 

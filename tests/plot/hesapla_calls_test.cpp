@@ -229,7 +229,7 @@ TEST(FlowRedrawCalls, MarksTheStagnationPointsAndDrawsTheLinesGreen)
     std::vector<Call> log;
     RecordingSurface circle("circle", log);
     RecordingSurface airfoil("airfoil", log);
-    const FlowRedrawOutcome outcome = RedrawFlow(plate, 4.0, {}, {200, 400}, circle, airfoil);
+    const FlowRedrawOutcome outcome = RedrawFlow(plate, 4.0, {}, {200, 400}, {}, circle, airfoil);
     ASSERT_TRUE(outcome.drawn());
     const double twoAlpha = 8.0 * kPi / 180.0;
     const std::vector<std::pair<std::string, std::complex<double>>> expected = {
@@ -254,11 +254,11 @@ TEST(FlowRedrawCalls, MarksTheStagnationPointsAndDrawsTheLinesGreen)
     EXPECT_GT(green, 100);
 
     log.clear();
-    EXPECT_EQ(RedrawFlow(plate, 91.0, {}, {200, 400}, circle, airfoil).failure,
+    EXPECT_EQ(RedrawFlow(plate, 91.0, {}, {200, 400}, {}, circle, airfoil).failure,
               FlowRedrawFailure::AngleOutOfRange);
     ShownDrawing outside = plate;
     outside.state.F = 0.1; // +b 1.1 from the centre
-    const FlowRedrawOutcome refused = RedrawFlow(outside, 4.0, {}, {200, 400}, circle, airfoil);
+    const FlowRedrawOutcome refused = RedrawFlow(outside, 4.0, {}, {200, 400}, {}, circle, airfoil);
     EXPECT_EQ(refused.failure, FlowRedrawFailure::NoFlow);
     EXPECT_EQ(refused.refusal.failure, FlowFailure::PlusBOutside);
     EXPECT_TRUE(log.empty());

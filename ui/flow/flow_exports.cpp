@@ -1,11 +1,15 @@
 #include "ui/flow/flow_exports.h"
 
+#include "geometry/flow/equipotentials.h"
 #include "geometry/flow/flow_files.h"
 #include "geometry/flow/streamlines.h"
+#include "geometry/flow/time_lines.h"
+#include "plot/flow_drawing.h"
 #include "plot/flow_redraw.h"
 #include "plot/picture_export.h"
 #include "ui/exports/file_saver.h"
 #include "ui/exports/picture_actions.h"
+#include "ui/flow/flow_pane.h"
 #include "ui/flow/pressure_pane.h"
 #include "ui/widgets/plot_pane.h"
 
@@ -19,6 +23,8 @@ const QString kPictureName = QStringLiteral("wingmap-flow.png");
 const QString kPressureName = QStringLiteral("joukowsky-pressure.csv");
 const QString kStreamlinesName = QStringLiteral("joukowsky-streamlines.csv");
 const QString kLiftCurveName = QStringLiteral("joukowsky-lift-curve.csv");
+const QString kTimeLinesName = QStringLiteral("joukowsky-time-lines.csv");
+const QString kNetName = QStringLiteral("joukowsky-equipotentials.csv");
 
 QRect innerArea(const PlotPane *pane, const QWidget *window)
 {
@@ -27,10 +33,11 @@ QRect innerArea(const PlotPane *pane, const QWidget *window)
 
 } // namespace
 
-FlowExports::FlowExports(QWidget *window, PlotPane *circlePane, PlotPane *profilePane,
-                         PressurePane *pressurePane)
+FlowExports::FlowExports(QWidget *window, FlowPane *circlePane, FlowPane *profilePane,
+                         PressurePane *pressurePane, std::function<double()> timeShown)
     : QObject(window), m_window(window), m_circlePane(circlePane), m_profilePane(profilePane),
-      m_pressurePane(pressurePane), m_saver(std::make_unique<FileSaver>(window))
+      m_pressurePane(pressurePane), m_saver(std::make_unique<FileSaver>(window)),
+      m_timeShown(std::move(timeShown))
 {
     m_pictures = new PictureActions(
         window, {m_circlePane, m_profilePane, m_pressurePane}, *m_saver,
@@ -44,6 +51,13 @@ FlowExports::FlowExports(QWidget *window, PlotPane *circlePane, PlotPane *profil
     auto *curve = new QAction(tr("Export lift c&urve…"), m_window);
     connect(curve, &QAction::triggered, this, &FlowExports::exportLiftCurve);
     m_pictures->addAction(curve);
+    m_exportTimeLines = new QAction(tr("Export &time lines…"), m_window);
+    connect(m_exportTimeLines, &QAction::triggered, this, &FlowExports::exportTimeLines);
+    m_pictures->addAction(m_exportTimeLines);
+    m_exportNet = new QAction(tr("Export &equipotential lines…"), m_window);
+    connect(m_exportNet, &QAction::triggered, this, &FlowExports::exportEquipotentials);
+    m_pictures->addAction(m_exportNet);
+    setViews(nullptr, nullptr);
 }
 
 FlowExports::~FlowExports() = default;
@@ -60,6 +74,14 @@ void FlowExports::setFlow(const Flow *flow, const Streamlines *lines, double Max
     m_MaxC = MaxC;
 }
 
+void FlowExports::setViews(const Equipotentials *net, const TimeLines *timeLines)
+{
+    m_net = net;
+    m_timeLines = timeLines;
+    m_exportNet->setVisible(net != nullptr);
+    m_exportTimeLines->setVisible(timeLines != nullptr);
+}
+
 void FlowExports::setPrompts(std::unique_ptr<ExportPrompts> prompts)
 {
     m_saver->setPrompts(std::move(prompts));
@@ -68,8 +90,13 @@ void FlowExports::setPrompts(std::unique_ptr<ExportPrompts> prompts)
 PictureExport FlowExports::picture() const
 {
     const bool liftCurve = m_pressurePane->view() == PressurePane::View::LiftCurve;
-    return PictureExport({{&m_circlePane->surface().drawing(), innerArea(m_circlePane, m_window)},
-                          {&m_profilePane->surface().drawing(), innerArea(m_profilePane, m_window)},
+    // The kept drawings, and over them the time lines at the time shown.
+    m_circleShown = m_circlePane->surface().drawing();
+    DrawTimeLines(m_circlePane->timeLines(), m_circlePane->logicalPixel(), m_circleShown);
+    m_profileShown = m_profilePane->surface().drawing();
+    DrawTimeLines(m_profilePane->timeLines(), m_profilePane->logicalPixel(), m_profileShown);
+    return PictureExport({{&m_circleShown, innerArea(m_circlePane, m_window)},
+                          {&m_profileShown, innerArea(m_profilePane, m_window)},
                           {nullptr, innerArea(m_pressurePane, m_window),
                            liftCurve ? nullptr : &m_pressurePane->plot(),
                            liftCurve ? &m_pressurePane->liftCurve() : nullptr}});
@@ -122,6 +149,27 @@ void FlowExports::exportStreamlines()
             return QByteArray::fromStdString(StreamlinesText(*m_flow, fine.ok() ? fine : *m_lines));
         },
         tr("Streamlines not exported"));
+}
+
+void FlowExports::exportTimeLines()
+{
+    if (!haveFlow() || !m_timeLines)
+        return;
+    const double t = m_timeShown ? m_timeShown() : 0.0;
+    m_saver->exportCsv(
+        tr("Export time lines"), kTimeLinesName,
+        [this, t] { return QByteArray::fromStdString(TimeLinesText(*m_flow, *m_timeLines, t)); },
+        tr("Time lines not exported"));
+}
+
+void FlowExports::exportEquipotentials()
+{
+    if (!haveFlow() || !m_net)
+        return;
+    m_saver->exportCsv(
+        tr("Export equipotential lines"), kNetName,
+        [this] { return QByteArray::fromStdString(EquipotentialsText(*m_flow, *m_net)); },
+        tr("Equipotential lines not exported"));
 }
 
 void FlowExports::exportLiftCurve()

@@ -296,6 +296,22 @@ QString FlowText::liftCurvePane(const Flow &flow)
              decimals(flow.liftSlopeAt(flow.alphaDegrees()), kResultDecimals));
 }
 
+QString FlowText::clock(double seconds)
+{
+    return tr("t = %1 s").arg(decimals(seconds, 2));
+}
+
+QString FlowText::trailingEdgeLead(double seconds)
+{
+    if (std::isnan(seconds))
+        return {};
+    const QString amount = decimals(std::abs(seconds), 2);
+    if (amount == decimals(0.0, 2))
+        return tr("both sides reach the trailing edge together");
+    return seconds < 0.0 ? tr("upper side reaches the trailing edge %1 s earlier").arg(amount)
+                         : tr("upper side reaches the trailing edge %1 s later").arg(amount);
+}
+
 QString FlowText::angle(double degrees)
 {
     return tr("%1 degrees").arg(numberText(degrees));

@@ -49,6 +49,13 @@ public:
     static QString pressurePane(const Flow &flow);
     static QString liftCurvePane(const Flow &flow);
 
+    // The time lines' clock: "t = 2.35 s".
+    static QString clock(double seconds);
+    // Which side's first time line reaches the trailing edge first, from
+    // TimeLines::trailingEdgeLead: "upper side reaches the trailing edge
+    // 0.42 s earlier". Empty when it could not be measured.
+    static QString trailingEdgeLead(double seconds);
+
     // The angle bar's value in words: "4.5 degrees".
     static QString angle(double degrees);
     // The circulation bar's value in words: "circulation 1.05".

@@ -3,6 +3,9 @@
 #include "geometry/circle.h"
 #include "geometry/flow/flow.h"
 #include "geometry/flow/lift_curve.h"
+#include "geometry/flow/potential_branch.h"
+#include "geometry/flow/probe.h"
+#include "geometry/flow/time_lines.h"
 #include "geometry/joukowsky.h"
 #include "geometry/number_text.h"
 #include "geometry/parameter_state.h"
@@ -11,9 +14,11 @@
 #include "plot/shown_drawing.h"
 #include "ui/exports/export_prompts.h"
 #include "ui/flow/flow_exports.h"
+#include "ui/flow/flow_pane.h"
 #include "ui/flow/flow_text.h"
 #include "ui/flow/forces_group.h"
 #include "ui/flow/pressure_pane.h"
+#include "ui/flow/probe_text.h"
 #include "ui/widgets/accessible_roles.h"
 #include "ui/widgets/notice_text.h"
 #include "ui/widgets/number_string.h"
@@ -31,6 +36,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -52,6 +58,9 @@ constexpr int kGammaMin = -300;
 constexpr int kGammaMax = 300;
 constexpr int kGammaPage = 20;
 constexpr int kKuttaDecimals = 3;
+// The time lines move at the screen's pace: a frame every 16 ms, each
+// showing the particles at the time read from a monotonic clock.
+constexpr int kFrameMilliseconds = 16;
 
 // The panes have the main window's sizes: the circle pane square, the
 // profile pane twice as wide; the pressure plot spans both.
@@ -97,7 +106,8 @@ FlowWindow::FlowWindow(QWidget *parent) : QWidget(parent)
     createControls();
     createLayout();
     connectControls();
-    m_exports = new FlowExports(this, m_circlePane, m_profilePane, m_pressurePane);
+    m_exports = new FlowExports(this, m_circlePane, m_profilePane, m_pressurePane,
+                                [this] { return timeShown(); });
     addCloseKeys(this);
     refuse(FlowText::noFlowYet());
 }
@@ -110,6 +120,7 @@ void FlowWindow::createControls()
     createAngleControls();
     createCirculationControls();
     createForces();
+    createViews();
 
     m_kutta = new QCheckBox(tr("&Kutta condition"), this);
     m_kutta->setObjectName("Check_kutta");
@@ -132,6 +143,17 @@ void FlowWindow::createControls()
     m_readout->setMinimumHeight(2 * fontMetrics().lineSpacing());
     m_readout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // The probe's line: selectable, and read by screen readers through its
+    // accessible name, which carries the same numbers.
+    m_probe = new QLabel(this);
+    m_probe->setObjectName("Label_probe");
+    m_probe->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_probe->setFocusPolicy(Qt::NoFocus);
+    m_probe->setMinimumHeight(fontMetrics().lineSpacing());
+    m_probe->setWordWrap(true);
+    m_probe->setToolTip(tr("Point at a pane, or focus one and use the arrow keys, to read the "
+                           "flow there and at its image"));
+
     m_notice = new QLabel(this);
     m_notice->setObjectName("Label_flow_notice");
     m_notice->setWordWrap(true);
@@ -140,18 +162,18 @@ void FlowWindow::createControls()
 
 void FlowWindow::createPanes()
 {
-    m_circlePane = new PlotPane(this);
+    m_circlePane = new FlowPane(this);
     m_circlePane->setObjectName("Picture_circle_flow");
     m_circlePane->setFixedSize(kCirclePane.size());
     m_circlePane->setAccessibleName(tr("Flow round the circle"));
 
-    m_profilePane = new PlotPane(this);
+    m_profilePane = new FlowPane(this);
     m_profilePane->setObjectName("Picture_airfoil_flow");
     m_profilePane->setFixedSize(kProfilePane.size());
     m_profilePane->setAccessibleName(tr("Flow past the profile"));
     // Hundreds of streamline segments, two device pixels wide on a dense
     // screen, paint fast as overlapping segments.
-    for (PlotPane *pane : {m_circlePane, m_profilePane})
+    for (FlowPane *pane : {m_circlePane, m_profilePane})
         pane->surface().setLineJoins(LineJoins::Overlap);
 
     m_pressurePane = new PressurePane(this);
@@ -233,6 +255,32 @@ void FlowWindow::createForces()
     m_forces->setVisible(false);
 }
 
+void FlowWindow::createViews()
+{
+    const auto box = [this](const QString &text, const char *name, const QString &description) {
+        auto *check = new QCheckBox(text, this);
+        check->setObjectName(name);
+        check->setToolTip(description);
+        check->setAccessibleDescription(description);
+        return check;
+    };
+    m_showTimeLines = box(tr("&Time lines"), "Check_time_lines",
+                          tr("Releases a line of particles at the left of each pane at regular "
+                             "times; each particle moves with the flow of its pane"));
+    m_pause = new QPushButton(tr("&Pause"), this);
+    m_pause->setObjectName("Button_pause");
+    m_pause->setAccessibleDescription(tr("Stops and restarts the time lines' clock"));
+    m_pause->setEnabled(false);
+    m_showNet = box(tr("&Equipotential lines"), "Check_net",
+                    tr("Draws the lines of equal velocity potential, which cross the "
+                       "streamlines at right angles"));
+    m_showGrid = box(tr("&Grid"), "Check_grid",
+                     tr("Draws a polar grid round the circle and its image under the map, "
+                        "which keeps right angles everywhere except at ±b"));
+    m_showSpeed = box(tr("Spee&d"), "Check_speed",
+                      tr("Colours each pane by the speed of its own flow"));
+}
+
 // The panes keep their places whatever the font: they sit in a box of their
 // own at the left, and the controls take rows below them.
 void FlowWindow::createLayout()
@@ -254,6 +302,7 @@ void FlowWindow::createLayout()
             layout->addStretch(1);
         return layout;
     };
+    auto *views = row({m_showTimeLines, m_pause, m_showNet, m_showGrid, m_showSpeed}, nullptr);
     auto *options = row({m_kutta, m_showForces}, nullptr);
     options->addWidget(m_sharp);
 
@@ -263,15 +312,18 @@ void FlowWindow::createLayout()
     window->addLayout(row({m_viewLabel, m_view}, nullptr));
     window->addLayout(row({m_alphaLabel, m_alphaField, m_alphaBar}, m_alphaBar));
     window->addLayout(row({m_gammaLabel, m_gammaField, m_gammaBar}, m_gammaBar));
+    window->addLayout(views);
     window->addLayout(options);
     window->addWidget(m_forces);
     window->addWidget(m_readout);
+    window->addWidget(m_probe);
     window->addWidget(m_notice);
 
     QWidget *previous = m_circlePane;
     for (QWidget *next : std::initializer_list<QWidget *>{
              m_profilePane, m_pressurePane, m_view, m_alphaField, m_alphaBar, m_gammaField,
-             m_gammaBar, m_kutta, m_showForces, m_sharp,
+             m_gammaBar, m_showTimeLines, m_pause, m_showNet, m_showGrid, m_showSpeed, m_kutta,
+             m_showForces, m_sharp,
              m_forces->findChild<QLineEdit *>("Text_speed")}) {
         setTabOrder(previous, next);
         previous = next;
@@ -288,8 +340,23 @@ void FlowWindow::connectControls()
     connect(m_showForces, &QCheckBox::toggled, m_forces, &QWidget::setVisible);
     connect(m_view, &QComboBox::currentIndexChanged, this, &FlowWindow::showView);
     connect(m_sharp, &QPushButton::clicked, this, &FlowWindow::sharpTrailingEdge);
-    for (PlotPane *pane : {m_circlePane, m_profilePane, static_cast<PlotPane *>(m_pressurePane)})
+    for (PlotPane *pane : {static_cast<PlotPane *>(m_circlePane),
+                           static_cast<PlotPane *>(m_profilePane),
+                           static_cast<PlotPane *>(m_pressurePane)})
         connect(pane, &PlotPane::clicked, this, &FlowWindow::redraw);
+    for (QCheckBox *view : {m_showNet, m_showGrid, m_showSpeed})
+        connect(view, &QCheckBox::toggled, this, &FlowWindow::redraw);
+    connect(m_showTimeLines, &QCheckBox::toggled, this, &FlowWindow::timeLinesToggled);
+    connect(m_pause, &QPushButton::clicked, this, &FlowWindow::pauseClicked);
+    m_frames.setTimerType(Qt::PreciseTimer);
+    m_frames.setInterval(kFrameMilliseconds);
+    connect(&m_frames, &QTimer::timeout, this, &FlowWindow::frame);
+    connect(m_circlePane, &FlowPane::probed, this, &FlowWindow::probeCircle);
+    connect(m_profilePane, &FlowPane::probed, this, &FlowWindow::probeProfile);
+    connect(m_pressurePane, &PressurePane::probed, this, &FlowWindow::probeSurface);
+    connect(m_circlePane, &FlowPane::probeLeft, this, &FlowWindow::endProbe);
+    connect(m_profilePane, &FlowPane::probeLeft, this, &FlowWindow::endProbe);
+    connect(m_pressurePane, &PressurePane::probeLeft, this, &FlowWindow::endProbe);
 }
 
 void FlowWindow::follow(std::shared_ptr<const ShownDrawing> drawing)
@@ -434,8 +501,10 @@ void FlowWindow::redraw()
     const qreal ratio = devicePixelRatioF();
     const FlowPanePixels pixels{m_circlePane->contentsRect().width() * ratio,
                                 m_profilePane->contentsRect().width() * ratio};
+    const FlowViewChoice views{m_showTimeLines->isChecked(), m_showNet->isChecked(),
+                               m_showGrid->isChecked(), m_showSpeed->isChecked()};
     FlowRedrawOutcome outcome =
-        RedrawFlow(*m_drawing, alpha, {m_kutta->isChecked(), m_gamma}, pixels,
+        RedrawFlow(*m_drawing, alpha, {m_kutta->isChecked(), m_gamma}, pixels, views,
                    m_circlePane->surface(), m_profilePane->surface());
     if (!outcome.drawn()) {
         const ParameterState &drawn = m_drawing->state;
@@ -445,26 +514,199 @@ void FlowWindow::redraw()
     }
     m_circlePane->update();
     m_profilePane->update();
+    const PaneExtents extents = PaneExtentsAt(m_drawing->MaxC);
+    m_circlePane->setExtent(extents.circle);
+    m_profilePane->setExtent(extents.profile);
     m_flow = std::move(outcome.flow);
     m_lines = std::move(outcome.lines);
+    m_branch = std::move(outcome.branch);
+    m_net = std::move(outcome.net);
+    m_timeLines = std::move(outcome.timeLines);
     m_pressurePane->setSides(m_flow->upperSide(), m_flow->lowerSide());
     m_pressurePane->setLiftCurve(LiftCurve(*m_flow), m_flow->alphaDegrees());
     m_exports->setFlow(m_flow.get(), &m_lines, m_drawing->MaxC);
+    m_exports->setViews(m_showNet->isChecked() ? &m_net : nullptr, m_timeLines.get());
     m_forces->setCoefficients(m_flow->liftCoefficient(), m_flow->momentCoefficient());
     showKuttaGamma();
     describe();
+    frame();
+    runClock();
+    reprobe();
 }
 
 void FlowWindow::describe()
 {
     const Flow &flow = *m_flow;
-    m_readout->setText(FlowText::readout(flow));
-    m_readout->setAccessibleName(FlowText::spokenReadout(flow));
+    showReadout();
+    QString spoken = FlowText::spokenReadout(flow);
+    if (m_timeLines)
+        spoken += ' ' + FlowText::trailingEdgeLead(m_timeLines->trailingEdgeLead());
+    m_readout->setAccessibleName(spoken.trimmed());
     m_circlePane->setAccessibleDescription(FlowText::circlePane(flow));
     m_profilePane->setAccessibleDescription(FlowText::profilePane(flow));
     m_pressurePane->setAccessibleDescription(m_pressurePane->view() == PressurePane::View::LiftCurve
                                                  ? FlowText::liftCurvePane(flow)
                                                  : FlowText::pressurePane(flow));
+}
+
+// The readout, and while the time lines are shown their clock and which
+// side reaches the trailing edge first.
+void FlowWindow::showReadout()
+{
+    if (!m_flow)
+        return;
+    QString text = FlowText::readout(*m_flow);
+    if (m_timeLines) {
+        QStringList clock{FlowText::clock(timeShown())};
+        const QString lead = FlowText::trailingEdgeLead(m_timeLines->trailingEdgeLead());
+        if (!lead.isEmpty())
+            clock << lead;
+        text += '\n' + clock.join(QStringLiteral(" · "));
+    }
+    m_readout->setText(text);
+}
+
+double FlowWindow::timeShown() const
+{
+    if (!m_showTimeLines->isChecked())
+        return 0.0;
+    return m_timeBefore + (m_clock.isValid() ? m_clock.nsecsElapsed() * 1e-9 : 0.0);
+}
+
+// Ticked, the clock starts at 0 and runs; unticked, the particles go and
+// the clock is back at 0. The travel times are computed by the redraw.
+void FlowWindow::timeLinesToggled(bool on)
+{
+    m_timeBefore = 0.0;
+    m_paused = false;
+    m_pause->setText(tr("&Pause"));
+    m_pause->setEnabled(on);
+    if (on)
+        m_clock.start();
+    else
+        m_clock.invalidate();
+    redraw();
+}
+
+void FlowWindow::pauseClicked()
+{
+    if (!m_showTimeLines->isChecked())
+        return;
+    if (m_paused) {
+        m_paused = false;
+        m_clock.start();
+        m_pause->setText(tr("&Pause"));
+    } else {
+        m_timeBefore = timeShown();
+        m_clock.invalidate();
+        m_paused = true;
+        m_pause->setText(tr("&Play"));
+    }
+    frame();
+    runClock();
+}
+
+// Frames come only while there is something moving to see: the time lines
+// shown, the clock running, the window on the screen.
+void FlowWindow::runClock()
+{
+    const bool run = m_showTimeLines->isChecked() && !m_paused && m_timeLines &&
+                     isVisible() && !isMinimized();
+    if (run && !m_frames.isActive())
+        m_frames.start();
+    else if (!run)
+        m_frames.stop();
+}
+
+void FlowWindow::frame()
+{
+    if (!m_timeLines) {
+        m_circlePane->setTimeLines({});
+        m_profilePane->setTimeLines({});
+        showReadout();
+        return;
+    }
+    const double t = timeShown();
+    m_circlePane->setTimeLines(m_timeLines->at(t, FlowPlane::Circle));
+    m_profilePane->setTimeLines(m_timeLines->at(t, FlowPlane::Profile));
+    showReadout();
+}
+
+void FlowWindow::probeCircle(double x, double y)
+{
+    m_probeFrom = ProbeFrom::Circle;
+    m_probeAt = {x, y};
+    if (!m_flow || !m_branch)
+        return;
+    const ProbeReading reading = ProbeCircle(*m_flow, *m_branch, m_probeAt);
+    const bool inFlow = reading.where == ProbeReading::Where::Flow;
+    m_circlePane->setProbeMarks({{reading.z}, {}});
+    m_profilePane->setProbeMarks({{}, inFlow ? std::vector{reading.zeta} : std::vector<std::complex<double>>{}});
+    m_probe->setText(ProbeText::line(reading));
+    m_probe->setAccessibleName(ProbeText::spoken(reading));
+}
+
+void FlowWindow::probeProfile(double x, double y)
+{
+    m_probeFrom = ProbeFrom::Profile;
+    m_probeAt = {x, y};
+    if (!m_flow || !m_branch)
+        return;
+    const ProbeReading reading = ProbeProfile(*m_flow, *m_branch, m_probeAt);
+    const bool inFlow = reading.where == ProbeReading::Where::Flow;
+    m_profilePane->setProbeMarks({{reading.zeta}, {}});
+    m_circlePane->setProbeMarks({{}, inFlow ? std::vector{reading.z} : std::vector<std::complex<double>>{}});
+    m_probe->setText(ProbeText::line(reading));
+    m_probe->setAccessibleName(ProbeText::spoken(reading));
+}
+
+void FlowWindow::probeSurface(double chordFraction)
+{
+    m_probeFrom = ProbeFrom::Surface;
+    m_probeAt = chordFraction;
+    if (!m_flow)
+        return;
+    const SurfaceProbe probe = ProbeChordFraction(*m_flow, chordFraction);
+    if (!probe.ok) {
+        endProbe();
+        return;
+    }
+    m_circlePane->setProbeMarks({{}, {probe.upper.circle, probe.lower.circle}});
+    m_profilePane->setProbeMarks({{}, {probe.upper.profile, probe.lower.profile}});
+    m_probe->setText(ProbeText::surfaceLine(probe));
+    m_probe->setAccessibleName(ProbeText::spokenSurface(probe));
+}
+
+void FlowWindow::endProbe()
+{
+    m_probeFrom = ProbeFrom::None;
+    m_circlePane->setProbeMarks({});
+    m_profilePane->setProbeMarks({});
+    m_probe->clear();
+    m_probe->setAccessibleName(QString());
+}
+
+// A new flow: the probe reads the same point again.
+void FlowWindow::reprobe()
+{
+    switch (m_probeFrom) {
+    case ProbeFrom::None: break;
+    case ProbeFrom::Circle: probeCircle(m_probeAt.real(), m_probeAt.imag()); break;
+    case ProbeFrom::Profile: probeProfile(m_probeAt.real(), m_probeAt.imag()); break;
+    case ProbeFrom::Surface: probeSurface(m_probeAt.real()); break;
+    }
+}
+
+void FlowWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    runClock();
+}
+
+void FlowWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    runClock();
 }
 
 void FlowWindow::keyPressEvent(QKeyEvent *event)
@@ -481,6 +723,8 @@ void FlowWindow::changeEvent(QEvent *event)
     // The panes take the palette's text colour for their axes: draw again.
     if (event->type() == QEvent::PaletteChange && m_flow)
         redraw();
+    if (event->type() == QEvent::WindowStateChange)
+        runClock();
     QWidget::changeEvent(event);
 }
 

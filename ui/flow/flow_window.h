@@ -1,10 +1,14 @@
 #ifndef WINGMAP_FLOW_WINDOW_H
 #define WINGMAP_FLOW_WINDOW_H
 
+#include "geometry/flow/equipotentials.h"
 #include "geometry/flow/streamlines.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
+#include <complex>
 #include <memory>
 
 class QCheckBox;
@@ -20,8 +24,10 @@ class ExportPrompts;
 class Flow;
 class ForcesGroup;
 class FlowExports;
-class PlotPane;
+class FlowPane;
+class PotentialBranch;
 class PressurePane;
+class TimeLines;
 struct ShownDrawing;
 
 // The flow past the profile of the main window's last drawing: the
@@ -32,6 +38,12 @@ struct ShownDrawing;
 // of 0.5); the Kutta condition holds the rear stagnation point at the
 // trailing edge. "Sharp trailing edge" asks the main window to put its
 // circle through +b.
+//
+// Check boxes add time lines that move with the flow (with a clock, and
+// "Pause" to stop it), the equipotential lines, the polar grid of the circle
+// plane with its image, and the speed as the panes' background. A probe
+// reads the point under the pointer (or moved by the arrow keys) and its
+// image in the other pane; over the pressure plot, the surface at that x/c.
 //
 // A state with no flow (a critical point outside the circle, a profile that
 // crosses itself, an angle outside -90 to 90 degrees) leaves the panes as
@@ -56,6 +68,14 @@ public:
     // The flow drawn now, or null before the first drawing.
     const Flow *flow() const { return m_flow.get(); }
     const Streamlines &streamlines() const { return m_lines; }
+    // The views drawn now: the net (empty unless shown), and the time
+    // lines' travel times (null unless shown) with the time shown.
+    const Equipotentials &equipotentials() const { return m_net; }
+    const TimeLines *timeLines() const { return m_timeLines.get(); }
+    double timeShown() const;
+    // Places the time lines' particles at the time shown, as each frame of
+    // the running clock does.
+    void showFrame() { frame(); }
 
 signals:
     // The "Sharp trailing edge" button: b for which the circle about
@@ -66,6 +86,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void createControls();
@@ -73,6 +95,7 @@ private:
     void createAngleControls();
     void createCirculationControls();
     void createForces();
+    void createViews();
     void showView(int index);
     void createLayout();
     void connectControls();
@@ -90,6 +113,16 @@ private:
     void redraw();
     void refuse(const QString &why);
     void describe();
+    void timeLinesToggled(bool on);
+    void pauseClicked();
+    void runClock();
+    void frame();
+    void showReadout();
+    void probeCircle(double x, double y);
+    void probeProfile(double x, double y);
+    void probeSurface(double chordFraction);
+    void endProbe();
+    void reprobe();
 
     std::shared_ptr<const ShownDrawing> m_drawing;
     double m_sharpB = 0.0; // the b "Sharp trailing edge" writes, when enabled
@@ -98,8 +131,21 @@ private:
     // The circulation typed or scrolled while the Kutta condition is off.
     double m_gamma = 0.0;
 
-    PlotPane *m_circlePane = nullptr;
-    PlotPane *m_profilePane = nullptr;
+    std::unique_ptr<PotentialBranch> m_branch;
+    Equipotentials m_net;
+    std::unique_ptr<TimeLines> m_timeLines;
+    // The time lines' clock: the time shown is m_timeBefore plus, while it
+    // runs, what m_clock has measured since it was started.
+    QElapsedTimer m_clock;
+    double m_timeBefore = 0.0;
+    bool m_paused = false;
+    QTimer m_frames;
+    // Where the probe is, to read again after a redraw.
+    enum class ProbeFrom { None, Circle, Profile, Surface } m_probeFrom = ProbeFrom::None;
+    std::complex<double> m_probeAt;
+
+    FlowPane *m_circlePane = nullptr;
+    FlowPane *m_profilePane = nullptr;
     PressurePane *m_pressurePane = nullptr;
     QLabel *m_viewLabel = nullptr;
     QComboBox *m_view = nullptr;
@@ -113,7 +159,13 @@ private:
     QCheckBox *m_showForces = nullptr;
     ForcesGroup *m_forces = nullptr;
     QPushButton *m_sharp = nullptr;
+    QCheckBox *m_showTimeLines = nullptr;
+    QPushButton *m_pause = nullptr;
+    QCheckBox *m_showNet = nullptr;
+    QCheckBox *m_showGrid = nullptr;
+    QCheckBox *m_showSpeed = nullptr;
     QLabel *m_readout = nullptr;
+    QLabel *m_probe = nullptr;
     QLabel *m_notice = nullptr;
     FlowExports *m_exports = nullptr;
 };

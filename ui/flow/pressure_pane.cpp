@@ -4,13 +4,58 @@
 #include "geometry/flow/lift_curve.h"
 #include "ui/widgets/contrast.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+
+#include <cmath>
+#include <limits>
 
 namespace wingmap {
 
 PressurePane::PressurePane(QWidget *parent) : PlotPane(parent)
 {
+    setMouseTracking(true);
     followPalette();
+}
+
+double PressurePane::chordFractionAt(QPointF position) const
+{
+    constexpr double none = std::numeric_limits<double>::quiet_NaN();
+    if (m_view != View::Pressure)
+        return none;
+    // The plot's layout, for the font and the ratio it is painted with.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.setDevicePixelRatio(devicePixelRatioF());
+    QPainter painter(&probe);
+    painter.setFont(font());
+    const QRectF area(QPointF(0, 0), QSizeF(contentsRect().size()));
+    const QRectF plot = m_plot.layout(painter, area).plot;
+    const QPointF at = position - QPointF(contentsRect().topLeft());
+    if (plot.isEmpty() || !plot.contains(at))
+        return none;
+    return (at.x() - plot.left()) / plot.width();
+}
+
+void PressurePane::mouseMoveEvent(QMouseEvent *event)
+{
+    const double chordFraction = chordFractionAt(event->position());
+    if (std::isnan(chordFraction)) {
+        if (m_probing)
+            emit probeLeft();
+        m_probing = false;
+    } else {
+        m_probing = true;
+        emit probed(chordFraction);
+    }
+    PlotPane::mouseMoveEvent(event);
+}
+
+void PressurePane::leaveEvent(QEvent *event)
+{
+    if (m_probing)
+        emit probeLeft();
+    m_probing = false;
+    PlotPane::leaveEvent(event);
 }
 
 void PressurePane::setView(View view)

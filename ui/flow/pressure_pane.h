@@ -17,6 +17,8 @@ struct SurfacePressure;
 // same frame, focus, keys and context menu as the other panes. The plot is painted into an image when
 // its data, the pane's size or the screen's ratio changed; painting the
 // pane only copies that image.
+//
+// Over the pressure plot's axes the pane reports the pointer's x/c.
 class PressurePane : public PlotPane
 {
     Q_OBJECT
@@ -39,15 +41,26 @@ public:
     const PressurePlot &plot() const { return m_plot; }
     const LiftCurvePlot &liftCurve() const { return m_liftCurve; }
 
+    // The chord fraction under a position of the pane, or NaN where the
+    // pressure plot's axes are not (or the lift curve is shown).
+    double chordFractionAt(QPointF position) const;
+
+signals:
+    void probed(double chordFraction);
+    void probeLeft();
+
 protected:
     const QImage &contentsImage() override;
     void followPalette() override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     PressurePlot m_plot;
     LiftCurvePlot m_liftCurve;
     View m_view = View::Pressure;
     CachedImage m_image;
+    bool m_probing = false;
 };
 
 } // namespace wingmap

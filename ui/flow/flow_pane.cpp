@@ -1,0 +1,140 @@
+#include "ui/flow/flow_pane.h"
+
+#include "plot/painter_surface.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace wingmap {
+
+namespace {
+
+constexpr double kShiftStep = 10.0;
+
+} // namespace
+
+FlowPane::FlowPane(QWidget *parent) : PlotPane(parent)
+{
+    setMouseTracking(true);
+}
+
+void FlowPane::setExtent(const PaneExtent &extent)
+{
+    m_extent = extent;
+}
+
+double FlowPane::logicalPixel() const
+{
+    if (!m_extent || contentsRect().width() <= 0)
+        return 0.0;
+    return m_extent->pixelSize(contentsRect().width());
+}
+
+void FlowPane::setTimeLines(std::vector<TimeLine> lines)
+{
+    m_timeLines = std::move(lines);
+    update(contentsRect());
+}
+
+void FlowPane::setProbeMarks(const ProbeMarks &marks)
+{
+    m_marks = marks;
+    update(contentsRect());
+}
+
+std::complex<double> FlowPane::plotPoint(QPointF position) const
+{
+    if (!m_extent)
+        return {};
+    const QRectF area(contentsRect());
+    const double u = (position.x() - area.left()) / area.width();
+    const double v = (position.y() - area.top()) / area.height();
+    return {m_extent->left + u * (m_extent->right - m_extent->left),
+            m_extent->top + v * (m_extent->bottom - m_extent->top)};
+}
+
+void FlowPane::paintEvent(QPaintEvent *event)
+{
+    PlotPane::paintEvent(event);
+    if (!m_extent || (m_timeLines.empty() && m_marks.crosses.empty() && m_marks.rings.empty()))
+        return;
+    QPainter painter(this);
+    PainterSurface overlay(painter, QRectF(contentsRect()));
+    overlay.setLineJoins(LineJoins::Overlap);
+    overlay.Scale(m_extent->left, m_extent->top, m_extent->right, m_extent->bottom);
+    const double pixel = logicalPixel();
+    DrawTimeLines(m_timeLines, pixel, overlay);
+    DrawProbeMarks(m_marks, pixel, overlay);
+}
+
+void FlowPane::probeAt(QPointF position)
+{
+    if (!m_extent || !QRectF(contentsRect()).contains(position)) {
+        endProbe();
+        return;
+    }
+    m_probing = true;
+    const std::complex<double> at = plotPoint(position);
+    emit probed(at.real(), at.imag());
+}
+
+void FlowPane::endProbe()
+{
+    m_keyProbe.reset();
+    if (!m_probing)
+        return;
+    m_probing = false;
+    emit probeLeft();
+}
+
+void FlowPane::mouseMoveEvent(QMouseEvent *event)
+{
+    m_keyProbe.reset();
+    probeAt(event->position());
+    PlotPane::mouseMoveEvent(event);
+}
+
+void FlowPane::leaveEvent(QEvent *event)
+{
+    if (!hasFocus() || !m_keyProbe)
+        endProbe();
+    PlotPane::leaveEvent(event);
+}
+
+void FlowPane::focusOutEvent(QFocusEvent *event)
+{
+    if (m_keyProbe)
+        endProbe();
+    PlotPane::focusOutEvent(event);
+}
+
+void FlowPane::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    QPointF step;
+    switch (event->key()) {
+    case Qt::Key_Left: step = {-1.0, 0.0}; break;
+    case Qt::Key_Right: step = {1.0, 0.0}; break;
+    case Qt::Key_Up: step = {0.0, -1.0}; break;
+    case Qt::Key_Down: step = {0.0, 1.0}; break;
+    default: break;
+    }
+    if (step.isNull() || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+        PlotPane::keyPressEvent(event);
+        return;
+    }
+    const QRectF area(contentsRect());
+    QPointF at = m_keyProbe.value_or(area.center());
+    at += step * (modifiers == Qt::ShiftModifier ? kShiftStep : 1.0);
+    // The last whole pixel of the area is still inside it.
+    at.setX(std::clamp(at.x(), area.left(), area.right() - 1e-9));
+    at.setY(std::clamp(at.y(), area.top(), area.bottom() - 1e-9));
+    m_keyProbe = at;
+    probeAt(at);
+    m_keyProbe = at;
+}
+
+} // namespace wingmap
