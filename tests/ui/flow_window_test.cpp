@@ -8,12 +8,14 @@
 #include "geometry/pane_extent.h"
 #include "ui/exports/export_prompts.h"
 #include "ui/flow/flow_exports.h"
+#include "ui/flow/flow_pane.h"
 #include "ui/flow/flow_text.h"
 #include "ui/flow/flow_window.h"
 #include "ui/flow/pressure_pane.h"
 #include "ui/main_window/form1.h"
 #include "ui/widgets/plot_pane.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,6 +29,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <clocale>
@@ -83,6 +86,8 @@ private slots:
     void forcesFollowTheStandardAtmosphere_data();
     void forcesFollowTheStandardAtmosphere();
     void exportsWriteTheFlowShownWholeOrNot();
+    void timeLinesRunOnlyWhileShownAndPauseHoldsTheTime();
+    void probeReadsThePointAndItsImage();
 
 private:
     FlowWindow *openFlow();
@@ -570,6 +575,38 @@ void FlowWindowTest::exportsWriteTheFlowShownWholeOrNot()
     QVERIFY(streamlines.readAll().startsWith("# F=0 G=0 b=1 alpha_deg=4 kutta=1 delta_psi=0.1875\n"
                                              "plane,line,psi,x,y\ncircle,1,"));
 
+    // The time lines and the net are offered while shown, and written with
+    // the time shown.
+    const auto offered = [this](const QString &text) {
+        const QList<QAction *> actions = m_flow->exports()->menu()->actions();
+        return std::any_of(actions.begin(), actions.end(), [&](const QAction *action) {
+            return action->text() == text && action->isVisible();
+        });
+    };
+    QVERIFY(!offered("Export &time lines…") && !offered("Export &equipotential lines…"));
+    m_flow->findChild<QCheckBox *>("Check_net")->setChecked(true);
+    m_flow->findChild<QCheckBox *>("Check_time_lines")->setChecked(true);
+    QTest::mouseClick(m_flow->findChild<QPushButton *>("Button_pause"), Qt::LeftButton);
+    QVERIFY(offered("Export &time lines…") && offered("Export &equipotential lines…"));
+    answers->answer = dir.filePath("time.csv");
+    m_flow->exports()->exportTimeLines();
+    QFile times(answers->answer);
+    QVERIFY(times.open(QIODevice::ReadOnly));
+    const QList<QByteArray> timeRows = times.readAll().split('\n');
+    QVERIFY2(timeRows.value(0).startsWith("# F=0 G=0 b=1 alpha_deg=4 kutta=1 gamma="),
+             timeRows.value(0).constData());
+    QVERIFY(timeRows.value(0).contains(
+        QByteArray(" t=") + QByteArray::number(m_flow->timeShown(), 'g', 17).left(4)));
+    QCOMPARE(timeRows.value(1), QByteArray("plane,release,level,psi,t_release,x,y"));
+    QVERIFY(timeRows.value(2).startsWith("circle,0,"));
+    answers->answer = dir.filePath("net.csv");
+    m_flow->exports()->exportEquipotentials();
+    QFile net(answers->answer);
+    QVERIFY(net.open(QIODevice::ReadOnly));
+    QVERIFY(net.readAll().startsWith("# F=0 G=0 b=1 alpha_deg=4 kutta=1 delta_phi=0.1875 gamma="));
+    m_flow->findChild<QCheckBox *>("Check_time_lines")->setChecked(false);
+    m_flow->findChild<QCheckBox *>("Check_net")->setChecked(false);
+
     // Into a folder that is not there: told why, nothing written.
     answers->answer = dir.filePath("missing/pressure.csv");
     m_flow->exports()->exportPressure();
@@ -607,6 +644,100 @@ void FlowWindowTest::exportsWriteTheFlowShownWholeOrNot()
     QVERIFY(light.readAll() == themed.readAll());
     QLocale::setDefault(QLocale::c());
     std::setlocale(LC_NUMERIC, numeric.constData());
+}
+
+// Ticked, the clock runs from 0 and particles move on both panes; "Pause"
+// holds the time and stops the frames, as hiding the window does; unticked,
+// the particles go and the clock is back at 0.
+void FlowWindowTest::timeLinesRunOnlyWhileShownAndPauseHoldsTheTime()
+{
+    QVERIFY(openFlow());
+    auto *box = m_flow->findChild<QCheckBox *>("Check_time_lines");
+    auto *pause = m_flow->findChild<QPushButton *>("Button_pause");
+    auto *frames = m_flow->findChild<QTimer *>("Timer_frames");
+    auto *circle = m_flow->findChild<FlowPane *>("Picture_circle_flow");
+    auto *profile = m_flow->findChild<FlowPane *>("Picture_airfoil_flow");
+    QVERIFY(!pause->isEnabled() && !frames->isActive() && !m_flow->timeLines());
+    box->setChecked(true);
+    QVERIFY(pause->isEnabled() && frames->isActive() && m_flow->timeLines());
+    QTest::qWait(300);
+    const double running = m_flow->timeShown();
+    QVERIFY2(running >= 0.3 && running < 5.0, qPrintable(QString::number(running)));
+    QVERIFY(!circle->timeLines().empty() && !profile->timeLines().empty());
+    QVERIFY(readout()->text().contains(QRegularExpression("\\nt = \\d+\\.\\d\\d s")));
+
+    QTest::mouseClick(pause, Qt::LeftButton);
+    QCOMPARE(pause->text(), QStringLiteral("&Play"));
+    QVERIFY(!frames->isActive());
+    const double held = m_flow->timeShown();
+    QTest::qWait(100);
+    QCOMPARE(m_flow->timeShown(), held);
+    QTest::mouseClick(pause, Qt::LeftButton);
+    QVERIFY(frames->isActive());
+    m_flow->hide();
+    QVERIFY(!frames->isActive());
+    m_flow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_flow));
+    QVERIFY(frames->isActive());
+
+    box->setChecked(false);
+    QVERIFY(!frames->isActive() && !pause->isEnabled() && !m_flow->timeLines());
+    QCOMPARE(m_flow->timeShown(), 0.0);
+    QVERIFY(circle->timeLines().empty() && profile->timeLines().empty());
+    QVERIFY(!readout()->text().contains("t = "));
+}
+
+// The probe over the circle pane of a centred circle at no incidence: at the
+// circle's top point the speed is 2 and Cp = 1 - 4; the cross marks the
+// point and the ring its image. Inside the circle only z is read; leaving
+// the pane empties the line. Over the pressure plot both sides are marked.
+void FlowWindowTest::probeReadsThePointAndItsImage()
+{
+    QVERIFY(openFlow());
+    drawProfile("0", "0", "0.8");
+    m_flow->findChild<QLineEdit *>("Text_alpha")->setText("0");
+    auto *circle = m_flow->findChild<FlowPane *>("Picture_circle_flow");
+    auto *profile = m_flow->findChild<FlowPane *>("Picture_airfoil_flow");
+    auto *line = m_flow->findChild<QLabel *>("Label_probe");
+    const double scale = m_form->findChild<QLineEdit *>("Text_MaxC")->text().toDouble();
+    const auto moveTo = [&](std::complex<double> z) {
+        const QRectF area(circle->contentsRect());
+        const QPointF at(area.left() + area.width() * (z.real() + scale) / (2 * scale),
+                         area.top() + area.height() * (scale - z.imag()) / (2 * scale));
+        QMouseEvent move(QEvent::MouseMove, at, circle->mapToGlobal(at), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(circle, &move);
+    };
+    moveTo({0.0, 1.0});
+    QVERIFY2(line->text().startsWith("z = 0.000 + 1.000i ↔ ζ = 0.000 + 0.360i"),
+             qPrintable(line->text()));
+    QVERIFY(line->text().contains("q/U = 2.000 ↔ "));
+    QVERIFY(line->text().contains("Cp = −3.000 ↔ "));
+    QVERIFY(line->accessibleName().contains("2.000") && line->accessibleName().contains("0.360i"));
+    QCOMPARE(circle->probeMarks().crosses.size(), std::size_t(1));
+    QCOMPARE(profile->probeMarks().rings.size(), std::size_t(1));
+    QVERIFY(std::abs(profile->probeMarks().rings[0] - std::complex<double>(0.0, 0.36)) < 0.01);
+
+    moveTo({0.2, -0.1});
+    QCOMPARE(line->text(), QStringLiteral("z = 0.200 − 0.100i lies inside the circle"));
+    QVERIFY(profile->probeMarks().rings.empty());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(circle, &leave);
+    QVERIFY(line->text().isEmpty() && circle->probeMarks().crosses.empty());
+
+    // The arrow keys start at the pane's centre, the circle's inside.
+    circle->setFocus();
+    QTest::keyClick(circle, Qt::Key_Right);
+    QVERIFY2(line->text().endsWith("lies inside the circle"), qPrintable(line->text()));
+
+    auto *pressure = m_flow->findChild<PressurePane *>("Picture_pressure");
+    const QPointF middle = QRectF(pressure->contentsRect()).center();
+    QMouseEvent move(QEvent::MouseMove, middle, pressure->mapToGlobal(middle), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(pressure, &move);
+    QVERIFY2(line->text().startsWith("x/c = 0."), qPrintable(line->text()));
+    QCOMPARE(profile->probeMarks().rings.size(), std::size_t(2));
+    QCOMPARE(circle->probeMarks().rings.size(), std::size_t(2));
 }
 
 QTEST_MAIN(FlowWindowTest)

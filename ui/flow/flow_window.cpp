@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -348,9 +349,11 @@ void FlowWindow::connectControls()
         connect(view, &QCheckBox::toggled, this, &FlowWindow::redraw);
     connect(m_showTimeLines, &QCheckBox::toggled, this, &FlowWindow::timeLinesToggled);
     connect(m_pause, &QPushButton::clicked, this, &FlowWindow::pauseClicked);
-    m_frames.setTimerType(Qt::PreciseTimer);
-    m_frames.setInterval(kFrameMilliseconds);
-    connect(&m_frames, &QTimer::timeout, this, &FlowWindow::frame);
+    m_frames = new QTimer(this);
+    m_frames->setObjectName("Timer_frames");
+    m_frames->setTimerType(Qt::PreciseTimer);
+    m_frames->setInterval(kFrameMilliseconds);
+    connect(m_frames, &QTimer::timeout, this, &FlowWindow::frame);
     connect(m_circlePane, &FlowPane::probed, this, &FlowWindow::probeCircle);
     connect(m_profilePane, &FlowPane::probed, this, &FlowWindow::probeProfile);
     connect(m_pressurePane, &PressurePane::probed, this, &FlowWindow::probeSurface);
@@ -612,10 +615,10 @@ void FlowWindow::runClock()
 {
     const bool run = m_showTimeLines->isChecked() && !m_paused && m_timeLines &&
                      isVisible() && !isMinimized();
-    if (run && !m_frames.isActive())
-        m_frames.start();
+    if (run && !m_frames->isActive())
+        m_frames->start();
     else if (!run)
-        m_frames.stop();
+        m_frames->stop();
 }
 
 void FlowWindow::frame()

@@ -5,7 +5,6 @@
 #include "geometry/flow/streamlines.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QWidget>
 
 #include <complex>
@@ -17,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
+class QTimer;
 
 namespace wingmap {
 
@@ -139,7 +139,7 @@ private:
     QElapsedTimer m_clock;
     double m_timeBefore = 0.0;
     bool m_paused = false;
-    QTimer m_frames;
+    QTimer *m_frames = nullptr; // "Timer_frames": runs only while frames are needed
     // Where the probe is, to read again after a redraw.
     enum class ProbeFrom { None, Circle, Profile, Surface } m_probeFrom = ProbeFrom::None;
     std::complex<double> m_probeAt;
