@@ -20,7 +20,7 @@ struct TimeLine;
 inline constexpr Colour kStreamlineColour = 0x008000;
 // The flow net's equipotential lines in brown, 5.1 : 1 against the yellow.
 inline constexpr Colour kEquipotentialColour = 0x0050B0;
-// The time lines in deep magenta, 6.9 : 1 against the yellow.
+// The time lines in deep magenta, 6.2 : 1 against the yellow.
 inline constexpr Colour kTimeLineColour = 0x9000B0;
 // The polar grid and its image: a light grey, under everything else.
 inline constexpr Colour kGridColour = 0xB8B8B8;

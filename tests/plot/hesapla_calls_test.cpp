@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <optional>
@@ -252,6 +253,25 @@ TEST(FlowRedrawCalls, MarksTheStagnationPointsAndDrawsTheLinesGreen)
         EXPECT_LT(std::abs(marks[k].second - expected[k].second), 1e-6) << k;
     }
     EXPECT_GT(green, 100);
+
+    // The grid under the streamlines, the net over them, on both panes.
+    log.clear();
+    const FlowRedrawOutcome viewed =
+        RedrawFlow(plate, 4.0, {}, {200, 400}, {false, true, true, false}, circle, airfoil);
+    ASSERT_TRUE(viewed.drawn());
+    for (const std::string pane : {"circle", "airfoil"}) {
+        std::vector<Colour> order;
+        for (const Call &call : log) {
+            if (call.pane == pane && call.op == "Line" &&
+                (order.empty() || order.back() != call.colour))
+                order.push_back(call.colour);
+        }
+        const auto first = [&](Colour c) { return std::find(order.begin(), order.end(), c); };
+        ASSERT_NE(first(kGridColour), order.end()) << pane;
+        EXPECT_LT(first(kGridColour), first(kStreamlineColour)) << pane;
+        EXPECT_LT(first(kStreamlineColour), first(kEquipotentialColour)) << pane;
+        EXPECT_NE(first(kEquipotentialColour), order.end()) << pane;
+    }
 
     log.clear();
     EXPECT_EQ(RedrawFlow(plate, 91.0, {}, {200, 400}, {}, circle, airfoil).failure,
