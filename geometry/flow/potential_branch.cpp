@@ -88,8 +88,7 @@ double PotentialBranch::cutAngle(double r) const
         return m_angle.front();
     if (!(r < m_radius.back()))
         return m_angle.back();
-    const std::size_t i =
-        std::upper_bound(m_radius.begin(), m_radius.end(), r) - m_radius.begin();
+    const std::size_t i = std::upper_bound(m_radius.begin(), m_radius.end(), r) - m_radius.begin();
     return AngleOnChord(m_points[i - 1], m_points[i], m_angle[i - 1], r);
 }
 
