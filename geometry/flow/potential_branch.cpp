@@ -92,17 +92,29 @@ double PotentialBranch::cutAngle(double r) const
     return AngleOnChord(m_points[i - 1], m_points[i], m_angle[i - 1], r);
 }
 
-int PotentialBranch::sheet(std::complex<double> z) const
+double PotentialBranch::angle(std::complex<double> z) const
 {
     const std::complex<double> s = z - m_flow->circle().centre();
-    const double principal = std::arg(s);
     const double low = cutAngle(std::abs(s));
-    // theta in [low, low + 2 pi), the angle the branch takes; it differs from
-    // the principal one by whole turns.
-    double turned = std::fmod(principal - low, kTwoPi);
+    double turned = std::fmod(std::arg(s) - low, kTwoPi);
     if (turned < 0.0)
         turned += kTwoPi;
-    return static_cast<int>(std::lround((low + turned - principal) / kTwoPi));
+    return low + turned;
+}
+
+int PotentialBranch::sheet(std::complex<double> z) const
+{
+    const double principal = std::arg(z - m_flow->circle().centre());
+    return static_cast<int>(std::lround((angle(z) - principal) / kTwoPi));
+}
+
+std::vector<std::complex<double>> PotentialBranch::cut() const
+{
+    std::vector<std::complex<double>> points;
+    points.reserve(m_points.size());
+    for (const std::complex<double> s : m_points)
+        points.push_back(m_flow->circle().centre() + s);
+    return points;
 }
 
 // Re of (i Gamma / 2 pi) ln(z - z0) is -Gamma theta / 2 pi: a turn more of

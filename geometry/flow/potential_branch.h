@@ -28,6 +28,13 @@ public:
     // The whole turns n of this branch at z: phi(z) = Re Flow::potential(z)
     // - n Gamma. It changes by one across the cut.
     int sheet(std::complex<double> z) const;
+    // The angle theta of z - z0 on this branch, radians: from the cut's angle
+    // at |z - z0| up to a turn more (just left of the cut, counter-clockwise
+    // about z0, the least). phi is Re w with ln(z - z0) = ln|z - z0| + i theta.
+    double angle(std::complex<double> z) const;
+    // The cut in the circle plane, from the body outwards by rising radius:
+    // beyond its last point it runs on straight away from z0.
+    std::vector<std::complex<double>> cut() const;
 
 private:
     // The cut's angle about the centre (continuous along it) at a radius.

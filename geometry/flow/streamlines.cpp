@@ -5,7 +5,6 @@
 #include "geometry/numeric/complex_numbers.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -18,16 +17,8 @@ using numeric::kTwoPi;
 namespace {
 
 constexpr double kIntervalsAcross = 16.0; // delta psi = 2 |Scale| / 16
-// Beyond the steady radius from z0 the velocity along the stream is
-// positive (it is at least 1 - 1/r^2 - 2|g|/r, g = Gamma / 4 pi, which is
-// positive beyond |g| + sqrt(g^2 + 1)): a line that has left that disc
-// beyond the panes never comes back to them. 2.5 serves |g| <= 1.
-constexpr double kSteadyRadius = 2.5;
-constexpr double kSteadyMargin = 1.05;
-// Points along each edge of a pane where the levels and the reach of the
-// panes along the stream are taken; one more level on each side covers
-// what lies between them.
-constexpr int kEdgeSamples = 64;
+// One more level on each side covers what lies between the points of the
+// panes' edges where the levels are taken.
 constexpr int kExtraLevels = 1;
 constexpr int kMaxLevelsEachSide = 4096;
 constexpr int kStartSteps = 200;
@@ -48,14 +39,6 @@ struct PaneReach
     double psiLow = 0.0;
     double psiHigh = 0.0;
 };
-
-double SteadyRadius(const Flow &flow)
-{
-    const double g = std::abs(flow.gamma()) / (2.0 * kTwoPi);
-    if (g <= 1.0)
-        return kSteadyRadius;
-    return std::max(kSteadyRadius, kSteadyMargin * (g + std::hypot(g, 1.0)));
-}
 
 class Tracer : public LevelTracer
 {
@@ -105,20 +88,8 @@ void Tracer::consider(std::complex<double> z, PaneReach &reach) const
 PaneReach Tracer::reach(double steadyRadius) const
 {
     PaneReach reach{-steadyRadius, steadyRadius, 0.0, 0.0};
-    const auto edges = [](const PaneExtent &pane, double fraction) {
-        const double w = pane.halfWidth();
-        const double h = pane.halfHeight();
-        const double x = w * fraction;
-        const double y = h * fraction;
-        return std::array<std::complex<double>, 4>{{{x, -h}, {x, h}, {-w, y}, {w, y}}};
-    };
-    for (int i = 0; i <= kEdgeSamples; ++i) {
-        const double fraction = 2.0 * i / kEdgeSamples - 1.0;
-        for (const std::complex<double> z : edges(m_panes.circle, fraction))
-            consider(z, reach);
-        for (const std::complex<double> zeta : edges(m_panes.profile, fraction))
-            consider(m_circle.inverse(zeta), reach);
-    }
+    for (const std::complex<double> z : paneEdges())
+        consider(z, reach);
     return reach;
 }
 

@@ -5,6 +5,7 @@
 #include "geometry/numeric/complex_numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace wingmap {
@@ -31,8 +32,20 @@ constexpr double kShortestStep = 1e-6;
 // over it the curvature the steps are based on changes little.
 constexpr double kReach = 0.3;
 constexpr int kNewtonSteps = 8;
+constexpr double kSteadyRadius = 2.5;
+constexpr double kSteadyMargin = 1.05;
+// Points along each edge of a pane.
+constexpr int kEdgeSamples = 64;
 
 } // namespace
+
+double SteadyRadius(const Flow &flow)
+{
+    const double g = std::abs(flow.gamma()) / (2.0 * kTwoPi);
+    if (g <= 1.0)
+        return kSteadyRadius;
+    return std::max(kSteadyRadius, kSteadyMargin * (g + std::hypot(g, 1.0)));
+}
 
 LevelTracer::LevelTracer(const Flow &flow, const StreamlineView &view, double spacing,
                          LevelFunction function)
@@ -46,6 +59,27 @@ LevelTracer::LevelTracer(const Flow &flow, const StreamlineView &view, double sp
       m_shortestStep(kShortestStep * std::min(m_circleTolerance, m_profileTolerance)),
       m_saddle(!flow.stagnationOnBody()), m_saddlePoint(flow.rearStagnation())
 {
+}
+
+std::vector<std::complex<double>> LevelTracer::paneEdges() const
+{
+    const auto edges = [](const PaneExtent &pane, double fraction) {
+        const double w = pane.halfWidth();
+        const double h = pane.halfHeight();
+        const double x = w * fraction;
+        const double y = h * fraction;
+        return std::array<std::complex<double>, 4>{{{x, -h}, {x, h}, {-w, y}, {w, y}}};
+    };
+    std::vector<std::complex<double>> points;
+    points.reserve(8 * (kEdgeSamples + 1));
+    for (int i = 0; i <= kEdgeSamples; ++i) {
+        const double fraction = 2.0 * i / kEdgeSamples - 1.0;
+        for (const std::complex<double> z : edges(m_panes.circle, fraction))
+            points.push_back(z);
+        for (const std::complex<double> zeta : edges(m_panes.profile, fraction))
+            points.push_back(m_circle.inverse(zeta));
+    }
+    return points;
 }
 
 double LevelTracer::angleNear(std::complex<double> z, double near) const

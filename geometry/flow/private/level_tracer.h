@@ -15,6 +15,12 @@ namespace wingmap {
 // (1e-6 is promised with room for the rounding of an independent evaluation).
 inline constexpr double kLevelTolerance = 1e-9;
 
+// Beyond this radius from z0 the velocity along the stream is positive (it
+// is at least 1 - 1/r^2 - 2|g|/r, g = Gamma / 4 pi, which is positive beyond
+// |g| + sqrt(g^2 + 1)): a line that has left that disc beyond the panes
+// never comes back to them. At least 2.5, which serves |g| <= 1.
+[[nodiscard]] double SteadyRadius(const Flow &flow);
+
 // One vertex of a level curve: the point, the field there (the level
 // function and the first two derivatives of the analytic function whose
 // imaginary part it is) and, for the potential, the angle of z - z0 continued
@@ -62,6 +68,11 @@ public:
     void trace(LevelVertex from, double level, int direction, double firstStep, Points &points,
                Done done) const;
     double longestStep() const { return m_longestStep; }
+    // Points along the edges of both panes, in the circle plane (the
+    // profile pane's by the inverse map): the level functions and the stream
+    // coordinate are harmonic outside the body, so over the panes they are
+    // extreme there or on the body.
+    std::vector<std::complex<double>> paneEdges() const;
 
 protected:
     const Flow &m_flow;
