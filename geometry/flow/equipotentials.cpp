@@ -18,10 +18,10 @@ namespace {
 // The most levels on each side of phi = 0, as for the streamlines.
 constexpr int kMaxLevelsEachSide = 4096;
 // Along the boundaries where the lines end, phi is taken at points this
-// fraction of deltaPhi apart at the most (at the speed there), so that no
-// level is passed over between two of them.
-constexpr double kBoundaryStep = 0.125;
-constexpr int kMinBodySamples = 720;
+// fraction of deltaPhi apart at the most (at the largest speed there), so
+// that no level is passed over between two of them.
+constexpr double kBoundaryStep = 0.25;
+constexpr int kMinBodySamples = 360;
 constexpr int kMaxBoundarySamples = 200000;
 constexpr int kCrossingSteps = 200;
 // A side of the cut is taken this fraction of a turn off it.
@@ -190,6 +190,7 @@ void NetTracer::crossings(const std::vector<std::complex<double>> &points,
 void NetTracer::findEnds()
 {
     const std::complex<double> i(0.0, 1.0);
+    // On the body the speed is |2 sin(theta - alpha_x) + Gamma / 2 pi|.
     const double fastest = 2.0 + std::abs(m_gamma) / kTwoPi;
     // The body, counter-clockwise from just left of the cut's foot round to
     // just right of it; inward (into the flow) is outward from z0.
@@ -247,8 +248,11 @@ void NetTracer::findEnds()
     }
     // The box, counter-clockwise in stream coordinates; inward is to the
     // left. Pieces that cross the cut (the angle on the branch jumps) are
-    // left to the cut's ends.
+    // left to the cut's ends. At a distance r from z0 the speed is at most
+    // 1 + 1/r^2 + |Gamma| / 2 pi r.
     {
+        const double r = std::min({-m_box.xiLow, m_box.xiHigh, -m_box.etaLow, m_box.etaHigh});
+        const double boxFastest = 1.0 + 1.0 / (r * r) + std::abs(m_gamma) / (kTwoPi * r);
         const std::complex<double> corners[] = {{m_box.xiLow, m_box.etaLow},
                                                 {m_box.xiHigh, m_box.etaLow},
                                                 {m_box.xiHigh, m_box.etaHigh},
@@ -256,7 +260,7 @@ void NetTracer::findEnds()
         for (int side = 0; side < 4; ++side) {
             const std::complex<double> a = fromStream(corners[side]);
             const std::complex<double> b = fromStream(corners[(side + 1) % 4]);
-            const int n = samplesAlong(std::abs(b - a), fastest);
+            const int n = samplesAlong(std::abs(b - a), boxFastest);
             std::complex<double> p = a;
             double pAngle = m_branch.angle(p);
             double pPhi = phiOn(p, pAngle);

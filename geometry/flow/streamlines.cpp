@@ -314,18 +314,7 @@ StreamlineFailure refusalOf(const Flow &flow, const StreamlineView &view)
         return StreamlineFailure::NoFlow;
     if (std::abs(flow.gamma()) > kMaxTracedCirculation)
         return StreamlineFailure::CirculationTooLarge;
-    const double scale = view.panes.circle.halfWidth();
-    const auto sized = [](const PaneExtent &pane) {
-        return std::isfinite(pane.halfWidth()) && pane.halfWidth() > 0.0 &&
-               std::isfinite(pane.halfHeight()) && pane.halfHeight() > 0.0;
-    };
-    const auto fits = [scale](double pixel) {
-        return std::isfinite(pixel) && pixel > 0.0 && pixel * kMaxPixelsAcross >= scale;
-    };
-    if (!sized(view.panes.circle) || !sized(view.panes.profile) || !fits(view.circlePixel) ||
-        !fits(view.profilePixel))
-        return StreamlineFailure::BadView;
-    return StreamlineFailure::None;
+    return ViewUsable(view) ? StreamlineFailure::None : StreamlineFailure::BadView;
 }
 
 // The levels to trace and how far along the stream each line runs.

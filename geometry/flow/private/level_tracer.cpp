@@ -61,7 +61,26 @@ LevelTracer::LevelTracer(const Flow &flow, const StreamlineView &view, double sp
 {
 }
 
+bool ViewUsable(const StreamlineView &view)
+{
+    const double scale = view.panes.circle.halfWidth();
+    const auto sized = [](const PaneExtent &pane) {
+        return std::isfinite(pane.halfWidth()) && pane.halfWidth() > 0.0 &&
+               std::isfinite(pane.halfHeight()) && pane.halfHeight() > 0.0;
+    };
+    const auto fits = [scale](double pixel) {
+        return std::isfinite(pixel) && pixel > 0.0 && pixel * kMaxPixelsAcross >= scale;
+    };
+    return sized(view.panes.circle) && sized(view.panes.profile) && fits(view.circlePixel) &&
+           fits(view.profilePixel);
+}
+
 std::vector<std::complex<double>> LevelTracer::paneEdges() const
+{
+    return PaneEdgePoints(m_circle, m_panes);
+}
+
+std::vector<std::complex<double>> PaneEdgePoints(const Circle &circle, const PaneExtents &panes)
 {
     const auto edges = [](const PaneExtent &pane, double fraction) {
         const double w = pane.halfWidth();
@@ -74,10 +93,10 @@ std::vector<std::complex<double>> LevelTracer::paneEdges() const
     points.reserve(8 * (kEdgeSamples + 1));
     for (int i = 0; i <= kEdgeSamples; ++i) {
         const double fraction = 2.0 * i / kEdgeSamples - 1.0;
-        for (const std::complex<double> z : edges(m_panes.circle, fraction))
+        for (const std::complex<double> z : edges(panes.circle, fraction))
             points.push_back(z);
-        for (const std::complex<double> zeta : edges(m_panes.profile, fraction))
-            points.push_back(m_circle.inverse(zeta));
+        for (const std::complex<double> zeta : edges(panes.profile, fraction))
+            points.push_back(circle.inverse(zeta));
     }
     return points;
 }

@@ -21,6 +21,15 @@ inline constexpr double kLevelTolerance = 1e-9;
 // never comes back to them. At least 2.5, which serves |g| <= 1.
 [[nodiscard]] double SteadyRadius(const Flow &flow);
 
+// Whether the panes have a finite size and the pixels a finite size of at
+// least 1 / kMaxPixelsAcross of the circle pane's half width.
+[[nodiscard]] bool ViewUsable(const StreamlineView &view);
+
+// Points along the edges of both panes, in the circle plane (the profile
+// pane's by the inverse map).
+[[nodiscard]] std::vector<std::complex<double>> PaneEdgePoints(const Circle &circle,
+                                                               const PaneExtents &panes);
+
 // One vertex of a level curve: the point, the field there (the level
 // function and the first two derivatives of the analytic function whose
 // imaginary part it is) and, for the potential, the angle of z - z0 continued
@@ -68,8 +77,7 @@ public:
     void trace(LevelVertex from, double level, int direction, double firstStep, Points &points,
                Done done) const;
     double longestStep() const { return m_longestStep; }
-    // Points along the edges of both panes, in the circle plane (the
-    // profile pane's by the inverse map): the level functions and the stream
+    // PaneEdgePoints of this view: the level functions and the stream
     // coordinate are harmonic outside the body, so over the panes they are
     // extreme there or on the body.
     std::vector<std::complex<double>> paneEdges() const;
