@@ -93,8 +93,8 @@ private:
     double speed(std::complex<double> z) const { return std::abs(sample(z, 0.0).velocity); }
     void crossings(const std::vector<std::complex<double>> &points,
                    const std::vector<double> &angles, std::complex<double> inwardTurn);
-    void addEnds(std::complex<double> a, std::complex<double> b, double angleA, double phiA,
-                 double phiB, std::complex<double> inward);
+    template <typename At>
+    void addEnds(At at, double angleA, double phiA, double phiB, std::complex<double> inward);
     int samplesAlong(double length, double fastest) const;
     static LineEnd *nearestEnd(Ends &ends, std::complex<double> z, const LineEnd *except);
     std::vector<std::complex<double>> traceFrom(int level, Ends &ends, LineEnd &start) const;
@@ -120,11 +120,11 @@ int NetTracer::samplesAlong(double length, double fastest) const
     return static_cast<int>(std::clamp(std::ceil(length / step), 1.0, double(kMaxBoundarySamples)));
 }
 
-// The points of the chord from a to b where phi on the sheet of angleA
-// (continued along the chord) takes a level between phiA and phiB: by
-// regula falsi held within its bracket.
-void NetTracer::addEnds(std::complex<double> a, std::complex<double> b, double angleA, double phiA,
-                        double phiB, std::complex<double> inward)
+// The points of the piece of boundary at(t), t from 0 to 1, where phi on the
+// sheet of angleA (continued along it from at(0)) takes a level between phiA
+// and phiB, its values at the ends: by regula falsi held within its bracket.
+template <typename At>
+void NetTracer::addEnds(At at, double angleA, double phiA, double phiB, std::complex<double> inward)
 {
     const double low = std::min(phiA, phiB);
     const double high = std::max(phiA, phiB);
@@ -137,17 +137,17 @@ void NetTracer::addEnds(std::complex<double> a, std::complex<double> b, double a
         double t0 = 0.0, t1 = 1.0;
         double f0 = phiA - level, f1 = phiB - level;
         double t = 0.0;
-        std::complex<double> z = a;
+        std::complex<double> z = at(0.0);
         bool found = std::abs(f0) <= tolerance;
         if (!found && std::abs(f1) <= tolerance) {
-            z = b;
+            z = at(1.0);
             found = true;
         }
         for (int step = 0; step < kCrossingSteps && !found; ++step) {
             t = f1 != f0 ? t0 - f0 * (t1 - t0) / (f1 - f0) : 0.5 * (t0 + t1);
             if (!(t > t0 && t < t1))
                 t = 0.5 * (t0 + t1);
-            z = a + t * (b - a);
+            z = at(t);
             const double f = phiOn(z, angleA) - level;
             if (std::abs(f) <= tolerance) {
                 found = true;
@@ -178,8 +178,10 @@ void NetTracer::crossings(const std::vector<std::complex<double>> &points,
     double previous = phiOn(points.front(), angles.front());
     for (std::size_t i = 1; i < points.size(); ++i) {
         const double next = phiOn(points[i], angles[i]);
-        addEnds(points[i - 1], points[i], angles[i - 1], previous, next,
-                inwardTurn * (points[i] - points[i - 1]));
+        const std::complex<double> a = points[i - 1];
+        const std::complex<double> b = points[i];
+        addEnds([&](double t) { return a + t * (b - a); }, angles[i - 1], previous, next,
+                inwardTurn * (b - a));
         previous = next;
     }
 }
@@ -193,22 +195,23 @@ void NetTracer::findEnds()
     // On the body the speed is |2 sin(theta - alpha_x) + Gamma / 2 pi|.
     const double fastest = 2.0 + std::abs(m_gamma) / kTwoPi;
     // The body, counter-clockwise from just left of the cut's foot round to
-    // just right of it; inward (into the flow) is outward from z0.
+    // just right of it, along its arcs; inward (into the flow) is outward
+    // from z0.
     {
-        const std::vector<std::complex<double>> cut = m_branch.cut();
-        const std::complex<double> foot = cut.front() - m_centre;
+        const std::complex<double> foot = m_branch.cut().front() - m_centre;
         const double from =
             m_branch.angle(m_centre + foot * std::polar(1.0, kSideTurn)) - kSideTurn;
         const int n = std::max(kMinBodySamples, samplesAlong(kTwoPi, fastest));
-        std::vector<std::complex<double>> points;
-        std::vector<double> angles;
-        for (int k = 0; k <= n; ++k) {
-            const double t = from + kTwoPi * k / n;
-            points.push_back(m_centre + std::polar(Circle::radius(), t));
-            angles.push_back(t);
+        const double arc = kTwoPi / n;
+        double previous = phiOn(m_centre + std::polar(Circle::radius(), from), from);
+        for (int k = 1; k <= n; ++k) {
+            const double t0 = from + arc * (k - 1);
+            const std::complex<double> z = m_centre + std::polar(Circle::radius(), t0 + arc);
+            const double next = phiOn(z, t0 + arc);
+            addEnds([&](double t) { return m_centre + std::polar(Circle::radius(), t0 + t * arc); },
+                    t0, previous, next, z - m_centre);
+            previous = next;
         }
-        // Clockwise about z0 is into the flow along the body run counter-clockwise.
-        crossings(points, angles, -i);
     }
     // The cut, out to beyond the box, on each side: left (counter-clockwise,
     // the least angle) and right (a turn more, phi less by Gamma).
@@ -269,7 +272,8 @@ void NetTracer::findEnds()
                 const double qAngle = m_branch.angle(q);
                 const double qPhi = phiOn(q, qAngle);
                 if (std::abs(angleNear(q, pAngle) - qAngle) < 1.0)
-                    addEnds(p, q, pAngle, pPhi, qPhi, i * (q - p));
+                    addEnds([&](double t) { return p + t * (q - p); }, pAngle, pPhi, qPhi,
+                            i * (q - p));
                 p = q;
                 pAngle = qAngle;
                 pPhi = qPhi;
@@ -347,6 +351,12 @@ std::vector<std::complex<double>> NetTracer::traceFrom(int level, Ends &ends, Li
                 if (distance > reach ||
                     (std::conj(heading) * d).real() < kAheadCosine * distance * std::abs(heading) ||
                     std::abs(angleNear(e.z, at.angle) - e.angle) > 1.0)
+                    continue;
+                // The chord to it keeps to the curve as a step would: short
+                // enough for the curvature at both its ends.
+                LevelVertex there;
+                if (!project(e.z, phi, e.angle, there) ||
+                    distance > level_tracing::kSlack * allowedStep(there))
                     continue;
                 line.push_back(e.z);
                 e.used = true;

@@ -1,15 +1,24 @@
 #include "geometry/circle.h"
+#include "geometry/flow/equipotentials.h"
 #include "geometry/flow/flow.h"
+#include "geometry/flow/flow_files.h"
+#include "geometry/flow/polar_grid.h"
 #include "geometry/flow/potential_branch.h"
 #include "geometry/flow/streamlines.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <complex>
 #include <numbers>
 #include <ostream>
+#include <set>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 using wingmap::Flow;
@@ -42,8 +51,78 @@ struct Field
         return (s * std::polar(1.0, -alphaX) + std::polar(1.0, alphaX) / s).real() -
                gamma / (2 * kPi) * std::arg(s);
     }
+    // Re w with the angle of z - z0 continued from `near`.
+    double phiNear(Point z, double near) const
+    {
+        const double theta = near + std::arg((z - z0) * std::polar(1.0, -near));
+        return principalPhi(z) - gamma / (2 * kPi) * (theta - std::arg(z - z0));
+    }
     Point map(Point z) const { return z + b * b / z; }
+    // The root of z^2 - zeta z + b^2 = 0 farther from z0.
+    Point preimage(Point zeta) const
+    {
+        const Point root = std::sqrt(zeta * zeta - 4 * b * b);
+        const Point p = (zeta + root) / 2.0, q = (zeta - root) / 2.0;
+        return std::abs(p - z0) > std::abs(q - z0) ? p : q;
+    }
+    // The point of the level curve phi (continued from the angle `near`)
+    // nearest to z: Newton's method along grad phi = conj(w').
+    Point ontoLevel(Point z, double phi, double near) const
+    {
+        for (int i = 0; i < 50; ++i) {
+            const double miss = phiNear(z, near) - phi;
+            z -= miss / dw(z);
+            if (std::abs(miss) < 1e-14)
+                break;
+        }
+        return z;
+    }
 };
+
+// The distance from p to the segment from a to b.
+double toSegment(Point p, Point a, Point b)
+{
+    const double t = std::clamp(((p - a) * std::conj(b - a)).real() / std::norm(b - a), 0.0, 1.0);
+    return std::abs(p - (a + t * (b - a)));
+}
+
+// Where the segments a-b and c-d cross: the parameters along each, or none.
+bool crossing(Point a, Point b, Point c, Point d, double &s, double &t)
+{
+    const Point r = b - a, q = d - c;
+    const double denominator = (std::conj(r) * q).imag();
+    if (denominator == 0)
+        return false;
+    s = (std::conj(c - a) * q).imag() / denominator;
+    t = (std::conj(c - a) * r).imag() / denominator;
+    return s >= 0 && s <= 1 && t >= 0 && t <= 1;
+}
+
+// Whether the box round the chord from p to q meets the pane of half-widths
+// (width, height).
+bool touches(Point p, Point q, double width, double height)
+{
+    return std::min(p.real(), q.real()) <= width && std::max(p.real(), q.real()) >= -width &&
+           std::min(p.imag(), q.imag()) <= height && std::max(p.imag(), q.imag()) >= -height;
+}
+
+std::vector<std::string> split(const std::string &text, char at)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream stream(text);
+    while (std::getline(stream, part, at))
+        parts.push_back(part);
+    return parts;
+}
+
+double number(const std::string &text)
+{
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
+    return value;
+}
 
 struct NetCase
 {
@@ -146,6 +225,269 @@ TEST_P(FlowNet, BranchIsContinuousOffTheCutAndJumpsByGammaAcrossIt)
     }
 }
 
+// The flow net: every vertex on its level of phi (written afresh, continued
+// along the line, so a line keeps to one sheet and never crosses the cut),
+// every chord within a quarter pixel of the curve in both panes, each end
+// on the body, on the cut or beyond both panes, no curve drawn twice, and
+// right angles where it crosses the streamlines, in both planes (away from
+// the stagnation points and +-b, where the map is not conformal).
+TEST_P(FlowNet, EquipotentialsLieOnTheirLevelsEndOnTheBoundariesAndCrossStreamlinesSquarely)
+{
+    const NetCase &c = GetParam();
+    const Flow f = flow();
+    const Field field = this->field(f);
+    const wingmap::StreamlineView v = view();
+    const wingmap::Streamlines lines = wingmap::TraceStreamlines(f, v);
+    ASSERT_TRUE(lines.ok());
+    const wingmap::PotentialBranch branch(f, lines);
+    const wingmap::Equipotentials net = wingmap::TraceEquipotentials(f, v, lines, branch);
+    ASSERT_TRUE(net.ok());
+    const double s = std::abs(c.scale);
+    const double dphi = s / 8;
+    EXPECT_DOUBLE_EQ(net.deltaPhi, dphi);
+    ASSERT_GE(net.lines.size(), 20u);
+
+    // The cut: the downstream dividing streamline, and off the body the ray
+    // from the body to the saddle.
+    std::vector<Point> cut;
+    if (!f.stagnationOnBody())
+        cut.push_back(field.z0 +
+                      (f.rearStagnation() - field.z0) / std::abs(f.rearStagnation() - field.z0));
+    for (const wingmap::Streamline &line : lines.lines)
+        if (line.part == wingmap::Streamline::Part::Downstream)
+            cut.insert(cut.end(), line.circle.begin(), line.circle.end());
+    ASSERT_GE(cut.size(), 2u);
+    const auto onCut = [&](Point z) {
+        for (std::size_t k = 1; k < cut.size(); ++k)
+            if (toSegment(z, cut[k - 1], cut[k]) < 1e-9)
+                return true;
+        return false;
+    };
+    const auto beyondPanes = [&](Point z) {
+        return v.panes.circle.distanceOutside(z) > 0 &&
+               v.panes.profile.distanceOutside(field.map(z)) > 0;
+    };
+
+    std::set<std::pair<std::pair<double, double>, std::pair<double, double>>> ends;
+    double previousPhi = -1e300;
+    for (const wingmap::Equipotential &line : net.lines) {
+        ASSERT_GE(line.circle.size(), 2u);
+        ASSERT_EQ(line.profile.size(), line.circle.size());
+        EXPECT_DOUBLE_EQ(line.phi, line.level * dphi);
+        EXPECT_GE(line.phi, previousPhi);
+        previousPhi = line.phi;
+        // The sheet: the angle of the second vertex continued along the line.
+        const Point inner = line.circle[line.circle.size() > 2 ? 1 : 0];
+        const double turns = c.kutta || c.gamma != 0
+                                 ? std::round((field.principalPhi(inner) - line.phi) / field.gamma)
+                                 : 0;
+        double angle = std::arg(inner - field.z0);
+        for (std::size_t k = 0; k < line.circle.size(); ++k) {
+            const Point z = line.circle[k];
+            ASSERT_GE(std::abs(z - field.z0), 1 - 1e-12);
+            ASSERT_LE(std::abs(line.profile[k] - field.map(z)), 1e-12 * (1 + std::abs(z)));
+            angle += k == 0 ? 0 : std::arg((z - field.z0) / (line.circle[k - 1] - field.z0));
+            if (k == 0)
+                angle = std::arg(inner - field.z0) - std::arg((inner - field.z0) / (z - field.z0));
+            ASSERT_NEAR(field.phiNear(z, angle) - turns * field.gamma, line.phi, 1e-6 * dphi)
+                << line.level << " " << k;
+            if (k == 0)
+                continue;
+            const Point a = line.circle[k - 1];
+            const Point p = line.profile[k - 1];
+            const double circleLimit =
+                touches(a, z, s, s) ? 0.25 * v.circlePixel : std::max(0.25 * v.circlePixel, 1e-3);
+            const double profileLimit = touches(p, line.profile[k], 2 * s, s)
+                                            ? 0.25 * v.profilePixel
+                                            : std::max(0.25 * v.profilePixel, 1e-3);
+            for (const double t : {0.25, 0.5, 0.75}) {
+                const double level = line.phi + turns * field.gamma;
+                const Point onChord = a + t * (z - a);
+                EXPECT_LE(std::abs(field.ontoLevel(onChord, level, angle) - onChord), circleLimit)
+                    << line.level << " " << k;
+                const Point onImage = p + t * (line.profile[k] - p);
+                const Point curve =
+                    field.map(field.ontoLevel(field.preimage(onImage), level, angle));
+                EXPECT_LE(std::abs(curve - onImage), profileLimit) << line.level << " " << k;
+            }
+        }
+        for (const Point end : {line.circle.front(), line.circle.back()}) {
+            const bool onBody = std::abs(std::abs(end - field.z0) - 1) < 1e-9;
+            EXPECT_TRUE(onBody || onCut(end) || beyondPanes(end))
+                << line.level << " " << end.real() << " " << end.imag();
+        }
+        std::pair<double, double> first{line.circle.front().real(), line.circle.front().imag()};
+        std::pair<double, double> last{line.circle.back().real(), line.circle.back().imag()};
+        EXPECT_TRUE(ends.insert({std::min(first, last), std::max(first, last)}).second)
+            << "drawn twice: " << line.level;
+    }
+
+    // Right angles: the tangents at the point of crossing of the circles
+    // through each chord and a neighbouring vertex.
+    const auto tangent = [](const std::vector<Point> &points, std::size_t k, double t) {
+        const Point a = points[k], b = points[k + 1];
+        const Point at = a + t * (b - a);
+        const Point chord = (b - a) / std::abs(b - a);
+        const Point c = t < 0.5 && k > 0        ? points[k - 1]
+                        : k + 2 < points.size() ? points[k + 2]
+                        : k > 0                 ? points[k - 1]
+                                                : b;
+        // The circumcentre of a, b and c.
+        const Point ab = b - a, ac = c - a;
+        const double d = 2 * (std::conj(ab) * ac).imag();
+        if (std::abs(d) < 1e-15)
+            return chord;
+        const Point centre = a + kI * (std::norm(ac) * ab - std::norm(ab) * ac) / d;
+        // On the arc near the chord the radius to it is the normal.
+        Point along = kI * (at - centre);
+        along /= std::abs(along);
+        return (std::conj(along) * chord).real() < 0 ? -along : along;
+    };
+    const auto away = [&](Point z) {
+        return std::abs(z - f.frontStagnation()) > 0.1 && std::abs(z - f.rearStagnation()) > 0.1 &&
+               std::abs(z - field.b) > 0.1 && std::abs(z + field.b) > 0.1;
+    };
+    int crossings = 0;
+    for (const bool profile : {false, true}) {
+        for (const wingmap::Equipotential &e : net.lines) {
+            const std::vector<Point> &ep = profile ? e.profile : e.circle;
+            for (const wingmap::Streamline &l : lines.lines) {
+                const std::vector<Point> &lp = profile ? l.profile : l.circle;
+                for (std::size_t i = 0; i + 1 < ep.size(); ++i) {
+                    if (!away(e.circle[i]) || v.panes.circle.distanceOutside(e.circle[i]) > 0)
+                        continue;
+                    for (std::size_t j = 0; j + 1 < lp.size(); ++j) {
+                        double si = 0, tj = 0;
+                        if (!crossing(ep[i], ep[i + 1], lp[j], lp[j + 1], si, tj))
+                            continue;
+                        const double cosine =
+                            (std::conj(tangent(ep, i, si)) * tangent(lp, j, tj)).real();
+                        EXPECT_LT(std::abs(cosine), 0.05)
+                            << profile << " " << e.level << " " << l.level;
+                        ++crossings;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(crossings, 100);
+}
+
+// The grid: rings of radius 1 + m |Scale| / 8 about z0 while any of one
+// shows in either pane, rays every 15 degrees from the body out beyond both
+// panes, each image vertex z + b^2 / z of its vertex, and each chord within
+// a quarter pixel of its curve in both panes.
+TEST_P(FlowNet, PolarGridAndItsImage)
+{
+    const NetCase &c = GetParam();
+    const Flow f = flow();
+    const Field field = this->field(f);
+    const wingmap::StreamlineView v = view();
+    const std::vector<wingmap::GridLine> grid = wingmap::PolarGrid(f.circle(), v);
+    const double s = std::abs(c.scale);
+    const auto shows = [&](Point z) {
+        return v.panes.circle.distanceOutside(z) == 0 ||
+               v.panes.profile.distanceOutside(field.map(z)) == 0;
+    };
+    int rings = 0;
+    std::vector<double> rays;
+    for (const wingmap::GridLine &line : grid) {
+        ASSERT_GE(line.circle.size(), 2u);
+        ASSERT_EQ(line.profile.size(), line.circle.size());
+        const bool ring = line.kind == wingmap::GridLine::Kind::Ring;
+        if (ring) {
+            ++rings;
+            EXPECT_NEAR(line.value, 1 + rings * s / 8, 1e-12);
+            EXPECT_EQ(line.circle.front(), line.circle.back());
+        } else {
+            rays.push_back(line.value);
+            EXPECT_NEAR(std::abs(line.circle.front() - field.z0), 1, 1e-12);
+            EXPECT_FALSE(shows(line.circle.back()));
+        }
+        bool seen = false;
+        for (std::size_t k = 0; k < line.circle.size(); ++k) {
+            const Point z = line.circle[k];
+            seen = seen || shows(z);
+            ASSERT_LE(std::abs(line.profile[k] - field.map(z)), 1e-12 * (1 + std::abs(z)));
+            if (ring) {
+                ASSERT_NEAR(std::abs(z - field.z0), line.value, 1e-12);
+            } else {
+                ASSERT_NEAR(std::remainder(std::arg(z - field.z0) * 180 / kPi - line.value, 360), 0,
+                            1e-9);
+            }
+            if (k == 0)
+                continue;
+            // Points of the curve between the two vertices, by the angle or
+            // the radius, against the chord and its image.
+            const Point a = line.circle[k - 1] - field.z0, b = z - field.z0;
+            for (const double t : {0.25, 0.5, 0.75}) {
+                const Point curve = ring ? field.z0 + a * std::polar(1.0, t * std::arg(b / a))
+                                         : field.z0 + a + t * (b - a);
+                EXPECT_LE(toSegment(curve, line.circle[k - 1], z), 0.25 * v.circlePixel);
+                EXPECT_LE(toSegment(field.map(curve), line.profile[k - 1], line.profile[k]),
+                          0.25 * v.profilePixel)
+                    << line.value << " " << k;
+            }
+        }
+        if (ring) {
+            EXPECT_TRUE(seen) << line.value;
+        }
+    }
+    // The next ring shows nowhere.
+    const double next = 1 + (rings + 1) * s / 8;
+    for (int k = 0; k < 36000; ++k)
+        ASSERT_FALSE(shows(field.z0 + std::polar(next, 2 * kPi * k / 36000))) << k;
+    ASSERT_EQ(rays.size(), 24u);
+    for (std::size_t k = 0; k < rays.size(); ++k)
+        EXPECT_EQ(rays[k], 15.0 * k);
+}
+
+// The net's file, written under a German numeric locale: the comment line,
+// the header, one row a vertex in the circle plane and then of the images,
+// lines numbered from 1 alike in both, "." decimals.
+TEST_P(FlowNet, EquipotentialsTextHasEveryVertexWithPoints)
+{
+    const Flow f = flow();
+    const wingmap::StreamlineView v = view();
+    const wingmap::Streamlines lines = wingmap::TraceStreamlines(f, v);
+    const wingmap::PotentialBranch branch(f, lines);
+    const wingmap::Equipotentials net = wingmap::TraceEquipotentials(f, v, lines, branch);
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr);
+    const std::string text = wingmap::EquipotentialsText(f, net);
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    ASSERT_FALSE(text.empty());
+    ASSERT_EQ(text.back(), '\n');
+    const std::vector<std::string> rows = split(text, '\n');
+    const std::vector<std::string> comment = split(rows[0], ' ');
+    ASSERT_EQ(comment.size(), 8u) << rows[0];
+    const char *keys[] = {"#", "F=", "G=", "b=", "alpha_deg=", "kutta=", "delta_phi=", "gamma="};
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(comment[k].rfind(keys[k], 0), 0u) << rows[0];
+    EXPECT_EQ(number(comment[6].substr(10)), net.deltaPhi);
+    EXPECT_EQ(number(comment[7].substr(6)), f.gamma());
+    EXPECT_EQ(rows[1], "plane,line,phi,x,y");
+    std::size_t row = 2;
+    for (const char *plane : {"circle", "profile"}) {
+        for (std::size_t n = 0; n < net.lines.size(); ++n) {
+            const wingmap::Equipotential &line = net.lines[n];
+            const std::vector<Point> &points = plane[0] == 'c' ? line.circle : line.profile;
+            for (const Point p : points) {
+                ASSERT_LT(row, rows.size());
+                const std::vector<std::string> fields = split(rows[row++], ',');
+                ASSERT_EQ(fields.size(), 5u) << rows[row - 1];
+                EXPECT_EQ(fields[0], plane);
+                EXPECT_EQ(fields[1], std::to_string(n + 1));
+                EXPECT_EQ(number(fields[2]), line.phi);
+                EXPECT_EQ(fields[3].size() - fields[3].find('.'), 7u) << fields[3];
+                EXPECT_NEAR(number(fields[3]), p.real(), 5e-7);
+                EXPECT_NEAR(number(fields[4]), p.imag(), 5e-7);
+            }
+        }
+    }
+    EXPECT_EQ(row, rows.size());
+}
+
 INSTANTIATE_TEST_SUITE_P(
     States, FlowNet,
     testing::Values(NetCase{"plate", 0, 0, 1, 6, true, 0, 2, 300},
@@ -155,5 +497,22 @@ INSTANTIATE_TEST_SUITE_P(
                     NetCase{"offBody", 0.1, 0.1, kSharp, 4, false, 15, 2, 300},
                     NetCase{"offBodyBelow", 0, 0, 1, 4, false, -20, 3, 300}),
     [](const testing::TestParamInfo<NetCase> &info) { return std::string(info.param.name); });
+
+// What the streamlines refuse, the net refuses as they did; the grid of a
+// view of no size is empty.
+TEST(FlowNetRefusals, FollowTheStreamlines)
+{
+    const Flow flow(0.1, 0.1, kSharp, 8, true);
+    const wingmap::PaneExtents panes = wingmap::PaneExtentsAt(0);
+    const wingmap::StreamlineView bad{panes, 0.01, 0.01};
+    const wingmap::Streamlines lines = wingmap::TraceStreamlines(flow, bad);
+    ASSERT_EQ(lines.failure, wingmap::StreamlineFailure::BadView);
+    const wingmap::PotentialBranch branch(flow, lines);
+    const wingmap::Equipotentials net = wingmap::TraceEquipotentials(flow, bad, lines, branch);
+    EXPECT_EQ(net.failure, wingmap::StreamlineFailure::BadView);
+    EXPECT_TRUE(net.lines.empty());
+    EXPECT_EQ(wingmap::EquipotentialsText(flow, net), "");
+    EXPECT_TRUE(wingmap::PolarGrid(flow.circle(), bad).empty());
+}
 
 } // namespace
