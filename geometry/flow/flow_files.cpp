@@ -1,5 +1,6 @@
 #include "geometry/flow/flow_files.h"
 
+#include "geometry/flow/equipotentials.h"
 #include "geometry/flow/flow.h"
 #include "geometry/flow/lift_curve.h"
 #include "geometry/flow/streamlines.h"
@@ -123,6 +124,32 @@ std::string LiftCurveText(const Flow &flow)
         }
         appendFull(text, p.thinLift);
         text += '\n';
+    }
+    return text;
+}
+
+std::string EquipotentialsText(const Flow &flow, const Equipotentials &net)
+{
+    if (!flow.ok() || !net.ok() || net.lines.empty())
+        return {};
+    std::string text = "# ";
+    appendFields(text, flow, " ");
+    text += " delta_phi=";
+    appendFull(text, net.deltaPhi);
+    text += " gamma=";
+    appendFull(text, flow.gamma());
+    text += "\nplane,line,phi,x,y\n";
+    for (const char *plane : {"circle", "profile"}) {
+        const bool circle = plane[0] == 'c';
+        int number = 0;
+        for (const Equipotential &line : net.lines) {
+            std::string prefix = plane;
+            prefix += ',' + std::to_string(++number) + ',';
+            appendFull(prefix, line.phi);
+            for (const std::complex<double> &p : circle ? line.circle : line.profile)
+                text += prefix + ',' + FixedText(p.real(), kCoordinateDecimals) + ',' +
+                        FixedText(p.imag(), kCoordinateDecimals) + '\n';
+        }
     }
     return text;
 }

@@ -7,6 +7,7 @@ namespace wingmap {
 
 class Flow;
 struct Streamlines;
+struct Equipotentials;
 
 // The flow's two CSV files. "." is the decimal separator whatever the
 // locale; every line ends with a line feed. Coordinates have 6 decimals, as
@@ -33,6 +34,13 @@ std::string StreamlinesText(const Flow &flow, const Streamlines &lines);
 // "# F=.. G=.. b=..", the header "alpha_deg,CL,CM_c4,CL_thin", and one row
 // an angle, from -15 to 15 degrees. An empty text for a refused flow.
 std::string LiftCurveText(const Flow &flow);
+
+// The flow net: a comment line "# F=.. G=.. b=.. alpha_deg=.. kutta=..
+// delta_phi=.. gamma=..", the header "plane,line,phi,x,y", then every vertex
+// of every line in the circle plane ("circle"), then of their images
+// ("profile"). `line` numbers the polylines from 1, the same for a line and
+// its image; phi is its level. An empty text when there are no lines.
+std::string EquipotentialsText(const Flow &flow, const Equipotentials &net);
 
 } // namespace wingmap
 

@@ -25,10 +25,25 @@ public:
 
     // phi at a point of the circle plane outside the circle.
     double phi(std::complex<double> z) const;
+    // The whole turns n of this branch at z: phi(z) = Re Flow::potential(z)
+    // - n Gamma. It changes by one across the cut.
+    int sheet(std::complex<double> z) const;
+    // The angle theta of z - z0 on this branch, radians: from the cut's angle
+    // at |z - z0| up to a turn more (just left of the cut, counter-clockwise
+    // about z0, the least). phi is Re w with ln(z - z0) = ln|z - z0| + i theta.
+    double angle(std::complex<double> z) const;
+    // The cut in the circle plane, from the body outwards by rising radius:
+    // beyond its last point it runs on straight away from z0.
+    std::vector<std::complex<double>> cut() const;
 
 private:
-    // Implementation's own data: the cut's angle about the centre by radius.
+    // The cut's angle about the centre (continuous along it) at a radius.
+    double cutAngle(double r) const;
+
     const Flow *m_flow = nullptr;
+    // The cut's vertices relative to the centre, by rising radius, with
+    // their radii and continuous angles.
+    std::vector<std::complex<double>> m_points;
     std::vector<double> m_radius;
     std::vector<double> m_angle;
 };

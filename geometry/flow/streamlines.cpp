@@ -1,11 +1,10 @@
 #include "geometry/flow/streamlines.h"
 
 #include "geometry/flow/flow.h"
-#include "geometry/numeric/adaptive_step.h"
+#include "geometry/flow/private/level_tracer.h"
 #include "geometry/numeric/complex_numbers.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -18,54 +17,18 @@ using numeric::kTwoPi;
 namespace {
 
 constexpr double kIntervalsAcross = 16.0; // delta psi = 2 |Scale| / 16
-// A vertex is on its level to this fraction of delta psi (1e-6 is promised
-// with room for the rounding of an independent evaluation).
-constexpr double kLevelTolerance = 1e-9;
-// The chords' sagitta is aimed at half of the quarter pixel allowed; a step
-// 1.25 times longer than aimed for at its end is still kept (1.25^2 / 2 < 1).
-constexpr double kQuarterPixel = 0.25;
-constexpr double kSagittaAim = 0.5;
-constexpr double kSlack = 1.25;
-constexpr double kGrowth = 2.0;
-// Away from both panes nothing is drawn: there the sagitta may grow to this
-// (plot units) when it is above the pixels', so that a tiny Scale, whose
-// pixels are tiny, does not trace the whole line in tiny steps. Such steps
-// stop at half the way to a pane, so a chord never crosses one.
-constexpr double kAwaySagitta = 1e-3;
-constexpr double kApproach = 0.5;
-// The shortest step, as a fraction of the sagitta aimed at.
-constexpr double kShortestStep = 1e-6;
-// A step is at most this fraction of the distance to the nearest point where
-// the field or the map is singular (z0, 0, +-b; all inside or on the circle):
-// over it the curvature the steps are based on changes little.
-constexpr double kReach = 0.3;
-// Beyond the steady radius from z0 the velocity along the stream is
-// positive (it is at least 1 - 1/r^2 - 2|g|/r, g = Gamma / 4 pi, which is
-// positive beyond |g| + sqrt(g^2 + 1)): a line that has left that disc
-// beyond the panes never comes back to them. 2.5 serves |g| <= 1.
-constexpr double kSteadyRadius = 2.5;
-constexpr double kSteadyMargin = 1.05;
-// Points along each edge of a pane where the levels and the reach of the
-// panes along the stream are taken; one more level on each side covers
-// what lies between them.
-constexpr int kEdgeSamples = 64;
+// One more level on each side covers what lies between the points of the
+// panes' edges where the levels are taken.
 constexpr int kExtraLevels = 1;
 constexpr int kMaxLevelsEachSide = 4096;
-constexpr int kNewtonSteps = 8;
 constexpr int kStartSteps = 200;
-constexpr int kMaxTrials = 40;
 constexpr int kStartHalvings = 20;
 // Stagnation points closer than this (plot units) have met.
 constexpr double kMetStagnation = 1e-9;
 // The bisections that find where a closed level crosses its start ray.
 constexpr int kRaySteps = 200;
-constexpr std::size_t kMaxVertices = 200000;
 
-struct Vertex
-{
-    std::complex<double> z;
-    FlowSample field;
-};
+using Vertex = LevelVertex;
 
 // The panes' extent along the stream and the stream function's range in
 // them, both taken outside the body.
@@ -77,32 +40,13 @@ struct PaneReach
     double psiHigh = 0.0;
 };
 
-double SteadyRadius(const Flow &flow)
-{
-    const double g = std::abs(flow.gamma()) / (2.0 * kTwoPi);
-    if (g <= 1.0)
-        return kSteadyRadius;
-    return std::max(kSteadyRadius, kSteadyMargin * (g + std::hypot(g, 1.0)));
-}
-
-class Tracer
+class Tracer : public LevelTracer
 {
 public:
     Tracer(const Flow &flow, const StreamlineView &view, double deltaPsi)
-        : m_flow(flow), m_circle(flow.circle()), m_centre(flow.circle().centre()),
-          m_stream(std::polar(1.0, -flow.alphaX())), m_deltaPsi(deltaPsi),
-          m_circleTolerance(kSagittaAim * kQuarterPixel * view.circlePixel),
-          m_profileTolerance(kSagittaAim * kQuarterPixel * view.profilePixel),
-          m_circleAway(std::max(m_circleTolerance, kSagittaAim * kAwaySagitta)),
-          m_profileAway(std::max(m_profileTolerance, kSagittaAim * kAwaySagitta)),
-          m_panes(view.panes), m_longestStep(std::max(m_panes.circle.halfWidth(), 1.0)),
-          m_shortestStep(kShortestStep * std::min(m_circleTolerance, m_profileTolerance)),
-          m_saddle(!flow.stagnationOnBody()), m_saddlePoint(flow.rearStagnation())
+        : LevelTracer(flow, view, deltaPsi)
     {
     }
-
-    // Stream coordinate: the distance along the stream from z0.
-    double along(std::complex<double> z) const { return ((z - m_centre) * m_stream).real(); }
 
     PaneReach reach(double steadyRadius) const;
     bool startOnLevel(double psi, double along, Vertex &out) const;
@@ -118,37 +62,12 @@ public:
     std::vector<std::complex<double>> traceClosedLevel(double psi) const;
 
 private:
-    using Points = std::vector<std::complex<double>>;
-
     void consider(std::complex<double> z, PaneReach &reach) const;
-    bool project(std::complex<double> z, double psi, Vertex &out) const;
-    double allowedStep(const Vertex &v) const;
-    bool advance(const Vertex &from, double h, double psi, int direction, Vertex &out) const;
-    template <typename Done>
-    void trace(Vertex from, double psi, int direction, double firstStep, Points &points,
-               Done done) const;
     void traceTo(Vertex from, double psi, int direction, double alongTo, double firstStep,
                  Points &points) const;
     double startReach(std::complex<double> stagnation) const;
     bool leave(std::complex<double> stagnation, std::complex<double> heading, double psi,
                int direction, double reach, Vertex &start, double &first) const;
-
-    const Flow &m_flow;
-    const Circle &m_circle;
-    std::complex<double> m_centre;
-    std::complex<double> m_stream; // e^(-i alpha_x)
-    double m_deltaPsi;
-    double m_circleTolerance;
-    double m_profileTolerance;
-    double m_circleAway;
-    double m_profileAway;
-    PaneExtents m_panes;
-    double m_longestStep;
-    double m_shortestStep;
-    // Off the body, the saddle: steps near it stay short against their
-    // distance from it, so that Newton's method keeps to the branch it is on.
-    bool m_saddle;
-    std::complex<double> m_saddlePoint;
 };
 
 void Tracer::consider(std::complex<double> z, PaneReach &reach) const
@@ -169,145 +88,15 @@ void Tracer::consider(std::complex<double> z, PaneReach &reach) const
 PaneReach Tracer::reach(double steadyRadius) const
 {
     PaneReach reach{-steadyRadius, steadyRadius, 0.0, 0.0};
-    const auto edges = [](const PaneExtent &pane, double fraction) {
-        const double w = pane.halfWidth();
-        const double h = pane.halfHeight();
-        const double x = w * fraction;
-        const double y = h * fraction;
-        return std::array<std::complex<double>, 4>{{{x, -h}, {x, h}, {-w, y}, {w, y}}};
-    };
-    for (int i = 0; i <= kEdgeSamples; ++i) {
-        const double fraction = 2.0 * i / kEdgeSamples - 1.0;
-        for (const std::complex<double> z : edges(m_panes.circle, fraction))
-            consider(z, reach);
-        for (const std::complex<double> zeta : edges(m_panes.profile, fraction))
-            consider(m_circle.inverse(zeta), reach);
-    }
+    for (const std::complex<double> z : paneEdges())
+        consider(z, reach);
     return reach;
-}
-
-bool Tracer::project(std::complex<double> z, double psi, Vertex &out) const
-{
-    const double tolerance = kLevelTolerance * m_deltaPsi;
-    for (int step = 0; step < kNewtonSteps; ++step) {
-        const FlowSample field = m_flow.sample(z);
-        const double miss = field.psi - psi;
-        if (!std::isfinite(miss) || !isFinite(field.velocity))
-            return false;
-        if (std::abs(miss) <= tolerance) {
-            out = {z, field};
-            return true;
-        }
-        // grad psi = i conj(dw/dz), so the step -miss grad psi / |grad psi|^2
-        // is -i miss / (dw/dz).
-        z -= std::complex<double>(0.0, miss) / field.velocity;
-    }
-    return false;
-}
-
-// The longest step from v whose chord keeps to the aimed sagitta in both
-// planes. The streamline's curvature is |Im(w'' conj(w')^2)| / |w'|^3; in
-// the profile plane W' = w'/Z' and W'' = (w'' Z' - w' Z'') / Z'^3 give
-// |Im((w'' Z' - w' Z'') conj(w')^2 conj(Z'))| / (|Z'|^3 |w'|^3), and a step
-// h in the circle plane is about |Z'| h there.
-double Tracer::allowedStep(const Vertex &v) const
-{
-    const std::complex<double> g = v.field.velocity;
-    const std::complex<double> second = v.field.secondDerivative;
-    const double speed = std::abs(g);
-    if (!(speed > 0.0))
-        return 0.0;
-    const std::complex<double> g2 = std::conj(g) * std::conj(g);
-    const double speedCubed = speed * speed * speed;
-    const double circleCurvature = (second * g2).imag() / speedCubed;
-
-    const std::complex<double> mapDerivative = m_circle.derivative(v.z);
-    const double mapScale = std::abs(mapDerivative);
-    if (!(mapScale > 0.0))
-        return 0.0;
-    const std::complex<double> profileCurvatureNumerator =
-        (second * mapDerivative - g * m_circle.secondDerivative(v.z)) * g2 *
-        std::conj(mapDerivative);
-    const double profileCurvature =
-        profileCurvatureNumerator.imag() / (mapScale * mapScale * mapScale * speedCubed);
-
-    const double b = m_circle.b();
-    double nearest =
-        std::min({std::abs(v.z - m_centre), std::abs(v.z - b), std::abs(v.z + b), std::abs(v.z)});
-    if (m_saddle)
-        nearest = std::min(nearest, std::abs(v.z - m_saddlePoint));
-    const auto longest = [&](double circleTolerance, double profileTolerance) {
-        return std::min({ChordForSagitta(circleCurvature, circleTolerance),
-                         ChordForSagitta(profileCurvature, profileTolerance) / mapScale,
-                         kReach * nearest});
-    };
-    const double near = longest(m_circleTolerance, m_profileTolerance);
-    const double toCirclePane = m_panes.circle.distanceOutside(v.z);
-    const double toProfilePane = m_panes.profile.distanceOutside(m_circle.map(v.z)) / mapScale;
-    const double toPanes = kApproach * std::min(toCirclePane, toProfilePane);
-    if (!(toPanes > near))
-        return near;
-    return std::min(longest(m_circleAway, m_profileAway), toPanes);
-}
-
-// A step of length h along the streamline, direction +1 with the flow and -1
-// against it: a second-order predictor along the tangent and the curvature,
-// projected back onto the level. Refused when the projection fails, lands
-// inside the body or far from the prediction, or turns back.
-bool Tracer::advance(const Vertex &from, double h, double psi, int direction, Vertex &out) const
-{
-    const std::complex<double> g = from.field.velocity;
-    const double speed = std::abs(g);
-    if (!(speed > 0.0))
-        return false;
-    const std::complex<double> tangent = double(direction) * std::conj(g) / speed;
-    const double curvature = -double(direction) *
-                             (from.field.secondDerivative * std::conj(g) * std::conj(g)).imag() /
-                             (speed * speed * speed);
-    const std::complex<double> predicted =
-        from.z + h * tangent * std::complex<double>(1.0, 0.5 * h * curvature);
-    if (!project(predicted, psi, out))
-        return false;
-    if (std::norm(out.z - m_centre) < Circle::radius() * Circle::radius() ||
-        std::abs(out.z - predicted) > 0.5 * h || out.z == from.z)
-        return false;
-    const std::complex<double> onward = double(direction) * std::conj(out.field.velocity);
-    return (std::conj(tangent) * onward).real() > 0.0;
-}
-
-// Steps from `from` (the last of the points) until done(points) says the
-// line is complete, the vertices run out or no step can be kept.
-template <typename Done>
-void Tracer::trace(Vertex from, double psi, int direction, double firstStep, Points &points,
-                   Done done) const
-{
-    AdaptiveStep step({firstStep, m_shortestStep, m_longestStep, kGrowth, kSlack});
-    while (!done(points) && points.size() < kMaxVertices) {
-        double h = step.propose(allowedStep(from));
-        Vertex next;
-        bool kept = false;
-        for (int trial = 0; trial < kMaxTrials && !kept; ++trial) {
-            if (!advance(from, h, psi, direction, next)) {
-                h = step.retryShorter(h);
-                continue;
-            }
-            const double allowed = allowedStep(next);
-            kept = step.keeps(h, allowed);
-            if (!kept)
-                h = step.retryWithin(allowed);
-        }
-        if (!kept)
-            break;
-        step.kept(h);
-        points.push_back(next.z);
-        from = next;
-    }
 }
 
 void Tracer::traceTo(Vertex from, double psi, int direction, double alongTo, double firstStep,
                      Points &points) const
 {
-    trace(from, psi, direction, firstStep, points, [&](const Points &line) {
+    trace(from, psi, direction, firstStep, points, [&](const Points &line, const Vertex &) {
         return direction > 0 ? along(line.back()) > alongTo : along(line.back()) < alongTo;
     });
 }
@@ -319,7 +108,7 @@ bool Tracer::startOnLevel(double psi, double alongFrom, Vertex &out) const
     const auto at = [&](double eta) {
         return m_centre + std::conj(m_stream) * std::complex<double>(alongFrom, eta);
     };
-    const double tolerance = kLevelTolerance * m_deltaPsi;
+    const double tolerance = kLevelTolerance * m_spacing;
     double low = -std::numeric_limits<double>::infinity();
     double high = std::numeric_limits<double>::infinity();
     // The far field psi = eta + Gamma/2pi ln r is the first guess.
@@ -379,7 +168,7 @@ bool Tracer::leave(std::complex<double> stagnation, std::complex<double> heading
 {
     first = reach;
     for (int halving = 0; halving < kStartHalvings; ++halving, first *= 0.5) {
-        if (!project(stagnation + first * heading, psi, start) ||
+        if (!project(stagnation + first * heading, psi, 0.0, start) ||
             std::norm(start.z - m_centre) < 1.0 || start.z == stagnation)
             continue;
         const std::complex<double> flowing = double(direction) * std::conj(start.field.velocity);
@@ -450,7 +239,7 @@ std::vector<std::complex<double>> Tracer::traceAroundFromSaddle(double psi,
     points.push_back(start.z);
     bool away = false;
     bool closed = false;
-    trace(start, psi, +1, first, points, [&](Points &line) {
+    trace(start, psi, +1, first, points, [&](Points &line, const Vertex &) {
         const double distance = std::abs(line.back() - m_saddlePoint);
         away = away || distance > 2.0 * reach;
         if (away && distance <= reach) {
@@ -489,29 +278,30 @@ std::vector<std::complex<double>> Tracer::traceClosedLevel(double psi) const
         (beyond(middle) ? high : low) = middle;
     }
     Vertex start;
-    if (!project(m_centre + low * ray, psi, start))
+    if (!project(m_centre + low * ray, psi, 0.0, start))
         return {};
     std::vector<std::complex<double>> points{start.z};
     const auto side = [&](std::complex<double> z) {
         return (std::conj(ray) * (z - m_centre)).imag();
     };
     bool closed = false;
-    trace(start, psi, +1, std::min(allowedStep(start), m_longestStep), points, [&](Points &line) {
-        if (line.size() < 3)
-            return false;
-        const std::complex<double> a = line[line.size() - 2];
-        const std::complex<double> b = line.back();
-        const double sa = side(a);
-        const double sb = side(b);
-        if (sa == 0.0 || (sa > 0.0) == (sb > 0.0))
-            return false;
-        const std::complex<double> crossing = a + (sa / (sa - sb)) * (b - a);
-        if ((std::conj(ray) * (crossing - m_centre)).real() <= 0.0)
-            return false;
-        line.back() = line.front();
-        closed = true;
-        return true;
-    });
+    trace(start, psi, +1, std::min(allowedStep(start), m_longestStep), points,
+          [&](Points &line, const Vertex &) {
+              if (line.size() < 3)
+                  return false;
+              const std::complex<double> a = line[line.size() - 2];
+              const std::complex<double> b = line.back();
+              const double sa = side(a);
+              const double sb = side(b);
+              if (sa == 0.0 || (sa > 0.0) == (sb > 0.0))
+                  return false;
+              const std::complex<double> crossing = a + (sa / (sa - sb)) * (b - a);
+              if ((std::conj(ray) * (crossing - m_centre)).real() <= 0.0)
+                  return false;
+              line.back() = line.front();
+              closed = true;
+              return true;
+          });
     if (!closed)
         return {};
     return points;
@@ -524,18 +314,7 @@ StreamlineFailure refusalOf(const Flow &flow, const StreamlineView &view)
         return StreamlineFailure::NoFlow;
     if (std::abs(flow.gamma()) > kMaxTracedCirculation)
         return StreamlineFailure::CirculationTooLarge;
-    const double scale = view.panes.circle.halfWidth();
-    const auto sized = [](const PaneExtent &pane) {
-        return std::isfinite(pane.halfWidth()) && pane.halfWidth() > 0.0 &&
-               std::isfinite(pane.halfHeight()) && pane.halfHeight() > 0.0;
-    };
-    const auto fits = [scale](double pixel) {
-        return std::isfinite(pixel) && pixel > 0.0 && pixel * kMaxPixelsAcross >= scale;
-    };
-    if (!sized(view.panes.circle) || !sized(view.panes.profile) || !fits(view.circlePixel) ||
-        !fits(view.profilePixel))
-        return StreamlineFailure::BadView;
-    return StreamlineFailure::None;
+    return ViewUsable(view) ? StreamlineFailure::None : StreamlineFailure::BadView;
 }
 
 // The levels to trace and how far along the stream each line runs.
@@ -625,9 +404,7 @@ Streamlines TraceStreamlines(const Flow &flow, const StreamlineView &view, int l
     const PaneReach reach = tracer.reach(steadyRadius);
     // Starting and ending beyond both panes and beyond the steady radius.
     const double margin = result.deltaPsi;
-    const auto levelOf = [&](double psi) {
-        return (psi - result.psiBody) / result.levelSpacing;
-    };
+    const auto levelOf = [&](double psi) { return (psi - result.psiBody) / result.levelSpacing; };
     const double most = double(kMaxLevelsEachSide) * levelsPerInterval;
     const TraceRange range{
         static_cast<int>(std::clamp(std::floor(levelOf(reach.psiLow)) - kExtraLevels, -most, -1.0)),
