@@ -65,6 +65,11 @@ private:
     StreamlineFailure m_failure = StreamlineFailure::None;
     double m_interval = 0.0;
     double m_lead = 0.0;
+    double m_dividing = 0.0; // psi on the dividing streamline
+    // The longest travel time of any path in each plane.
+    double m_circleLongest = 0.0;
+    double m_profileLongest = 0.0;
+    // By rising psi.
     std::vector<Path> m_circle;
     std::vector<Path> m_profile;
 };
