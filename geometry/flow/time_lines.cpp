@@ -21,12 +21,13 @@ constexpr double kReleasesPerScale = 4.0; // T = |Scale| / 4 seconds
 // The release line lies at least this far (plot units) upstream of the
 // body; a particle is dropped this far beyond the pane's downstream edge.
 constexpr double kClearance = 1.0;
-// A chord of a timed level is kept when a particle moved along it linearly
-// in time lies within this fraction of a pixel of the curve at the chord's
-// middle (the release point and the sum of the times take some of the rest
-// of the quarter pixel), and when Simpson's rule over the chord agrees with
-// its two halves to this fraction of the chord's travel time.
-constexpr double kInterpolationPixels = 1.0 / 32.0;
+// A chord of a timed level is kept when the cubic of its ends puts the
+// particle within this fraction of a pixel of the curve at the middle's
+// time, and Simpson's rule over the chord agrees with that over its two
+// halves to this fraction of the chord's travel time (over a whole path the
+// times then stay within a few hundredths of a pixel at the particle's
+// speed; the quarter pixel leaves room for the release point and the drawing).
+constexpr double kInterpolationPixels = 1.0 / 16.0;
 constexpr double kTimeTolerance = 1e-5;
 // Halvings of a traced chord, and vertices of one timed level, beyond which
 // a chord is kept as it is.
@@ -36,6 +37,8 @@ constexpr std::size_t kMaxVertices = 1000000;
 // fraction of delta psi.
 constexpr double kLevelTolerance = 1e-9;
 constexpr int kNewtonSteps = 8;
+// Bisections of a chord's cubic where it crosses a release, drop or edge line.
+constexpr int kCrossingSteps = 50;
 // The body's most upstream point in the profile plane: the best of these
 // points round the circle, refined to this angle (radians).
 constexpr int kBodySamples = 720;
@@ -54,12 +57,37 @@ struct PaneLines
     double pixel = 0.0;
 };
 
-// A point of a level, with the time per unit of arc length (1 / q) there
-// in each plane.
+// Where a particle is and its velocity there, in one plane (plot units,
+// plot units per second).
+struct Motion
+{
+    std::complex<double> point;
+    std::complex<double> velocity;
+};
+
+// The cubic from a to b that takes h seconds with the velocities of both
+// ends (Hermite's), at the fraction s of the time.
+Motion Cubic(const Motion &a, const Motion &b, double h, double s)
+{
+    if (!(h > 0.0))
+        return a;
+    const double s2 = s * s;
+    const double s3 = s2 * s;
+    const std::complex<double> point = (2.0 * s3 - 3.0 * s2 + 1.0) * a.point +
+                                       (s3 - 2.0 * s2 + s) * h * a.velocity +
+                                       (3.0 * s2 - 2.0 * s3) * b.point + (s3 - s2) * h * b.velocity;
+    const std::complex<double> rate =
+        (6.0 * s2 - 6.0 * s) * (a.point - b.point) + (3.0 * s2 - 4.0 * s + 1.0) * h * a.velocity +
+        (3.0 * s2 - 2.0 * s) * h * b.velocity;
+    return {point, rate / h};
+}
+
+// A point of a level, with the particle's velocity and the time per unit
+// of arc length (1 / q) there in each plane.
 struct Sample
 {
-    std::complex<double> z;
-    std::complex<double> zeta;
+    Motion circle;
+    Motion profile;
     double circleSlowness = 0.0;  // 1 / |dw/dz|
     double profileSlowness = 0.0; // 1 / |dw/dzeta| = |dzeta/dz| / |dw/dz|
 };
@@ -68,15 +96,15 @@ struct Sample
 // the first vertex.
 struct TimedVertex
 {
-    std::complex<double> z;
-    std::complex<double> zeta;
+    Motion circle;
+    Motion profile;
     double circleTime = 0.0;
     double profileTime = 0.0;
 };
 
-std::complex<double> PositionIn(FlowPlane plane, const TimedVertex &v)
+const Motion &MotionIn(FlowPlane plane, const TimedVertex &v)
 {
-    return plane == FlowPlane::Circle ? v.z : v.zeta;
+    return plane == FlowPlane::Circle ? v.circle : v.profile;
 }
 
 double TimeIn(FlowPlane plane, const TimedVertex &v)
@@ -100,11 +128,14 @@ struct ChordTime
     bool kept = false;
 };
 
-// The travel time over a chord from five points of its curve (its ends, its
-// middle and the middles of its halves) in one plane, and whether the chord
-// may be kept whole.
+// The travel time over a chord in one plane from five points of its curve
+// (its ends, its middle and the middles of its halves), and whether the
+// chord may be kept whole: Simpson's rule over it agrees with that over its
+// halves, and the cubic of its ends puts the particle at the middle's time
+// within the tolerance of the middle.
 ChordTime TimeOverChord(const std::array<std::complex<double>, 5> &p,
-                        const std::array<double, 5> &slowness, double tolerance)
+                        const std::array<double, 5> &slowness, const Motion &a, const Motion &b,
+                        double tolerance)
 {
     const auto along = [&](int from, int to) { return std::abs(p[to] - p[from]); };
     const double whole = Simpson(slowness[0], slowness[2], slowness[4], along(0, 2), along(2, 4));
@@ -113,11 +144,11 @@ ChordTime TimeOverChord(const std::array<std::complex<double>, 5> &p,
     const double fine = first + second;
     if (!(fine > 0.0))
         return {0.0, true};
-    // Where the particle would be put at the middle's travel time.
-    const std::complex<double> interpolated = p[0] + (first / fine) * (p[4] - p[0]);
+    const double time = fine + (fine - whole) / 15.0;
+    const Motion middle = Cubic(a, b, time, first / fine);
     const bool kept = std::abs(fine - whole) <= 15.0 * kTimeTolerance * fine &&
-                      std::abs(interpolated - p[2]) <= tolerance;
-    return {fine + (fine - whole) / 15.0, kept};
+                      std::abs(middle.point - p[2]) <= tolerance;
+    return {time, kept};
 }
 
 // Times one level of the stream function along its traced polyline.
@@ -165,29 +196,35 @@ Sample LevelTimer::sampleOnLevel(std::complex<double> z) const
         z = next;
         field = nextField;
     }
+    // The particle moves with conj(dw/dz) in the circle plane and with
+    // conj(dw/dzeta), dw/dzeta = (dw/dz) / (dzeta/dz), in the profile plane.
+    const std::complex<double> mapDerivative = m_circle.derivative(z);
     const double speed = std::abs(field.velocity);
-    return {z, m_circle.map(z), 1.0 / speed, std::abs(m_circle.derivative(z)) / speed};
+    return {{z, std::conj(field.velocity)},
+            {m_circle.map(z), std::conj(field.velocity / mapDerivative)},
+            1.0 / speed,
+            std::abs(mapDerivative) / speed};
 }
 
 void LevelTimer::refine(const Sample &a, const Sample &m, const Sample &b, int depth,
                         std::vector<TimedVertex> &out) const
 {
-    const Sample l = sampleOnLevel(0.5 * (a.z + m.z));
-    const Sample r = sampleOnLevel(0.5 * (m.z + b.z));
-    const ChordTime circle =
-        TimeOverChord({a.z, l.z, m.z, r.z, b.z},
-                      {a.circleSlowness, l.circleSlowness, m.circleSlowness, r.circleSlowness,
-                       b.circleSlowness},
-                      m_circleTolerance);
-    const ChordTime profile =
-        TimeOverChord({a.zeta, l.zeta, m.zeta, r.zeta, b.zeta},
-                      {a.profileSlowness, l.profileSlowness, m.profileSlowness,
-                       r.profileSlowness, b.profileSlowness},
-                      m_profileTolerance);
+    const Sample l = sampleOnLevel(0.5 * (a.circle.point + m.circle.point));
+    const Sample r = sampleOnLevel(0.5 * (m.circle.point + b.circle.point));
+    const ChordTime circle = TimeOverChord(
+        {a.circle.point, l.circle.point, m.circle.point, r.circle.point, b.circle.point},
+        {a.circleSlowness, l.circleSlowness, m.circleSlowness, r.circleSlowness,
+         b.circleSlowness},
+        a.circle, b.circle, m_circleTolerance);
+    const ChordTime profile = TimeOverChord(
+        {a.profile.point, l.profile.point, m.profile.point, r.profile.point, b.profile.point},
+        {a.profileSlowness, l.profileSlowness, m.profileSlowness, r.profileSlowness,
+         b.profileSlowness},
+        a.profile, b.profile, m_profileTolerance);
     if ((circle.kept && profile.kept) || depth >= kMaxDepth || out.size() >= kMaxVertices) {
         const TimedVertex &last = out.back();
-        out.push_back(
-            {b.z, b.zeta, last.circleTime + circle.time, last.profileTime + profile.time});
+        out.push_back({b.circle, b.profile, last.circleTime + circle.time,
+                       last.profileTime + profile.time});
         return;
     }
     refine(a, l, m, depth + 1, out);
@@ -199,10 +236,10 @@ std::vector<TimedVertex> LevelTimer::time(const std::vector<std::complex<double>
 {
     std::vector<TimedVertex> out;
     Sample a = sampleOnLevel(points[from]);
-    out.push_back({a.z, a.zeta, 0.0, 0.0});
+    out.push_back({a.circle, a.profile, 0.0, 0.0});
     for (std::size_t i = from + 1; i <= to; ++i) {
         const Sample b = sampleOnLevel(points[i]);
-        refine(a, sampleOnLevel(0.5 * (a.z + b.z)), b, 0, out);
+        refine(a, sampleOnLevel(0.5 * (a.circle.point + b.circle.point)), b, 0, out);
         a = b;
     }
     return out;
@@ -225,6 +262,38 @@ bool FirstCrossing(std::size_t count, XOf x, double target, std::size_t from, st
         }
     }
     return false;
+}
+
+// Where the timed level first crosses X = target in a plane going
+// downstream, from the chord that starts at `from` on: the chord, the
+// particle's motion there and its travel time from the first vertex.
+struct Crossing
+{
+    std::size_t chord = 0;
+    Motion motion;
+    double time = 0.0;
+};
+
+bool CrossTimed(const std::vector<TimedVertex> &timed, FlowPlane plane, double sigma,
+                double target, std::size_t from, Crossing &out)
+{
+    const auto x = [&](std::size_t i) { return sigma * MotionIn(plane, timed[i]).point.real(); };
+    std::size_t chord = 0;
+    double fraction = 0.0;
+    if (!FirstCrossing(timed.size(), x, target, from, chord, fraction))
+        return false;
+    const Motion &a = MotionIn(plane, timed[chord]);
+    const Motion &b = MotionIn(plane, timed[chord + 1]);
+    const double h = TimeIn(plane, timed[chord + 1]) - TimeIn(plane, timed[chord]);
+    // The cubic's X is below the target at its start and not below at its end.
+    double low = 0.0;
+    double high = 1.0;
+    for (int step = 0; step < kCrossingSteps; ++step) {
+        const double middle = 0.5 * (low + high);
+        (sigma * Cubic(a, b, h, middle).point.real() < target ? low : high) = middle;
+    }
+    out = {chord, Cubic(a, b, h, high), TimeIn(plane, timed[chord]) + high * h};
+    return true;
 }
 
 // The body's most upstream X in the profile plane.
@@ -355,50 +424,27 @@ TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
         for (int p = 0; p < 2; ++p) {
             const FlowPlane plane = planes[p];
             const PaneLines &pane = *lines[p];
-            const auto x = [&](std::size_t i) { return sigma * PositionIn(plane, timed[i]).real(); };
-            // The point and the time a fraction along the chord from i.
-            const auto at = [&](std::size_t i, double fraction, std::complex<double> &point,
-                                double &time) {
-                const TimedVertex &a = timed[i];
-                const TimedVertex &b = timed[i + 1];
-                point = PositionIn(plane, a) + fraction * (PositionIn(plane, b) - PositionIn(plane, a));
-                time = TimeIn(plane, a) + fraction * (TimeIn(plane, b) - TimeIn(plane, a));
+            Crossing release;
+            if (!CrossTimed(timed, plane, sigma, pane.release, 0, release) ||
+                !(std::abs(release.motion.point.imag()) <= pane.halfHeight))
+                continue;
+            Path path{line.level, line.psi, {release.motion.point}, {0.0}, {release.motion.velocity}};
+            const auto add = [&](const Motion &motion, double time) {
+                path.points.push_back(motion.point);
+                path.velocities.push_back(motion.velocity);
+                path.times.push_back(time - release.time);
             };
-            std::size_t release = 0;
-            double fraction = 0.0;
-            if (!FirstCrossing(timed.size(), x, pane.release, 0, release, fraction))
-                continue;
-            Path path{line.level, line.psi, {}, {}};
-            std::complex<double> start;
-            double released = 0.0;
-            at(release, fraction, start, released);
-            if (!(std::abs(start.imag()) <= pane.halfHeight))
-                continue;
-            path.points.push_back(start);
-            path.times.push_back(0.0);
-            std::size_t drop = 0;
-            const bool dropped = FirstCrossing(timed.size(), x, pane.drop, release, drop, fraction);
-            const std::size_t last = dropped ? drop : timed.size() - 1;
-            for (std::size_t i = release + 1; i <= last; ++i) {
-                path.points.push_back(PositionIn(plane, timed[i]));
-                path.times.push_back(TimeIn(plane, timed[i]) - released);
-            }
-            if (dropped) {
-                std::complex<double> end;
-                double time = 0.0;
-                at(drop, fraction, end, time);
-                path.points.push_back(end);
-                path.times.push_back(time - released);
-            }
-            if (plane == FlowPlane::Profile && std::abs(line.level) == 1) {
-                std::size_t edge = 0;
-                if (FirstCrossing(timed.size(), x, trailingX, release, edge, fraction)) {
-                    std::complex<double> point;
-                    double time = 0.0;
-                    at(edge, fraction, point, time);
-                    (line.level > 0 ? upperLead : lowerLead) = time - released;
-                }
-            }
+            Crossing drop;
+            const bool dropped = CrossTimed(timed, plane, sigma, pane.drop, release.chord, drop);
+            const std::size_t last = dropped ? drop.chord : timed.size() - 1;
+            for (std::size_t i = release.chord + 1; i <= last; ++i)
+                add(MotionIn(plane, timed[i]), TimeIn(plane, timed[i]));
+            if (dropped)
+                add(drop.motion, drop.time);
+            Crossing edge;
+            if (plane == FlowPlane::Profile && std::abs(line.level) == 1 &&
+                CrossTimed(timed, plane, sigma, trailingX, release.chord, edge))
+                (line.level > 0 ? upperLead : lowerLead) = edge.time - release.time;
             std::vector<Path> &paths = plane == FlowPlane::Circle ? m_circle : m_profile;
             double &longest = plane == FlowPlane::Circle ? m_circleLongest : m_profileLongest;
             longest = std::max(longest, path.times.back());
@@ -428,13 +474,17 @@ std::vector<TimeLine> TimeLines::at(double t, FlowPlane plane) const
                 previous = nullptr;
                 continue;
             }
+            // The first vertex reached later than `travel`, or the last.
             const auto after = std::upper_bound(path.times.begin(), path.times.end(), travel);
-            const std::size_t i = std::min<std::size_t>(after - path.times.begin(), path.times.size() - 1);
+            const std::size_t i =
+                std::min<std::size_t>(after - path.times.begin(), path.times.size() - 1);
             std::complex<double> point = path.points[i];
             if (i > 0 && path.times[i] > travel) {
                 const double span = path.times[i] - path.times[i - 1];
-                const double fraction = span > 0.0 ? (travel - path.times[i - 1]) / span : 0.0;
-                point = path.points[i - 1] + fraction * (path.points[i] - path.points[i - 1]);
+                point = Cubic({path.points[i - 1], path.velocities[i - 1]},
+                              {path.points[i], path.velocities[i]}, span,
+                              (travel - path.times[i - 1]) / span)
+                            .point;
             }
             const bool joined = previous != nullptr && path.level == previous->level + 1 &&
                                 (previous->psi < m_dividing) == (path.psi < m_dividing);

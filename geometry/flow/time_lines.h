@@ -53,14 +53,17 @@ public:
     double trailingEdgeLead() const { return m_lead; }
 
 private:
-    // The implementation's own data: per plane, per level, the path and the
-    // travel time at each vertex from the release line.
+    // Per plane, per level: the path from the release line to the drop
+    // line, with the travel time from the release line and the particle's
+    // velocity (plot units per second) at each vertex. Between two vertices
+    // a particle follows the cubic of those ends and velocities.
     struct Path
     {
         int level = 0;
         double psi = 0.0;
         std::vector<std::complex<double>> points;
         std::vector<double> times;
+        std::vector<std::complex<double>> velocities;
     };
     StreamlineFailure m_failure = StreamlineFailure::None;
     double m_interval = 0.0;
