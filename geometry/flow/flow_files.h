@@ -7,6 +7,7 @@ namespace wingmap {
 
 class Flow;
 struct Streamlines;
+class TimeLines;
 
 // The flow's two CSV files. "." is the decimal separator whatever the
 // locale; every line ends with a line feed. Coordinates have 6 decimals, as
@@ -33,6 +34,16 @@ std::string StreamlinesText(const Flow &flow, const Streamlines &lines);
 // "# F=.. G=.. b=..", the header "alpha_deg,CL,CM_c4,CL_thin", and one row
 // an angle, from -15 to 15 degrees. An empty text for a refused flow.
 std::string LiftCurveText(const Flow &flow);
+
+// The particles of the time lines shown at time t (seconds): a comment line
+// "# F=.. G=.. b=.. alpha_deg=.. kutta=.. gamma=.. t=.. release_interval=..",
+// the header "plane,release,level,psi,t_release,x,y", then every particle in
+// the circle plane ("circle"), then in the profile plane ("profile"), each
+// plane by release and the rows of one release by rising psi. `release` is
+// k (released at t_release = k T), `level` is j (psi = psiBody + j deltaPsi / 4).
+// An empty text for a refused flow or time lines, or a t that is not a
+// finite time from 0 on.
+std::string TimeLinesText(const Flow &flow, const TimeLines &lines, double t);
 
 } // namespace wingmap
 
