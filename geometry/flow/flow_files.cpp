@@ -4,11 +4,13 @@
 #include "geometry/flow/flow.h"
 #include "geometry/flow/lift_curve.h"
 #include "geometry/flow/streamlines.h"
+#include "geometry/flow/time_lines.h"
 #include "geometry/number_text.h"
 #include "geometry/selig.h"
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <complex>
 #include <initializer_list>
 #include <vector>
@@ -149,6 +151,44 @@ std::string EquipotentialsText(const Flow &flow, const Equipotentials &net)
             for (const std::complex<double> &p : circle ? line.circle : line.profile)
                 text += prefix + ',' + FixedText(p.real(), kCoordinateDecimals) + ',' +
                         FixedText(p.imag(), kCoordinateDecimals) + '\n';
+        }
+    }
+    return text;
+}
+
+std::string TimeLinesText(const Flow &flow, const TimeLines &lines, double t)
+{
+    if (!flow.ok() || !lines.ok() || !(t >= 0.0) || !std::isfinite(t))
+        return {};
+    std::string text = "# ";
+    appendFields(text, flow, " ");
+    const std::pair<const char *, double> results[] = {
+        {" gamma=", flow.gamma()},
+        {" t=", t},
+        {" release_interval=", lines.releaseInterval()},
+    };
+    for (const auto &[name, value] : results) {
+        text += name;
+        appendFull(text, value);
+    }
+    text += "\nplane,release,level,psi,t_release,x,y\n";
+    for (const FlowPlane plane : {FlowPlane::Circle, FlowPlane::Profile}) {
+        for (const TimeLine &line : lines.at(t, plane)) {
+            for (const Particle &p : line.particles) {
+                text += plane == FlowPlane::Circle ? "circle," : "profile,";
+                text += std::to_string(p.release);
+                text += ',';
+                text += std::to_string(p.level);
+                text += ',';
+                appendFull(text, p.psi);
+                text += ',';
+                appendFull(text, line.releasedAt);
+                text += ',';
+                text += FixedText(p.at.real(), kCoordinateDecimals);
+                text += ',';
+                text += FixedText(p.at.imag(), kCoordinateDecimals);
+                text += '\n';
+            }
         }
     }
     return text;

@@ -8,6 +8,7 @@ namespace wingmap {
 class Flow;
 struct Streamlines;
 struct Equipotentials;
+class TimeLines;
 
 // The flow's two CSV files. "." is the decimal separator whatever the
 // locale; every line ends with a line feed. Coordinates have 6 decimals, as
@@ -41,6 +42,15 @@ std::string LiftCurveText(const Flow &flow);
 // ("profile"). `line` numbers the polylines from 1, the same for a line and
 // its image; phi is its level. An empty text when there are no lines.
 std::string EquipotentialsText(const Flow &flow, const Equipotentials &net);
+// The particles of the time lines shown at time t (seconds): a comment line
+// "# F=.. G=.. b=.. alpha_deg=.. kutta=.. gamma=.. t=.. release_interval=..",
+// the header "plane,release,level,psi,t_release,x,y", then every particle in
+// the circle plane ("circle"), then in the profile plane ("profile"), each
+// plane by release and the rows of one release by rising psi. `release` is
+// k (released at t_release = k T), `level` is j (psi = psiBody + j deltaPsi / 4).
+// An empty text for a refused flow or time lines, or a t that is not a
+// finite time from 0 on.
+std::string TimeLinesText(const Flow &flow, const TimeLines &lines, double t);
 
 } // namespace wingmap
 

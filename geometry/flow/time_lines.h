@@ -53,18 +53,26 @@ public:
     double trailingEdgeLead() const { return m_lead; }
 
 private:
-    // The implementation's own data: per plane, per level, the path and the
-    // travel time at each vertex from the release line.
+    // Per plane, per level: the path from the release line to the drop
+    // line, with the travel time from the release line and the particle's
+    // velocity (plot units per second) at each vertex. Between two vertices
+    // a particle follows the cubic of those ends and velocities.
     struct Path
     {
         int level = 0;
         double psi = 0.0;
         std::vector<std::complex<double>> points;
         std::vector<double> times;
+        std::vector<std::complex<double>> velocities;
     };
     StreamlineFailure m_failure = StreamlineFailure::None;
     double m_interval = 0.0;
     double m_lead = 0.0;
+    double m_dividing = 0.0; // psi on the dividing streamline
+    // The longest travel time of any path in each plane.
+    double m_circleLongest = 0.0;
+    double m_profileLongest = 0.0;
+    // By rising psi.
     std::vector<Path> m_circle;
     std::vector<Path> m_profile;
 };
