@@ -24,9 +24,11 @@ constexpr std::array<Colour, 10> kStops = {
     0x79878A, 0x759DA6, 0x6CB5C4, 0x5BCFE4, 0x46EAFF,
 };
 
+// Between two channel values, rounded to the nearest (never negative, so
+// adding a half and truncating rounds).
 int blend(int from, int to, double t)
 {
-    return static_cast<int>(std::lround(from + (to - from) * t));
+    return static_cast<int>(from + (to - from) * t + 0.5);
 }
 
 // The legend's bar and text, in logical pixels.
@@ -72,14 +74,16 @@ Shading SpeedShading(const Flow &flow, FlowPlane plane, const PaneExtent &extent
             const std::complex<double> point(extent.left + (i + 0.5) * dx, y);
             const std::complex<double> z =
                 plane == FlowPlane::Circle ? point : circle.inverse(point);
-            if (circle.sideOf(z) == CircleSide::Inside) {
+            // The squares stand in for hypot, which costs more than the
+            // rest of a sample: nothing here comes near overflow.
+            if (std::norm(z - circle.centre()) < Circle::radius() * Circle::radius()) {
                 *colour = kBackground;
                 continue;
             }
             const std::complex<double> velocity = plane == FlowPlane::Circle
                                                       ? flow.circleVelocity(z)
                                                       : flow.profileVelocity(z);
-            *colour = SpeedColour(std::abs(velocity));
+            *colour = SpeedColour(std::sqrt(std::norm(velocity)));
         }
     }
     return shading;

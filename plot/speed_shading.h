@@ -25,22 +25,26 @@ inline constexpr double kShadingTopSpeed = 2.0;
 // colour, above the top (and infinity) the top one.
 [[nodiscard]] Colour SpeedColour(double speed);
 
+// The pixels of a pane one shading colour stands for, across and down: the
+// speed changes slowly except at the edges, where the top colour holds, and
+// the body's outline covers the blend at its border.
+inline constexpr int kShadingCell = 3;
+
 // The background of a pane of the flow coloured by the speed of that
 // plane's flow: |dw/dz| in the circle plane, |dw/dzeta| in the profile
 // plane. `extent` is the pane as Scale maps it (a negative Scale's mirrored
 // extent included), `pixelsAcross` x `pixelsDown` its size in pixels; the
-// shading has one colour per 2 x 2 of those pixels (rounded up), each the
-// speed at the centre of its cell. Pass the pane's logical pixels: the
-// painter smooths the shading, and its cost stays that of ratio 1 on any
-// screen. Points inside the body (inside the circle; in the profile plane,
-// those whose pre-image lies inside it) keep the background kBackground.
+// shading has one colour per kShadingCell x kShadingCell of those pixels
+// (rounded up), each the speed at the centre of its cell. Pass the pane's
+// logical pixels: the painter smooths the shading, and its cost stays that
+// of ratio 1 on any screen (about 2 ms for panes of 300 x 300 and 600 x 300
+// together, most of it the profile plane's pre-images). Points inside the
+// body (inside the circle; in the profile plane, those whose pre-image lies
+// inside it) keep the background kBackground.
 // A refused flow, a size below one pixel or an extent of no size gives an
 // empty shading (not usable()).
 [[nodiscard]] Shading SpeedShading(const Flow &flow, FlowPlane plane, const PaneExtent &extent,
                                    int pixelsAcross, int pixelsDown);
-
-// The pixels of a pane one shading colour stands for, across and down.
-inline constexpr int kShadingCell = 2;
 
 // Paints the legend of the speed shading in `area` (the painter's logical
 // coordinates): a box of the background kBackground with a vertical bar of
