@@ -25,10 +25,18 @@ public:
 
     // phi at a point of the circle plane outside the circle.
     double phi(std::complex<double> z) const;
+    // The whole turns n of this branch at z: phi(z) = Re Flow::potential(z)
+    // - n Gamma. It changes by one across the cut.
+    int sheet(std::complex<double> z) const;
 
 private:
-    // Implementation's own data: the cut's angle about the centre by radius.
+    // The cut's angle about the centre (continuous along it) at a radius.
+    double cutAngle(double r) const;
+
     const Flow *m_flow = nullptr;
+    // The cut's vertices relative to the centre, by rising radius, with
+    // their radii and continuous angles.
+    std::vector<std::complex<double>> m_points;
     std::vector<double> m_radius;
     std::vector<double> m_angle;
 };
