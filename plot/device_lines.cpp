@@ -46,6 +46,8 @@ DeviceLines::DeviceLines(qreal devicePixelRatio)
     penWidth = std::max(1, static_cast<int>(std::floor(ratio + kWholeRatioTolerance)));
     offset = penWidth % 2 ? 0.5 : 0.0;
     wholeRatio = std::fabs(ratio - std::round(ratio)) <= kWholeRatioTolerance;
+    thinWidth = std::max(1, penWidth / 2);
+    thinOpacity = penWidth >= 2 ? 1.0 : kThinOpacity;
 }
 
 qreal devicePixelRatioOf(const QPainter &painter)

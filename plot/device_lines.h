@@ -17,6 +17,9 @@ namespace wingmap {
 // vertical line never straddles two rows. A ratio that is not a positive
 // finite number counts as 1, and one within 1e-6 of a whole number as that
 // number.
+//
+// A thin line (kThinLine) is drawn as thinWidth and thinOpacity say, and a
+// halo as haloWidth says; this is the one place of these widths.
 struct DeviceLines
 {
     explicit DeviceLines(qreal devicePixelRatio);
@@ -25,10 +28,24 @@ struct DeviceLines
     int penWidth = 1;    // in device pixels
     double offset = 0.5; // from a pixel's corner to a line's centre, in device pixels
     bool wholeRatio = true;
+    // A thin line (kThinLine): at r >= 2 half the width, at least one device
+    // pixel; below 2, where the width is already one device pixel, one
+    // device pixel at kThinOpacity.
+    int thinWidth = 1;
+    double thinOpacity = 1.0;
+
+    // A halo: a line of `width` device pixels drawn first this much wider in
+    // a light colour, one device pixel on each side, so that it keeps its
+    // contrast over any picture under it.
+    static constexpr int kHaloExtra = 2;
+    static int haloWidth(int width) { return width + kHaloExtra; }
 
     // The logical coordinate nearest `logical` where a line lies as above.
     double snap(double logical) const { return (std::round(logical * ratio) + offset) / ratio; }
 };
+
+// The opacity of a thin line at a ratio below 2.
+inline constexpr double kThinOpacity = 0.6;
 
 // How a plot draws a run of joined segments in lines wider than one device
 // pixel (at a ratio of 2 and more; thinner lines are always one polyline).

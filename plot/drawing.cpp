@@ -10,6 +10,7 @@ namespace wingmap {
 void Drawing::Cls()
 {
     m_operations.clear();
+    m_shading = Shading{};
     m_rangeAtStart = m_range;
 }
 
@@ -35,6 +36,11 @@ void Drawing::Circle(float x, float y, float radius, Colour colour)
     m_operations.push_back({Operation::CircleOp, {x, y, radius, 0.0}, true, colour});
 }
 
+void Drawing::Shade(const Shading &shading)
+{
+    m_shading = shading;
+}
+
 void Drawing::paint(QPainter &painter, const QRectF &area) const
 {
     paint(painter, area, m_foreground);
@@ -46,6 +52,17 @@ void Drawing::paint(QPainter &painter, const QRectF &area, const QColor &foregro
     surface.setForeground(foreground);
     surface.setLineJoins(m_joins);
     surface.Cls();
+    surface.Shade(m_shading);
+    if (m_halo) {
+        surface.setHalo(toQColor(kHaloColour));
+        replay(surface);
+        surface.setHalo(QColor());
+    }
+    replay(surface);
+}
+
+void Drawing::replay(PlotSurface &surface) const
+{
     if (m_rangeAtStart) {
         const Range &r = *m_rangeAtStart;
         surface.Scale(r[0], r[1], r[2], r[3]);

@@ -15,6 +15,10 @@ class QRectF;
 
 namespace wingmap {
 
+// White: the streamlines' dark green has 5.1 : 1 against it, the blue
+// outline 8.6 : 1 and black 21 : 1, whatever shading lies under them.
+inline constexpr Colour kHaloColour = 0xFFFFFF;
+
 // One pane's drawing kept as data: every operation since the last Cls, as
 // it was given, and the mapping in effect when that Cls came. It draws
 // nothing itself; paint() puts it on any painter, so the pane's image, an
@@ -36,6 +40,12 @@ namespace wingmap {
 // whole device pixels, as on the screen; a vector device gets one-unit lines.
 // Two panes side by side are two calls with areas (or painter translations)
 // side by side.
+//
+// A shading (Shade) is kept apart from the operations and painted under
+// all of them, smoothly scaled to the area; Cls removes it. With the halo
+// on, every line and circle is first drawn in kHaloColour,
+// DeviceLines::kHaloExtra device pixels wider, and then itself, so that
+// lines keep their contrast over a shading.
 class Drawing : public PlotSurface
 {
 public:
@@ -55,6 +65,14 @@ public:
     void Line(float x1, float y1, float x2, float y2) override;
     void Line(float x1, float y1, float x2, float y2, Colour colour) override;
     void Circle(float x, float y, float radius, Colour colour) override;
+    void Shade(const Shading &shading) override;
+
+    // The shading since the last Cls; not usable() when there is none.
+    const Shading &shading() const { return m_shading; }
+
+    // The halo; kept with the drawing like the line joins.
+    void setHalo(bool on) { m_halo = on; }
+    bool halo() const { return m_halo; }
 
     // The colour of lines drawn without a colour; used when painting, so a
     // change applies to the kept drawing as well.
@@ -83,7 +101,11 @@ public:
 private:
     using Range = std::array<double, 4>;
 
+    void replay(PlotSurface &surface) const;
+
     std::vector<Operation> m_operations;
+    Shading m_shading;
+    bool m_halo = false;
     QColor m_foreground = Qt::black;
     LineJoins m_joins = LineJoins::Round;
     std::optional<Range> m_range;        // the last accepted Scale

@@ -26,6 +26,14 @@ void ImageSurface::setLineJoins(LineJoins joins)
     m_image.markStale();
 }
 
+void ImageSurface::setHalo(bool on)
+{
+    if (on == m_drawing.halo())
+        return;
+    m_drawing.setHalo(on);
+    m_image.markStale();
+}
+
 const QImage &ImageSurface::image() const
 {
     // The whole image, also where rounding made it a fraction of a logical
@@ -61,6 +69,12 @@ void ImageSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
 void ImageSurface::Circle(float x, float y, float radius, Colour colour)
 {
     m_drawing.Circle(x, y, radius, colour);
+    m_image.markStale();
+}
+
+void ImageSurface::Shade(const Shading &shading)
+{
+    m_drawing.Shade(shading);
     m_image.markStale();
 }
 

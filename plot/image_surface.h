@@ -38,6 +38,9 @@ public:
     // How runs of joined segments are drawn (see Drawing::setLineJoins).
     void setLineJoins(LineJoins joins);
 
+    // The halo under the lines (see Drawing::setHalo).
+    void setHalo(bool on);
+
     // The drawing so far, painted here if anything changed since the last read.
     const QImage &image() const;
 
@@ -49,6 +52,7 @@ public:
     void Line(float x1, float y1, float x2, float y2) override;
     void Line(float x1, float y1, float x2, float y2, Colour colour) override;
     void Circle(float x, float y, float radius, Colour colour) override;
+    void Shade(const Shading &shading) override;
 
 private:
     Drawing m_drawing;

@@ -2,6 +2,7 @@
 
 #include "plot/drawing.h"
 
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -65,8 +66,33 @@ PainterSurface::~PainterSurface()
 void PainterSurface::setLineJoins(LineJoins joins)
 {
     flushLines();
-    m_overlap = joins == LineJoins::Overlap && m_lines.penWidth > 1;
+    m_overlap = joins == LineJoins::Overlap;
     m_hasPen = false;
+}
+
+void PainterSurface::setHalo(const QColor &colour)
+{
+    flushLines();
+    m_halo = colour.isValid() ? QColor(colour.rgb()) : QColor();
+}
+
+PainterSurface::Stroke PainterSurface::strokeOf(const QColor &colour, int width) const
+{
+    if (m_halo.isValid())
+        return {m_halo, DeviceLines::haloWidth(width)};
+    return {colour, width};
+}
+
+PainterSurface::Stroke PainterSurface::strokeOf(Colour colour)
+{
+    const bool thin = (colour & kThinLine) != 0;
+    if (colour != m_lastColour || !m_lastQColour.isValid()) {
+        m_lastColour = colour;
+        m_lastQColour = toQColor(colour);
+        if (thin)
+            m_lastQColour.setAlphaF(m_lines.thinOpacity);
+    }
+    return strokeOf(m_lastQColour, thin ? m_lines.thinWidth : m_lines.penWidth);
 }
 
 void PainterSurface::setRange(double x1, double y1, double x2, double y2)
@@ -94,16 +120,12 @@ void PainterSurface::Scale(double x1, double y1, double x2, double y2)
 
 void PainterSurface::Line(float x1, float y1, float x2, float y2)
 {
-    drawLine(x1, y1, x2, y2, m_foreground);
+    drawLine(x1, y1, x2, y2, strokeOf(m_foreground, m_lines.penWidth));
 }
 
 void PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
 {
-    if (colour != m_lastColour || !m_lastQColour.isValid()) {
-        m_lastColour = colour;
-        m_lastQColour = toQColor(colour);
-    }
-    drawLine(x1, y1, x2, y2, m_lastQColour);
+    drawLine(x1, y1, x2, y2, strokeOf(colour));
 }
 
 void PainterSurface::Circle(float x, float y, float radius, Colour colour)
@@ -125,47 +147,65 @@ void PainterSurface::Circle(float x, float y, float radius, Colour colour)
         cy - ry > m_height + kClipMargin)
         return;
 
-    const QColor qcolour = toQColor(colour);
+    const Stroke stroke = strokeOf(colour);
     if (std::max(rx, ry) <= kLargeRadius) {
-        usePen(qcolour);
+        usePen(stroke);
         flushLines();
         m_painter.drawEllipse(centre, rx, ry);
         return;
     }
-    drawHugeOutline(cx, cy, rx, ry, qcolour);
+    drawHugeOutline(cx, cy, rx, ry, stroke);
 }
 
-void PainterSurface::drawLine(double x1, double y1, double x2, double y2, const QColor &colour)
+void PainterSurface::Shade(const Shading &shading)
+{
+    flushLines();
+    if (!m_usable || !shading.usable())
+        return;
+    QImage image(shading.width, shading.height, QImage::Format_RGB32);
+    const Colour *colour = shading.colours.data();
+    for (int j = 0; j < shading.height; ++j) {
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(j));
+        for (int i = 0; i < shading.width; ++i, ++colour)
+            row[i] = qRgb(redOf(*colour), greenOf(*colour), blueOf(*colour));
+    }
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    m_painter.drawImage(QRectF(0.0, 0.0, m_width, m_height), image);
+}
+
+void PainterSurface::drawLine(double x1, double y1, double x2, double y2, const Stroke &stroke)
 {
     Segment s{x1, y1, x2, y2};
     if (!m_usable || !clipSegment(s, m_userBox))
         return;
-    drawDeviceLine(m_mapping.map(s.x1, s.y1), m_mapping.map(s.x2, s.y2), colour);
+    drawDeviceLine(m_mapping.map(s.x1, s.y1), m_mapping.map(s.x2, s.y2), stroke);
 }
 
-void PainterSurface::drawDeviceLine(QPointF from, QPointF to, const QColor &colour)
+void PainterSurface::drawDeviceLine(QPointF from, QPointF to, const Stroke &stroke)
 {
     assert(isFinite(from) && isFinite(to));
-    usePen(colour);
+    usePen(stroke);
     if (from.x() == to.x() || from.y() == to.y()) {
         // Axis-parallel, such as the axes and the arms of the cross: the
         // band of pixels the pen covers, filled directly.
         flushLines();
-        const double half = m_lines.penWidth / 2.0;
+        const int width = stroke.width;
+        const double half = width / 2.0;
         QRectF band(std::min(from.x(), to.x()) - half, std::min(from.y(), to.y()) - half,
                     std::fabs(to.x() - from.x()) + 2 * half,
                     std::fabs(to.y() - from.y()) + 2 * half);
-        if (!m_lines.wholeRatio) {
+        if (!m_lines.wholeRatio || width % 2 != m_lines.penWidth % 2) {
             // At a fractional ratio the logical pixels' centres fall anywhere
-            // between device pixels: the band goes to the nearest whole ones.
+            // between device pixels, and a thin line's width may not match
+            // the mapping's offset: the band goes to the nearest whole ones.
             const auto nearest = [](double v) { return std::floor(v + 0.5); };
             const double left = nearest(band.left());
             const double top = nearest(band.top());
             band =
-                QRectF(left, top, std::max<double>(nearest(band.right()) - left, m_lines.penWidth),
-                       std::max<double>(nearest(band.bottom()) - top, m_lines.penWidth));
+                QRectF(left, top, std::max<double>(nearest(band.right()) - left, width),
+                       std::max<double>(nearest(band.bottom()) - top, width));
         }
-        m_painter.fillRect(band, colour);
+        m_painter.fillRect(band, stroke.colour);
         return;
     }
     addSegment(from, to);
@@ -175,7 +215,7 @@ void PainterSurface::drawDeviceLine(QPointF from, QPointF to, const QColor &colo
 // The area subtends an angular window seen from the centre; the arc across
 // it is drawn as short chords, clipped in device pixels.
 void PainterSurface::drawHugeOutline(double cx, double cy, double rx, double ry,
-                                     const QColor &colour)
+                                     const Stroke &stroke)
 {
     const double w = m_width;
     const double h = m_height;
@@ -217,24 +257,25 @@ void PainterSurface::drawHugeOutline(double cx, double cy, double rx, double ry,
         const QPointF q = pointAt(from + (to - from) * i / kArcChords);
         Segment chord{p.x(), p.y(), q.x(), q.y()};
         if (clipSegment(chord, deviceBox))
-            drawDeviceLine({chord.x1, chord.y1}, {chord.x2, chord.y2}, colour);
+            drawDeviceLine({chord.x1, chord.y1}, {chord.x2, chord.y2}, stroke);
         p = q;
     }
 }
 
-void PainterSurface::usePen(const QColor &colour)
+void PainterSurface::usePen(const Stroke &stroke)
 {
-    if (m_hasPen && colour == m_penColour)
+    if (m_hasPen && stroke.colour == m_penColour && stroke.width == m_penWidth)
         return;
     flushLines();
     // Overlapping segments need flat ends, which also keep them on the
     // raster engine's direct path.
-    QPen pen(colour, m_lines.penWidth, Qt::SolidLine, m_overlap ? Qt::FlatCap : Qt::RoundCap,
-             Qt::RoundJoin);
+    QPen pen(stroke.colour, stroke.width, Qt::SolidLine,
+             m_overlap && stroke.width > 1 ? Qt::FlatCap : Qt::RoundCap, Qt::RoundJoin);
     // One device pixel wide: the painter's fast antialiased line path.
-    pen.setCosmetic(m_lines.penWidth == 1);
+    pen.setCosmetic(stroke.width == 1);
     m_painter.setPen(pen);
-    m_penColour = colour;
+    m_penColour = stroke.colour;
+    m_penWidth = stroke.width;
     m_hasPen = true;
 }
 
@@ -252,7 +293,7 @@ void PainterSurface::addSegment(const QPointF &from, const QPointF &to)
 
 void PainterSurface::flushLines()
 {
-    if (m_pending.size() > 1 && m_overlap)
+    if (m_pending.size() > 1 && m_overlap && m_penWidth > 1)
         drawOverlappingSegments(m_painter, m_pending.data(), int(m_pending.size()), 1.0);
     else if (m_pending.size() > 1)
         m_painter.drawPolyline(m_pending.data(), int(m_pending.size()));

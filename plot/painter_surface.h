@@ -39,7 +39,14 @@ namespace wingmap {
 // reaches the painter.
 //
 // Runs of segments of one colour that join end to start are drawn as
-// setLineJoins says (round joins unless told otherwise).
+// setLineJoins says (round joins unless told otherwise). A colour with
+// kThinLine draws a thin line (DeviceLines::thinWidth, thinOpacity). While a
+// halo colour is set, every line and circle is drawn in it instead, opaque
+// and DeviceLines::kHaloExtra device pixels wider than it would be: a first
+// pass under the lines themselves.
+//
+// Shade paints the shading at once over the whole area, smoothly scaled to
+// it.
 //
 // Nothing is painted outside `area`. Until the surface is destroyed it owns
 // the painter's state: it sets the transform, clip, pen and render hints it
@@ -57,19 +64,32 @@ public:
     // The colour of lines drawn without a colour.
     void setForeground(const QColor &colour) { m_foreground = colour; }
     void setLineJoins(LineJoins joins);
+    // An invalid colour ends the halo pass.
+    void setHalo(const QColor &colour);
 
     void Cls() override;
     void Scale(double x1, double y1, double x2, double y2) override;
     void Line(float x1, float y1, float x2, float y2) override;
     void Line(float x1, float y1, float x2, float y2, Colour colour) override;
     void Circle(float x, float y, float radius, Colour colour) override;
+    void Shade(const Shading &shading) override;
 
 private:
+    // How a line is drawn: its colour (with its opacity) and its width in
+    // device pixels.
+    struct Stroke
+    {
+        QColor colour;
+        int width = 1;
+    };
+
+    Stroke strokeOf(const QColor &colour, int width) const;
+    Stroke strokeOf(Colour colour);
     void setRange(double x1, double y1, double x2, double y2);
-    void drawLine(double x1, double y1, double x2, double y2, const QColor &colour);
-    void drawDeviceLine(QPointF from, QPointF to, const QColor &colour);
-    void drawHugeOutline(double cx, double cy, double rx, double ry, const QColor &colour);
-    void usePen(const QColor &colour);
+    void drawLine(double x1, double y1, double x2, double y2, const Stroke &stroke);
+    void drawDeviceLine(QPointF from, QPointF to, const Stroke &stroke);
+    void drawHugeOutline(double cx, double cy, double rx, double ry, const Stroke &stroke);
+    void usePen(const Stroke &stroke);
     void addSegment(const QPointF &from, const QPointF &to);
     void flushLines();
 
@@ -78,7 +98,7 @@ private:
     double m_width = 1.0;  // the area in device pixels
     double m_height = 1.0;
     DeviceLines m_lines{1.0};
-    bool m_overlap = false; // runs are drawn as overlapping segments
+    bool m_overlap = false; // runs wider than a device pixel are drawn as overlapping segments
 
     PaneMapping m_mapping{0.0, 0.0, 1.0, 1.0, 1.0, 1.0, 0.5};
     ClipBox m_userBox{}; // the area grown by the margin, in user coordinates
@@ -86,7 +106,9 @@ private:
     QColor m_foreground = Qt::black;
     Colour m_lastColour = 0; // the last colour given, and its QColor
     QColor m_lastQColour;
+    QColor m_halo; // invalid outside the halo pass
     QColor m_penColour;
+    int m_penWidth = 1;
     bool m_hasPen = false;
     std::vector<QPointF> m_pending; // a polyline not yet handed to the painter
 };

@@ -4,8 +4,27 @@
 #include "plot/colour.h"
 
 #include <cmath>
+#include <vector>
 
 namespace wingmap {
+
+// A picture under a pane's lines: `width` x `height` colours, row by row
+// from the top-left, covering the inner drawing area that Scale maps (each
+// colour is the area's value at the centre of its cell; a painter smooths
+// between them). Colours are 0x00BBGGRR. Empty, or of a size that does not
+// match its colours, it shows nothing.
+struct Shading
+{
+    int width = 0;
+    int height = 0;
+    std::vector<Colour> colours;
+
+    bool usable() const
+    {
+        return width > 0 && height > 0 &&
+               colours.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    }
+};
 
 // Whether Scale takes the range (x1, y1) to (x2, y2): every bound finite,
 // and neither its width nor its height zero.
@@ -14,6 +33,11 @@ inline bool acceptsRange(double x1, double y1, double x2, double y2)
     return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2) &&
            x1 != x2 && y1 != y2;
 }
+
+// A flag on a line's or circle's colour: draw it thin (see DeviceLines),
+// e.g. Line(x1, y1, x2, y2, colour | kThinLine). The colour's own bytes are
+// unchanged; surfaces that draw all lines alike ignore the flag.
+inline constexpr Colour kThinLine = 0x01000000;
 
 // A plot pane as the redraw procedure sees it: four operations in a user
 // coordinate system set by Scale.
@@ -39,6 +63,13 @@ public:
 
     // The outline of the circle about (x, y) with the radius in user units.
     virtual void Circle(float x, float y, float radius, Colour colour) = 0;
+
+    // Lays the shading over the whole drawing area; the next Cls removes it.
+    // Give it after Cls and before the lines: a surface that keeps its
+    // drawing (Drawing) shows it under every line, one that paints at once
+    // (PainterSurface) over what is already there. Surfaces that show no
+    // pictures ignore it.
+    virtual void Shade(const Shading &) {}
 };
 
 // A plot coordinate as the surfaces take it: rounded to single precision.
