@@ -51,11 +51,15 @@ void DrawFlow(const ParameterState &state, double MaxC, const Flow &flow, const 
               const FlowViews &views, PlotSurface &circlePane, PlotSurface &airfoilPane)
 {
     DrawPaneFrames(MaxC, circlePane, airfoilPane);
+    if (views.circleShading)
+        circlePane.Shade(*views.circleShading);
+    if (views.profileShading)
+        airfoilPane.Shade(*views.profileShading);
     if (views.grid)
-        drawBoth(*views.grid, kGridColour, circlePane, airfoilPane);
+        drawBoth(*views.grid, kGridColour | kThinLine, circlePane, airfoilPane);
     drawBoth(lines.lines, kStreamlineColour, circlePane, airfoilPane);
     if (views.net)
-        drawBoth(views.net->lines, kEquipotentialColour, circlePane, airfoilPane);
+        drawBoth(views.net->lines, kEquipotentialColour | kThinLine, circlePane, airfoilPane);
     DrawCurves(state, circlePane, airfoilPane);
     DrawCircleMarks(state.b, circlePane);
     DrawAirfoilMarks(state.b, airfoilPane);

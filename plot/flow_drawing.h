@@ -35,12 +35,16 @@ struct FlowViews
 {
     const Equipotentials *net = nullptr;
     const std::vector<GridLine> *grid = nullptr;
+    // The speed shading of each pane.
+    const Shading *circleShading = nullptr;
+    const Shading *profileShading = nullptr;
 };
 
 // Draws the flow on the two flow panes, which have the extents of the main
-// window's panes at MaxC: on each, the frame and axes, the grid, then the
-// streamlines (each polyline in the circle plane on the circle pane, its
-// image on the airfoil pane) and the flow net, then the body outline of the
+// window's panes at MaxC: on each, the frame and axes, the speed shading, the
+// grid (thin), then the streamlines (each polyline in the circle plane on the
+// circle pane, its image on the airfoil pane) and the flow net (thin), then
+// the body outline of the
 // state's tables, the critical points' marks and the stagnation points'.
 // `state` holds the sampled tables of the flow's F, G and b; MaxC is as the
 // redraw takes it (finite, not 0). A negative MaxC mirrors both panes, as in

@@ -7,6 +7,7 @@
 #include "geometry/flow/potential_branch.h"
 #include "geometry/flow/streamlines.h"
 #include "geometry/flow/time_lines.h"
+#include "plot/plot_surface.h"
 
 #include <memory>
 #include <vector>
@@ -37,6 +38,9 @@ struct FlowPanePixels
 {
     double circle = 0.0;
     double profile = 0.0;
+    // Device pixels to a logical pixel: the speed shading is computed at
+    // logical pixels whatever the screen.
+    double ratio = 1.0;
 };
 
 // What the flow panes show besides the streamlines: the time lines (whose
@@ -64,6 +68,8 @@ struct FlowRedrawOutcome
     Equipotentials net;
     std::vector<GridLine> grid;
     std::unique_ptr<TimeLines> timeLines;
+    Shading circleShading;
+    Shading profileShading;
 
     bool drawn() const { return failure == FlowRedrawFailure::None; }
 };

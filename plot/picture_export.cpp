@@ -1,6 +1,7 @@
 #include "plot/picture_export.h"
 
 #include "plot/drawing.h"
+#include "plot/speed_shading.h"
 #include "plot/lift_curve_plot.h"
 #include "plot/pressure_plot.h"
 
@@ -40,6 +41,9 @@ void PictureExport::paint(QPainter &painter) const
         const QRectF area(pane.area.translated(-m_bounds.topLeft()));
         if (pane.drawing)
             pane.drawing->paint(painter, area, toQColor(kPictureAxes));
+        if (pane.drawing && pane.speedLegend)
+            PaintSpeedLegend(painter, SpeedLegendArea(area, painter.font()),
+                             toQColor(kPictureAxes));
         else if (pane.pressure)
             pane.pressure->paint(painter, area, toQColor(kPictureAxes));
         else if (pane.liftCurve)

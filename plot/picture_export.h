@@ -37,6 +37,8 @@ public:
         // null).
         const PressurePlot *pressure = nullptr;
         const LiftCurvePlot *liftCurve = nullptr;
+        // The speed shading's legend over the drawing (SpeedLegendArea).
+        bool speedLegend = false;
     };
 
     explicit PictureExport(const QList<Pane> &panes);

@@ -127,4 +127,18 @@ void PaintSpeedLegend(QPainter &painter, const QRectF &area, const QColor &foreg
     painter.restore();
 }
 
+QRectF SpeedLegendArea(const QRectF &pane, const QFont &font)
+{
+    constexpr double kInset = 6.0;
+    constexpr double kLines = 5.0; // the title, and the bar over four lines
+    const QFontMetricsF metrics(font);
+    const double width =
+        std::max(metrics.horizontalAdvance(QStringLiteral("q/U")),
+                 kBarWidth + kLabelGap + metrics.horizontalAdvance(QStringLiteral("2"))) +
+        2.0 * kLegendPadding;
+    const double height = kLines * metrics.height() + 2.0 * kLegendPadding;
+    return QRectF(std::round(pane.right() - kInset - width), std::round(pane.top() + kInset),
+                  std::ceil(width), std::ceil(height));
+}
+
 } // namespace wingmap

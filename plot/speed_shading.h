@@ -6,6 +6,7 @@
 #include "plot/plot_surface.h"
 
 class QColor;
+class QFont;
 class QPainter;
 class QRectF;
 
@@ -53,6 +54,10 @@ inline constexpr int kShadingCell = 3;
 // the painter's font. Numbers are written with "." whatever the locale. The
 // painter's state is as before when it returns.
 void PaintSpeedLegend(QPainter &painter, const QRectF &area, const QColor &foreground);
+// Where the legend goes on a pane's inner area `pane` (logical
+// coordinates), sized for the font: in its top right corner, clear of the
+// frame.
+[[nodiscard]] QRectF SpeedLegendArea(const QRectF &pane, const QFont &font);
 
 } // namespace wingmap
 

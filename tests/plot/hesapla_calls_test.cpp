@@ -262,15 +262,15 @@ TEST(FlowRedrawCalls, MarksTheStagnationPointsAndDrawsTheLinesGreen)
     for (const std::string pane : {"circle", "airfoil"}) {
         std::vector<Colour> order;
         for (const Call &call : log) {
-            if (call.pane == pane && call.op == "Line" &&
-                (order.empty() || order.back() != call.colour))
-                order.push_back(call.colour);
+            if (call.pane == pane && call.op == "Line" && call.colour &&
+                (order.empty() || order.back() != *call.colour))
+                order.push_back(*call.colour);
         }
         const auto first = [&](Colour c) { return std::find(order.begin(), order.end(), c); };
-        ASSERT_NE(first(kGridColour), order.end()) << pane;
-        EXPECT_LT(first(kGridColour), first(kStreamlineColour)) << pane;
-        EXPECT_LT(first(kStreamlineColour), first(kEquipotentialColour)) << pane;
-        EXPECT_NE(first(kEquipotentialColour), order.end()) << pane;
+        ASSERT_NE(first(kGridColour | kThinLine), order.end()) << pane;
+        EXPECT_LT(first(kGridColour | kThinLine), first(kStreamlineColour)) << pane;
+        EXPECT_LT(first(kStreamlineColour), first(kEquipotentialColour | kThinLine)) << pane;
+        EXPECT_NE(first(kEquipotentialColour | kThinLine), order.end()) << pane;
     }
 
     log.clear();

@@ -1,6 +1,8 @@
 #include "ui/flow/flow_pane.h"
 
 #include "plot/painter_surface.h"
+#include "plot/speed_shading.h"
+#include "ui/widgets/contrast.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -39,6 +41,12 @@ void FlowPane::setTimeLines(std::vector<TimeLine> lines)
     update(contentsRect());
 }
 
+void FlowPane::setSpeedLegend(bool shown)
+{
+    m_speedLegend = shown;
+    update(contentsRect());
+}
+
 void FlowPane::setProbeMarks(const ProbeMarks &marks)
 {
     m_marks = marks;
@@ -59,9 +67,13 @@ std::complex<double> FlowPane::plotPoint(QPointF position) const
 void FlowPane::paintEvent(QPaintEvent *event)
 {
     PlotPane::paintEvent(event);
-    if (!m_extent || (m_timeLines.empty() && m_marks.crosses.empty() && m_marks.rings.empty()))
+    if (!m_extent || (m_timeLines.empty() && m_marks.crosses.empty() && m_marks.rings.empty() &&
+                      !m_speedLegend))
         return;
     QPainter painter(this);
+    if (m_speedLegend)
+        PaintSpeedLegend(painter, SpeedLegendArea(QRectF(contentsRect()), font()),
+                         plotForeground(palette()));
     PainterSurface overlay(painter, QRectF(contentsRect()));
     overlay.setLineJoins(LineJoins::Overlap);
     overlay.Scale(m_extent->left, m_extent->top, m_extent->right, m_extent->bottom);

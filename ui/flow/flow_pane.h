@@ -35,6 +35,9 @@ public:
     void setTimeLines(std::vector<TimeLine> lines);
     const std::vector<TimeLine> &timeLines() const { return m_timeLines; }
     void setProbeMarks(const ProbeMarks &marks);
+    // The speed shading's legend in the top right corner.
+    void setSpeedLegend(bool shown);
+    bool speedLegend() const { return m_speedLegend; }
     const ProbeMarks &probeMarks() const { return m_marks; }
 
     // The point of the plane under a position of the pane, in plot units.
@@ -60,6 +63,7 @@ private:
     ProbeMarks m_marks;
     std::optional<QPointF> m_keyProbe; // where the arrow keys have put the probe
     bool m_probing = false;
+    bool m_speedLegend = false;
 };
 
 } // namespace wingmap

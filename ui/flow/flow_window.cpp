@@ -503,9 +503,12 @@ void FlowWindow::redraw()
     const double alpha = ReadNumber(m_alphaField->text().toStdString());
     const qreal ratio = devicePixelRatioF();
     const FlowPanePixels pixels{m_circlePane->contentsRect().width() * ratio,
-                                m_profilePane->contentsRect().width() * ratio};
+                                m_profilePane->contentsRect().width() * ratio, ratio};
     const FlowViewChoice views{m_showTimeLines->isChecked(), m_showNet->isChecked(),
                                m_showGrid->isChecked(), m_showSpeed->isChecked()};
+    // Over the shading every line is drawn with a light halo.
+    for (FlowPane *pane : {m_circlePane, m_profilePane})
+        pane->surface().setHalo(views.speed);
     FlowRedrawOutcome outcome =
         RedrawFlow(*m_drawing, alpha, {m_kutta->isChecked(), m_gamma}, pixels, views,
                    m_circlePane->surface(), m_profilePane->surface());
@@ -520,6 +523,7 @@ void FlowWindow::redraw()
     const PaneExtents extents = PaneExtentsAt(m_drawing->MaxC);
     m_circlePane->setExtent(extents.circle);
     m_profilePane->setExtent(extents.profile);
+    m_profilePane->setSpeedLegend(views.speed);
     m_flow = std::move(outcome.flow);
     m_lines = std::move(outcome.lines);
     m_branch = std::move(outcome.branch);

@@ -149,6 +149,30 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <source>Lift curve not exported</source>
         <translation>Auftriebskurve nicht exportiert</translation>
     </message>
+    <message>
+        <source>Export &amp;time lines…</source>
+        <translation>&amp;Zeitlinien exportieren …</translation>
+    </message>
+    <message>
+        <source>Export &amp;equipotential lines…</source>
+        <translation>Ä&amp;quipotentiallinien exportieren …</translation>
+    </message>
+    <message>
+        <source>Export time lines</source>
+        <translation>Zeitlinien exportieren</translation>
+    </message>
+    <message>
+        <source>Time lines not exported</source>
+        <translation>Zeitlinien nicht exportiert</translation>
+    </message>
+    <message>
+        <source>Export equipotential lines</source>
+        <translation>Äquipotentiallinien exportieren</translation>
+    </message>
+    <message>
+        <source>Equipotential lines not exported</source>
+        <translation>Äquipotentiallinien nicht exportiert</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::FlowText</name>
@@ -332,6 +356,22 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
         <source>circulation %1</source>
         <translation>Zirkulation %1</translation>
     </message>
+    <message>
+        <source>t = %1 s</source>
+        <translation>t = %1 s</translation>
+    </message>
+    <message>
+        <source>both sides reach the trailing edge together</source>
+        <translation>beide Seiten erreichen die Hinterkante gleichzeitig</translation>
+    </message>
+    <message>
+        <source>upper side reaches the trailing edge %1 s earlier</source>
+        <translation>die Oberseite erreicht die Hinterkante %1 s früher</translation>
+    </message>
+    <message>
+        <source>upper side reaches the trailing edge %1 s later</source>
+        <translation>die Oberseite erreicht die Hinterkante %1 s später</translation>
+    </message>
 </context>
 <context>
     <name>wingmap::FlowWindow</name>
@@ -470,6 +510,54 @@ Zeichnen Sie zuerst ein Profil im Hauptfenster.</translation>
     <message>
         <source>The pressure along the surface, or the lift curve of the profile drawn</source>
         <translation>Der Druck entlang der Oberfläche oder die Auftriebskurve des gezeichneten Profils</translation>
+    </message>
+    <message>
+        <source>Point at a pane, or focus one and use the arrow keys, to read the flow there and at its image</source>
+        <translation>Zeigen Sie auf ein Feld oder wählen Sie eines und benutzen Sie die Pfeiltasten, um die Strömung dort und an seinem Bildpunkt abzulesen</translation>
+    </message>
+    <message>
+        <source>&amp;Time lines</source>
+        <translation>Zeit&amp;linien</translation>
+    </message>
+    <message>
+        <source>Releases a line of particles at the left of each pane at regular times; each particle moves with the flow of its pane</source>
+        <translation>Setzt in regelmäßigen Abständen links in jedem Feld eine Reihe von Teilchen aus; jedes Teilchen bewegt sich mit der Strömung seines Feldes</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Stops and restarts the time lines&apos; clock</source>
+        <translation>Hält die Uhr der Zeitlinien an und lässt sie weiterlaufen</translation>
+    </message>
+    <message>
+        <source>&amp;Equipotential lines</source>
+        <translation>Ä&amp;quipotentiallinien</translation>
+    </message>
+    <message>
+        <source>Draws the lines of equal velocity potential, which cross the streamlines at right angles</source>
+        <translation>Zeichnet die Linien gleichen Geschwindigkeitspotentials, die die Stromlinien rechtwinklig kreuzen</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>G&amp;itter</translation>
+    </message>
+    <message>
+        <source>Draws a polar grid round the circle and its image under the map, which keeps right angles everywhere except at ±b</source>
+        <translation>Zeichnet ein Polargitter um den Kreis und sein Bild unter der Abbildung, die überall außer bei ±b rechte Winkel erhält</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>Gesch&amp;windigkeit</translation>
+    </message>
+    <message>
+        <source>Colours each pane by the speed of its own flow</source>
+        <translation>Färbt jedes Feld nach der Geschwindigkeit seiner eigenen Strömung</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Abs&amp;pielen</translation>
     </message>
 </context>
 <context>
@@ -728,6 +816,41 @@ Change F, G or b until neither side turns back.</source>
     <message>
         <source>&amp;Save picture…</source>
         <translation>Bild &amp;speichern …</translation>
+    </message>
+</context>
+<context>
+    <name>wingmap::ProbeText</name>
+    <message>
+        <source>z = %1 lies inside the circle</source>
+        <translation>z = %1 liegt innerhalb des Kreises</translation>
+    </message>
+    <message>
+        <source>ζ = %1 lies inside the profile</source>
+        <translation>ζ = %1 liegt innerhalb des Profils</translation>
+    </message>
+    <message>
+        <source>z = %1 ↔ ζ = %2 · |dζ/dz| = %3, turn %4° · q/U = %5 ↔ %6 · Cp = %7 ↔ %8 · ψ = %9 · φ = %10</source>
+        <translation>z = %1 ↔ ζ = %2 · |dζ/dz| = %3, Drehung %4° · q/U = %5 ↔ %6 · Cp = %7 ↔ %8 · ψ = %9 · φ = %10</translation>
+    </message>
+    <message>
+        <source>Probe at z = %1, inside the circle.</source>
+        <translation>Sonde bei z = %1, innerhalb des Kreises.</translation>
+    </message>
+    <message>
+        <source>Probe at zeta = %1, inside the profile.</source>
+        <translation>Sonde bei Zeta = %1, innerhalb des Profils.</translation>
+    </message>
+    <message>
+        <source>Probe at z = %1, its image zeta = %2; the map stretches by %3 and turns by %4 degrees; speed %5 in the circle&apos;s flow and %6 in the profile&apos;s; pressure coefficient %7 and %8; stream function %9; potential %10.</source>
+        <translation>Sonde bei z = %1, ihr Bildpunkt Zeta = %2; die Abbildung streckt um %3 und dreht um %4 Grad; Geschwindigkeit %5 in der Strömung um den Kreis und %6 in der um das Profil; Druckbeiwert %7 und %8; Stromfunktion %9; Potential %10.</translation>
+    </message>
+    <message>
+        <source>x/c = %1 · upper side Cp = %2 · lower side Cp = %3</source>
+        <translation>x/c = %1 · Oberseite Cp = %2 · Unterseite Cp = %3</translation>
+    </message>
+    <message>
+        <source>At x/c = %1 the pressure coefficient is %2 on the upper side and %3 on the lower side.</source>
+        <translation>Bei x/c = %1 ist der Druckbeiwert %2 auf der Oberseite und %3 auf der Unterseite.</translation>
     </message>
 </context>
 <context>
