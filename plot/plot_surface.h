@@ -39,8 +39,8 @@ inline bool acceptsRange(double x1, double y1, double x2, double y2)
 // unchanged; surfaces that draw all lines alike ignore the flag.
 inline constexpr Colour kThinLine = 0x01000000;
 
-// A plot pane as the redraw procedure sees it: four operations in a user
-// coordinate system set by Scale.
+// A plot pane as the redraw procedure sees it: four drawing operations in a
+// user coordinate system set by Scale, and a shading under them.
 class PlotSurface
 {
 public:

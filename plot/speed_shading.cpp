@@ -74,8 +74,9 @@ Shading SpeedShading(const Flow &flow, FlowPlane plane, const PaneExtent &extent
             const std::complex<double> point(extent.left + (i + 0.5) * dx, y);
             const std::complex<double> z =
                 plane == FlowPlane::Circle ? point : circle.inverse(point);
-            // The squares stand in for hypot, which costs more than the
-            // rest of a sample: nothing here comes near overflow.
+            // Squares rather than hypot, which costs more than the rest of a
+            // sample; a square that overflows is infinite: outside the
+            // circle, and the top colour.
             if (std::norm(z - circle.centre()) < Circle::radius() * Circle::radius()) {
                 *colour = kBackground;
                 continue;

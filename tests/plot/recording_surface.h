@@ -44,6 +44,11 @@ public:
     {
         m_log.push_back({m_name, "Circle", {x, y, radius}, colour});
     }
+    // A shading is recorded by its size.
+    void Shade(const Shading &shading) override
+    {
+        m_log.push_back({m_name, "Shade", {double(shading.width), double(shading.height)}, {}});
+    }
 
 private:
     std::string m_name;

@@ -222,4 +222,32 @@ TEST(SpeedShading, ThinLinesAreHalfAsWideOrFainter)
     }
 }
 
+// The legend on a box of the background: the bar's foot the colour of
+// q/U = 0, its head that of 2, and text in the foreground beside the bar.
+TEST(SpeedShading, LegendShowsTheMapAndItsValues)
+{
+    QImage image(60, 120, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    {
+        QPainter painter(&image);
+        PaintSpeedLegend(painter, QRectF(0, 0, 60, 120), Qt::black);
+    }
+    EXPECT_TRUE(near(image.pixel(59, 119), kBackground, 0));
+    int dark = 0;
+    int lowest = -1;
+    int highest = -1;
+    for (int j = 0; j < image.height(); ++j) {
+        if (near(image.pixel(8, j), SpeedColour(0.0), 6))
+            lowest = j;
+        if (highest < 0 && near(image.pixel(8, j), SpeedColour(kShadingTopSpeed), 6))
+            highest = j;
+        for (int i = 20; i < image.width(); ++i)
+            dark += qGray(image.pixel(i, j)) < 100;
+    }
+    EXPECT_GT(lowest, 60);
+    EXPECT_GE(highest, 0);
+    EXPECT_LT(highest, 60);
+    EXPECT_GT(dark, 10);
+}
+
 } // namespace
