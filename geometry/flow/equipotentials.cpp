@@ -92,7 +92,7 @@ private:
         return s.real() >= m_box.xiLow && s.real() <= m_box.xiHigh && s.imag() >= m_box.etaLow &&
                s.imag() <= m_box.etaHigh;
     }
-    double phiOn(std::complex<double> z, double angle) const { return sample(z, angle).psi; }
+    double phiOn(std::complex<double> z, double angle) const { return potentialOn(z, angle); }
     double speed(std::complex<double> z) const { return std::abs(sample(z, 0.0).velocity); }
     // A piece of the boundary: its points at(t), t from 0 to 1, a bound on
     // how much phi changes along it, the way into the plane traced (0: away
@@ -302,20 +302,25 @@ void NetTracer::findEnds()
         if (std::abs(last) < boxReach)
             points.push_back(m_centre + last * (2.0 * boxReach / std::abs(last)));
         double left = footAngle;
+        double leftPhi = phiOn(points.front(), left);
         for (std::size_t k = 1; k < points.size() && inBox(points[k - 1]); ++k) {
             const std::complex<double> a = points[k - 1];
             const std::complex<double> b = points[k];
             const double leftB = angleNear(b, left);
+            const double leftPhiB = phiOn(b, leftB);
             for (const double turn : {0.0, kTwoPi}) {
+                // A turn more takes Gamma off phi.
+                const double less = turn == 0.0 ? 0.0 : m_gamma;
                 const Piece side{[&](double t) { return a + t * (b - a); },
                                  fastest * std::abs(b - a),
                                  (turn == 0.0 ? i : -i) * (b - a),
                                  false,
                                  {}};
-                scan(side, 0.0, 1.0, a, b, left + turn, leftB + turn, phiOn(a, left + turn),
-                     phiOn(b, leftB + turn), 0);
+                scan(side, 0.0, 1.0, a, b, left + turn, leftB + turn, leftPhi - less,
+                     leftPhiB - less, 0);
             }
             left = leftB;
+            leftPhi = leftPhiB;
         }
     }
     // The box, counter-clockwise in stream coordinates; inward is to the
