@@ -9,7 +9,6 @@
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <numbers>
 
 namespace wingmap {
 
@@ -93,7 +92,6 @@ private:
                s.imag() <= m_box.etaHigh;
     }
     double phiOn(std::complex<double> z, double angle) const { return potentialOn(z, angle); }
-    double speed(std::complex<double> z) const { return std::abs(sample(z, 0.0).velocity); }
     // A piece of the boundary: its points at(t), t from 0 to 1, a bound on
     // how much phi changes along it, the way into the plane traced (0: away
     // from z0, for the body) and whether its angles are the branch's (else
