@@ -7,7 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+#include <functional>
+#include <limits>
 
 namespace wingmap {
 
@@ -17,12 +18,13 @@ namespace {
 
 // The most levels on each side of phi = 0, as for the streamlines.
 constexpr int kMaxLevelsEachSide = 4096;
-// Along the boundaries where the lines end, phi is taken at points this
-// fraction of deltaPhi apart at the most (at the largest speed there), so
-// that no level is passed over between two of them.
+// Along the boundaries where the lines end, phi is taken at points between
+// which it changes by at most this fraction of deltaPhi (by the largest
+// speed there), so that no level is passed over between two of them.
 constexpr double kBoundaryStep = 0.25;
-constexpr int kMinBodySamples = 360;
-constexpr int kMaxBoundarySamples = 200000;
+constexpr int kMaxHalvings = 40;
+// Points of the body where the levels shown are taken.
+constexpr int kBodySamples = 360;
 constexpr int kCrossingSteps = 200;
 // A side of the cut is taken this fraction of a turn off it.
 constexpr double kSideTurn = 1e-7;
@@ -89,13 +91,30 @@ private:
         return s.real() >= m_box.xiLow && s.real() <= m_box.xiHigh && s.imag() >= m_box.etaLow &&
                s.imag() <= m_box.etaHigh;
     }
-    double phiOn(std::complex<double> z, double angle) const { return sample(z, angle).psi; }
-    double speed(std::complex<double> z) const { return std::abs(sample(z, 0.0).velocity); }
-    void crossings(const std::vector<std::complex<double>> &points,
-                   const std::vector<double> &angles, std::complex<double> inwardTurn);
+    double phiOn(std::complex<double> z, double angle) const { return potentialOn(z, angle); }
+    // A piece of the boundary: its points at(t), t from 0 to 1, a bound on
+    // how much phi changes along it, the way into the plane traced (0: away
+    // from z0, for the body) and whether its angles are the branch's (else
+    // continued along it).
+    struct Piece
+    {
+        std::function<std::complex<double>(double)> at;
+        double variation = 0.0;
+        std::complex<double> inward;
+        bool onBranch = false;
+        // The angle at t where it is known in closed form (the body's).
+        std::function<double(double)> angleAt;
+    };
+    void scan(const Piece &piece, double t0, double t1, std::complex<double> z0,
+              std::complex<double> z1, double a0, double a1, double f0, double f1, int depth);
     template <typename At>
     void addEnds(At at, double angleA, double phiA, double phiB, std::complex<double> inward);
-    int samplesAlong(double length, double fastest) const;
+    bool shows(std::complex<double> z) const
+    {
+        return m_panes.circle.distanceOutside(z) == 0.0 ||
+               m_panes.profile.distanceOutside(m_circle.map(z)) == 0.0;
+    }
+    void findShownLevels(const std::vector<std::complex<double>> &cut, double footAngle);
     static LineEnd *nearestEnd(Ends &ends, std::complex<double> z, const LineEnd *except);
     std::vector<std::complex<double>> traceFrom(int level, Ends &ends, LineEnd &start) const;
 
@@ -103,6 +122,9 @@ private:
     double m_deltaPhi;
     double m_gamma;
     StreamBox m_box;
+    // The levels either pane shows, one more on each side.
+    int m_shownLow = 0;
+    int m_shownHigh = 0;
     int m_lowest = 0;
     int m_highest = 0;
     std::vector<Ends> m_ends; // by level, from m_lowest
@@ -114,12 +136,6 @@ private:
     std::vector<Found> m_found;
 };
 
-int NetTracer::samplesAlong(double length, double fastest) const
-{
-    const double step = kBoundaryStep * m_deltaPhi / std::max(fastest, 1.0);
-    return static_cast<int>(std::clamp(std::ceil(length / step), 1.0, double(kMaxBoundarySamples)));
-}
-
 // The points of the piece of boundary at(t), t from 0 to 1, where phi on the
 // sheet of angleA (continued along it from at(0)) takes a level between phiA
 // and phiB, its values at the ends: by regula falsi held within its bracket.
@@ -129,10 +145,11 @@ void NetTracer::addEnds(At at, double angleA, double phiA, double phiB, std::com
     const double low = std::min(phiA, phiB);
     const double high = std::max(phiA, phiB);
     const double tolerance = kLevelTolerance * m_deltaPhi;
-    for (int k = static_cast<int>(std::ceil(low / m_deltaPhi));
-         k * m_deltaPhi <= high && k <= kMaxLevelsEachSide; ++k) {
-        if (k < -kMaxLevelsEachSide)
-            continue;
+    const int first = static_cast<int>(
+        std::clamp(std::ceil(low / m_deltaPhi), double(m_shownLow), double(m_shownHigh) + 1.0));
+    const int last = static_cast<int>(
+        std::clamp(std::floor(high / m_deltaPhi), double(m_shownLow) - 1.0, double(m_shownHigh)));
+    for (int k = first; k <= last; ++k) {
         const double level = k * m_deltaPhi;
         double t0 = 0.0, t1 = 1.0;
         double f0 = phiA - level, f1 = phiB - level;
@@ -170,84 +187,139 @@ void NetTracer::addEnds(At at, double angleA, double phiA, double phiB, std::com
     }
 }
 
-// The ends along a polyline whose points carry the angle of their sheet,
-// continuous along it.
-void NetTracer::crossings(const std::vector<std::complex<double>> &points,
-                          const std::vector<double> &angles, std::complex<double> inwardTurn)
+// The ends along the part t0..t1 of a piece of boundary (z0, z1 its ends,
+// a0, a1 their angles, f0, f1 phi there): halved until phi changes by at
+// most kBoundaryStep deltaPhi along a part, parts where phi cannot take a
+// level shown left out.
+void NetTracer::scan(const Piece &piece, double t0, double t1, std::complex<double> z0,
+                     std::complex<double> z1, double a0, double a1, double f0, double f1, int depth)
 {
-    double previous = phiOn(points.front(), angles.front());
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        const double next = phiOn(points[i], angles[i]);
-        const std::complex<double> a = points[i - 1];
-        const std::complex<double> b = points[i];
-        addEnds([&](double t) { return a + t * (b - a); }, angles[i - 1], previous, next,
-                inwardTurn * (b - a));
-        previous = next;
+    const double variation = piece.variation * (t1 - t0);
+    if (std::min(f0, f1) - variation > m_shownHigh * m_deltaPhi ||
+        std::max(f0, f1) + variation < m_shownLow * m_deltaPhi)
+        return;
+    if (variation <= kBoundaryStep * m_deltaPhi || depth >= kMaxHalvings) {
+        if (piece.onBranch && std::abs(angleNear(z1, a0) - a1) > 1.0)
+            return;
+        const std::complex<double> inward =
+            piece.inward == 0.0 ? 0.5 * (z0 + z1) - m_centre : piece.inward;
+        addEnds([&](double u) { return piece.at(t0 + u * (t1 - t0)); }, a0, f0, f1, inward);
+        return;
     }
+    const double tm = 0.5 * (t0 + t1);
+    const std::complex<double> zm = piece.at(tm);
+    const double am = piece.onBranch  ? m_branch.angle(zm)
+                      : piece.angleAt ? piece.angleAt(tm)
+                                      : angleNear(zm, a0);
+    const double fm = phiOn(zm, am);
+    scan(piece, t0, tm, z0, zm, a0, am, f0, fm, depth + 1);
+    scan(piece, tm, t1, zm, z1, am, a1, fm, f1, depth + 1);
 }
 
 // Every point of the boundaries of the plane traced (the body, both sides
 // of the cut and the box) where phi on the branch takes a level. phi is
 // harmonic, so over that plane it takes no level it does not take there.
+// phi is harmonic in the panes outside the body and off the cut, so the
+// levels they show are those it takes on their edges, on the body within
+// them and on either side of the cut within them; one more level on each side
+// covers what lies between the points taken.
+void NetTracer::findShownLevels(const std::vector<std::complex<double>> &cut, double footAngle)
+{
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    const auto consider = [&](double phi) {
+        low = std::min(low, phi);
+        high = std::max(high, phi);
+    };
+    for (const std::complex<double> z : paneEdges()) {
+        if (std::norm(z - m_centre) >= Circle::radius() * Circle::radius())
+            consider(m_branch.phi(z));
+    }
+    for (int k = 0; k <= kBodySamples; ++k) {
+        const double t = footAngle + kTwoPi * k / kBodySamples;
+        const std::complex<double> z = m_centre + std::polar(Circle::radius(), t);
+        if (shows(z))
+            consider(phiOn(z, t));
+    }
+    double angle = footAngle;
+    for (std::size_t k = 0; k < cut.size(); ++k) {
+        angle = k > 0 ? angleNear(cut[k], angle) : angle;
+        if (shows(cut[k])) {
+            consider(phiOn(cut[k], angle));
+            consider(phiOn(cut[k], angle + kTwoPi));
+        }
+    }
+    const double most = kMaxLevelsEachSide;
+    if (!(low <= high)) {
+        m_shownLow = 1;
+        m_shownHigh = 0;
+        return;
+    }
+    m_shownLow = static_cast<int>(std::clamp(std::floor(low / m_deltaPhi) - 1.0, -most, most));
+    m_shownHigh = static_cast<int>(std::clamp(std::ceil(high / m_deltaPhi) + 1.0, -most, most));
+}
+
 void NetTracer::findEnds()
 {
     const std::complex<double> i(0.0, 1.0);
-    // On the body the speed is |2 sin(theta - alpha_x) + Gamma / 2 pi|.
-    const double fastest = 2.0 + std::abs(m_gamma) / kTwoPi;
-    // The body, counter-clockwise from just left of the cut's foot round to
-    // just right of it, along its arcs; inward (into the flow) is outward
-    // from z0.
     {
-        const std::complex<double> foot = m_branch.cut().front() - m_centre;
-        const double from =
-            m_branch.angle(m_centre + foot * std::polar(1.0, kSideTurn)) - kSideTurn;
-        const int n = std::max(kMinBodySamples, samplesAlong(kTwoPi, fastest));
-        const double arc = kTwoPi / n;
-        double previous = phiOn(m_centre + std::polar(Circle::radius(), from), from);
-        for (int k = 1; k <= n; ++k) {
-            const double t0 = from + arc * (k - 1);
-            const std::complex<double> z = m_centre + std::polar(Circle::radius(), t0 + arc);
-            const double next = phiOn(z, t0 + arc);
-            addEnds([&](double t) { return m_centre + std::polar(Circle::radius(), t0 + t * arc); },
-                    t0, previous, next, z - m_centre);
-            previous = next;
-        }
+        const std::vector<std::complex<double>> cut = m_branch.cut();
+        findShownLevels(
+            cut, m_branch.angle(m_centre + (cut.front() - m_centre) * std::polar(1.0, kSideTurn)) -
+                     kSideTurn);
     }
-    // The cut, out to beyond the box, on each side: left (counter-clockwise,
-    // the least angle) and right (a turn more, phi less by Gamma).
+    if (m_shownLow > m_shownHigh)
+        return;
+    // On the body the speed is |2 sin(theta - alpha_x) + Gamma / 2 pi|, and
+    // nowhere in the flow is it more.
+    const double fastest = 2.0 + std::abs(m_gamma) / kTwoPi;
+    const std::vector<std::complex<double>> cut = m_branch.cut();
+    const double footAngle =
+        m_branch.angle(m_centre + (cut.front() - m_centre) * std::polar(1.0, kSideTurn)) -
+        kSideTurn;
+    // The body, counter-clockwise from just left of the cut's foot round to
+    // just right of it; inward (into the flow) is outward from z0.
     {
-        std::vector<std::complex<double>> cut = m_branch.cut();
+        const Piece body{[&](double t) {
+                             return m_centre + std::polar(Circle::radius(), footAngle + kTwoPi * t);
+                         },
+                         fastest * kTwoPi, 0.0, false,
+                         [&](double t) { return footAngle + kTwoPi * t; }};
+        const std::complex<double> foot = body.at(0.0);
+        scan(body, 0.0, 1.0, foot, foot, footAngle, footAngle + kTwoPi, phiOn(foot, footAngle),
+             phiOn(foot, footAngle + kTwoPi), 0);
+    }
+    // The cut, out to beyond the box (where it runs on straight), on each
+    // side: left (counter-clockwise, the least angle) and right (a turn
+    // more, phi less by Gamma).
+    {
+        std::vector<std::complex<double>> points = cut;
         const double boxReach = std::hypot(std::max(-m_box.xiLow, m_box.xiHigh),
                                            std::max(-m_box.etaLow, m_box.etaHigh));
-        const std::complex<double> last = cut.back() - m_centre;
+        const std::complex<double> last = points.back() - m_centre;
         if (std::abs(last) < boxReach)
-            cut.push_back(m_centre + last * (2.0 * boxReach / std::abs(last)));
-        std::vector<std::complex<double>> points;
-        std::vector<double> left;
-        const double footAngle =
-            m_branch.angle(m_centre + (cut.front() - m_centre) * std::polar(1.0, kSideTurn)) -
-            kSideTurn;
-        for (std::size_t k = 0; k < cut.size(); ++k) {
-            if (k > 0) {
-                // Subdivided, so that no level is passed over on a long chord.
-                const int n = samplesAlong(std::abs(cut[k] - cut[k - 1]), fastest);
-                for (int j = 1; j < n; ++j) {
-                    const std::complex<double> z =
-                        cut[k - 1] + (double(j) / n) * (cut[k] - cut[k - 1]);
-                    points.push_back(z);
-                    left.push_back(angleNear(z, left.back()));
-                }
+            points.push_back(m_centre + last * (2.0 * boxReach / std::abs(last)));
+        double left = footAngle;
+        double leftPhi = phiOn(points.front(), left);
+        for (std::size_t k = 1; k < points.size() && inBox(points[k - 1]); ++k) {
+            const std::complex<double> a = points[k - 1];
+            const std::complex<double> b = points[k];
+            const double leftB = angleNear(b, left);
+            const double leftPhiB = phiOn(b, leftB);
+            for (const double turn : {0.0, kTwoPi}) {
+                // A turn more takes Gamma off phi.
+                const double less = turn == 0.0 ? 0.0 : m_gamma;
+                const Piece side{[&](double t) { return a + t * (b - a); },
+                                 fastest * std::abs(b - a),
+                                 (turn == 0.0 ? i : -i) * (b - a),
+                                 false,
+                                 {}};
+                scan(side, 0.0, 1.0, a, b, left + turn, leftB + turn, leftPhi - less,
+                     leftPhiB - less, 0);
             }
-            points.push_back(cut[k]);
-            left.push_back(k > 0 ? angleNear(cut[k], left.back()) : footAngle);
-            if (!inBox(cut[k]) && k > 0)
-                break;
+            left = leftB;
+            leftPhi = leftPhiB;
         }
-        std::vector<double> right(left);
-        for (double &a : right)
-            a += kTwoPi;
-        crossings(points, left, i);
-        crossings(points, right, -i);
     }
     // The box, counter-clockwise in stream coordinates; inward is to the
     // left. Pieces that cross the cut (the angle on the branch jumps) are
@@ -260,24 +332,17 @@ void NetTracer::findEnds()
                                                 {m_box.xiHigh, m_box.etaLow},
                                                 {m_box.xiHigh, m_box.etaHigh},
                                                 {m_box.xiLow, m_box.etaHigh}};
-        for (int side = 0; side < 4; ++side) {
-            const std::complex<double> a = fromStream(corners[side]);
-            const std::complex<double> b = fromStream(corners[(side + 1) % 4]);
-            const int n = samplesAlong(std::abs(b - a), boxFastest);
-            std::complex<double> p = a;
-            double pAngle = m_branch.angle(p);
-            double pPhi = phiOn(p, pAngle);
-            for (int k = 1; k <= n; ++k) {
-                const std::complex<double> q = a + (double(k) / n) * (b - a);
-                const double qAngle = m_branch.angle(q);
-                const double qPhi = phiOn(q, qAngle);
-                if (std::abs(angleNear(q, pAngle) - qAngle) < 1.0)
-                    addEnds([&](double t) { return p + t * (q - p); }, pAngle, pPhi, qPhi,
-                            i * (q - p));
-                p = q;
-                pAngle = qAngle;
-                pPhi = qPhi;
-            }
+        for (int k = 0; k < 4; ++k) {
+            const std::complex<double> a = fromStream(corners[k]);
+            const std::complex<double> b = fromStream(corners[(k + 1) % 4]);
+            const Piece edge{[&](double t) { return a + t * (b - a); },
+                             boxFastest * std::abs(b - a),
+                             i * (b - a),
+                             true,
+                             {}};
+            const double angleA = m_branch.angle(a);
+            const double angleB = m_branch.angle(b);
+            scan(edge, 0.0, 1.0, a, b, angleA, angleB, phiOn(a, angleA), phiOn(b, angleB), 0);
         }
     }
     if (m_found.empty())

@@ -38,7 +38,10 @@ struct Equipotentials
 // (projected by Newton's method along grad phi); the polylines stay within
 // a quarter pixel of their curves in both panes, as the streamlines do. A
 // line ends on the body, on the branch's cut (the downstream dividing
-// streamline) or beyond both panes. Fails as the streamlines failed.
+// streamline) or beyond both panes; a vertex on the cut is on its level on
+// the side its line comes from (on the other side phi differs by Gamma).
+// Only the levels either pane shows are traced, at most 4096 each side of
+// phi = 0. Fails as the streamlines failed.
 [[nodiscard]] Equipotentials TraceEquipotentials(const Flow &flow, const StreamlineView &view,
                                                  const Streamlines &lines,
                                                  const PotentialBranch &branch);

@@ -17,11 +17,6 @@ namespace {
 
 constexpr double kRingsAcross = 8.0; // rings 1 + m |Scale| / 8 apart
 constexpr double kRayDegrees = 15.0;
-// A chord is kept when the curve's points at a quarter, half and three
-// quarters of its parameter lie within this fraction of the quarter pixel
-// allowed of it, in both planes.
-constexpr double kQuarterPixel = 0.25;
-constexpr double kSagittaAim = 0.5;
 constexpr int kRingPieces = 64;
 constexpr int kRayPieces = 16;
 constexpr int kMaxHalvings = 40;
@@ -44,13 +39,15 @@ class GridTracer
 {
 public:
     GridTracer(const Circle &circle, const StreamlineView &view)
-        : m_circle(circle), m_circleTolerance(kSagittaAim * kQuarterPixel * view.circlePixel),
-          m_profileTolerance(kSagittaAim * kQuarterPixel * view.profilePixel)
+        : m_circle(circle), m_circleTolerance(AimedSagitta(view.circlePixel)),
+          m_profileTolerance(AimedSagitta(view.profilePixel))
     {
     }
 
     // The curve z(t), t from 0 to 1, in `pieces` equal parameter steps, each
-    // halved until its chords keep to the tolerance in both planes.
+    // halved until the curve's points at a quarter, half and three quarters
+    // of its parameter lie within the sagitta aimed at of its chord, in both
+    // planes.
     GridLine line(GridLine::Kind kind, double value,
                   const std::function<std::complex<double>(double)> &at, int pieces) const
     {

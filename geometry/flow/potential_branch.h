@@ -20,7 +20,8 @@ class PotentialBranch
 {
 public:
     // The cut is the Downstream part of `lines` (traced for `flow`),
-    // continued beyond its last vertex along the stream.
+    // continued beyond its last vertex straight away from z0. The branch
+    // keeps a reference to `flow`, which must outlive it.
     PotentialBranch(const Flow &flow, const Streamlines &lines);
 
     // phi at a point of the circle plane outside the circle.

@@ -230,7 +230,8 @@ TEST_P(FlowNet, BranchIsContinuousOffTheCutAndJumpsByGammaAcrossIt)
 // every chord within a quarter pixel of the curve in both panes, each end
 // on the body, on the cut or beyond both panes, no curve drawn twice, and
 // right angles where it crosses the streamlines, in both planes (away from
-// the stagnation points and +-b, where the map is not conformal).
+// the stagnation points and +-b, where the map is not conformal), and every
+// level shown drawn.
 TEST_P(FlowNet, EquipotentialsLieOnTheirLevelsEndOnTheBoundariesAndCrossStreamlinesSquarely)
 {
     const NetCase &c = GetParam();
@@ -371,6 +372,31 @@ TEST_P(FlowNet, EquipotentialsLieOnTheirLevelsEndOnTheBoundariesAndCrossStreamli
         }
     }
     EXPECT_GT(crossings, 100);
+
+    // Every level the panes show is drawn: all of them without circulation
+    // (phi is single-valued), those upstream of z0 with it. There the
+    // branch's angle lies within a quarter turn of alpha_x + pi (the cut runs
+    // downstream), so phi is written afresh with that angle.
+    std::set<int> levels;
+    for (const wingmap::Equipotential &line : net.lines)
+        levels.insert(line.level);
+    double low = 1e300, high = -1e300;
+    for (int i = 0; i <= 60; ++i) {
+        for (int j = 0; j <= 60; ++j) {
+            const double x = i / 30.0 - 1, y = j / 30.0 - 1;
+            for (const Point z : {Point(x * s, y * s), field.preimage(Point(2 * x * s, y * s))}) {
+                const Point u = (z - field.z0) * std::polar(1.0, -field.alphaX);
+                if (std::abs(u) <= 1 || (u.real() >= 0 && field.gamma != 0))
+                    continue;
+                const double phi = field.phiNear(z, field.alphaX + kPi);
+                low = std::min(low, phi);
+                high = std::max(high, phi);
+            }
+        }
+    }
+    ASSERT_LT(low, high);
+    for (int k = static_cast<int>(std::ceil(low / dphi)); k * dphi <= high; ++k)
+        EXPECT_EQ(levels.count(k), 1u) << k;
 }
 
 // The grid: rings of radius 1 + m |Scale| / 8 about z0 while any of one

@@ -15,10 +15,6 @@ using numeric::kTwoPi;
 
 namespace {
 
-// The chords' sagitta is aimed at half of the quarter pixel allowed; a step
-// 1.25 times longer than aimed for at its end is still kept (1.25^2 / 2 < 1).
-constexpr double kQuarterPixel = 0.25;
-constexpr double kSagittaAim = 0.5;
 // Away from both panes nothing is drawn: there the sagitta may grow to this
 // (plot units) when it is above the pixels', so that a tiny Scale, whose
 // pixels are tiny, does not trace the whole line in tiny steps. Such steps
@@ -51,11 +47,11 @@ LevelTracer::LevelTracer(const Flow &flow, const StreamlineView &view, double sp
                          LevelFunction function)
     : m_flow(flow), m_circle(flow.circle()), m_function(function), m_centre(flow.circle().centre()),
       m_stream(std::polar(1.0, -flow.alphaX())), m_spacing(spacing),
-      m_circleTolerance(kSagittaAim * kQuarterPixel * view.circlePixel),
-      m_profileTolerance(kSagittaAim * kQuarterPixel * view.profilePixel),
-      m_circleAway(std::max(m_circleTolerance, kSagittaAim * kAwaySagitta)),
-      m_profileAway(std::max(m_profileTolerance, kSagittaAim * kAwaySagitta)), m_panes(view.panes),
-      m_longestStep(std::max(m_panes.circle.halfWidth(), 1.0)),
+      m_circleTolerance(AimedSagitta(view.circlePixel)),
+      m_profileTolerance(AimedSagitta(view.profilePixel)),
+      m_circleAway(std::max(m_circleTolerance, level_tracing::kSagittaAim * kAwaySagitta)),
+      m_profileAway(std::max(m_profileTolerance, level_tracing::kSagittaAim * kAwaySagitta)),
+      m_panes(view.panes), m_longestStep(std::max(m_panes.circle.halfWidth(), 1.0)),
       m_shortestStep(kShortestStep * std::min(m_circleTolerance, m_profileTolerance)),
       m_saddle(!flow.stagnationOnBody()), m_saddlePoint(flow.rearStagnation())
 {
@@ -103,22 +99,26 @@ std::vector<std::complex<double>> PaneEdgePoints(const Circle &circle, const Pan
 
 double LevelTracer::angleNear(std::complex<double> z, double near) const
 {
-    return near + std::arg((z - m_centre) * std::polar(1.0, -near));
+    return near + std::remainder(std::arg(z - m_centre) - near, kTwoPi);
 }
 
 // Re (i Gamma / 2 pi) ln(z - z0) is -Gamma theta / 2 pi: on the sheet of the
 // angle theta, phi is Re w of the principal branch less Gamma for each turn
 // theta lies above the principal angle.
+double LevelTracer::potentialOn(std::complex<double> z, double angle) const
+{
+    const double principal = std::arg(z - m_centre);
+    const double theta = angle + std::remainder(principal - angle, kTwoPi);
+    return m_flow.potential(z).real() - m_flow.gamma() * std::round((theta - principal) / kTwoPi);
+}
+
 FlowSample LevelTracer::sample(std::complex<double> z, double angle) const
 {
     FlowSample field = m_flow.sample(z);
     if (m_function == LevelFunction::StreamFunction)
         return field;
-    const double principal = std::arg(z - m_centre);
-    const double turns = std::round((angleNear(z, angle) - principal) / kTwoPi);
     const std::complex<double> i(0.0, 1.0);
-    return {m_flow.potential(z).real() - m_flow.gamma() * turns, i * field.velocity,
-            i * field.secondDerivative};
+    return {potentialOn(z, angle), i * field.velocity, i * field.secondDerivative};
 }
 
 bool LevelTracer::project(std::complex<double> z, double level, double angle,

@@ -15,6 +15,23 @@ namespace wingmap {
 // (1e-6 is promised with room for the rounding of an independent evaluation).
 inline constexpr double kLevelTolerance = 1e-9;
 
+namespace level_tracing {
+// The chords' sagitta is aimed at half of the quarter pixel allowed; a step
+// 1.25 times longer than aimed for at its end is still kept (1.25^2 / 2 < 1).
+inline constexpr double kQuarterPixel = 0.25;
+inline constexpr double kSagittaAim = 0.5;
+inline constexpr double kSlack = 1.25;
+inline constexpr double kGrowth = 2.0;
+inline constexpr int kMaxTrials = 40;
+inline constexpr std::size_t kMaxVertices = 200000;
+} // namespace level_tracing
+
+// The sagitta aimed at for chords drawn in pixels of that size.
+inline double AimedSagitta(double pixel)
+{
+    return level_tracing::kSagittaAim * level_tracing::kQuarterPixel * pixel;
+}
+
 // Beyond this radius from z0 the velocity along the stream is positive (it
 // is at least 1 - 1/r^2 - 2|g|/r, g = Gamma / 4 pi, which is positive beyond
 // |g| + sqrt(g^2 + 1)): a line that has left that disc beyond the panes
@@ -66,6 +83,8 @@ public:
     // The level function and f', f'' at z; the potential on the sheet whose
     // angle is `angle` near z.
     FlowSample sample(std::complex<double> z, double angle) const;
+    // phi alone on the sheet whose angle is `angle` near z.
+    double potentialOn(std::complex<double> z, double angle) const;
 
     bool project(std::complex<double> z, double level, double angle, LevelVertex &out) const;
     double allowedStep(const LevelVertex &v) const;
@@ -101,13 +120,6 @@ protected:
     bool m_saddle;
     std::complex<double> m_saddlePoint;
 };
-
-namespace level_tracing {
-inline constexpr double kSlack = 1.25;
-inline constexpr double kGrowth = 2.0;
-inline constexpr int kMaxTrials = 40;
-inline constexpr std::size_t kMaxVertices = 200000;
-} // namespace level_tracing
 
 template <typename Done>
 void LevelTracer::trace(LevelVertex from, double level, int direction, double firstStep,
