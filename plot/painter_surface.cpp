@@ -125,6 +125,10 @@ void PainterSurface::Line(float x1, float y1, float x2, float y2)
 
 void PainterSurface::Line(float x1, float y1, float x2, float y2, Colour colour)
 {
+    // Thin lines (the flow net, the grid) go under the others' halo, not
+    // in it: they would cover the shading with a mesh of their own.
+    if (m_halo.isValid() && (colour & kThinLine) != 0)
+        return;
     drawLine(x1, y1, x2, y2, strokeOf(colour));
 }
 

@@ -41,9 +41,9 @@ namespace wingmap {
 // Runs of segments of one colour that join end to start are drawn as
 // setLineJoins says (round joins unless told otherwise). A colour with
 // kThinLine draws a thin line (DeviceLines::thinWidth, thinOpacity). While a
-// halo colour is set, every line and circle is drawn in it instead, opaque
-// and DeviceLines::kHaloExtra device pixels wider than it would be: a first
-// pass under the lines themselves.
+// halo colour is set, every line (but a thin one) and circle is drawn in it
+// instead, opaque and DeviceLines::kHaloExtra device pixels wider than it
+// would be: a first pass under the lines themselves.
 //
 // Shade paints the shading at once over the whole area, smoothly scaled to
 // it.

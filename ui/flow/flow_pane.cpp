@@ -1,5 +1,6 @@
 #include "ui/flow/flow_pane.h"
 
+#include "plot/drawing.h"
 #include "plot/painter_surface.h"
 #include "plot/speed_shading.h"
 #include "ui/widgets/contrast.h"
@@ -78,6 +79,13 @@ void FlowPane::paintEvent(QPaintEvent *event)
     overlay.setLineJoins(LineJoins::Overlap);
     overlay.Scale(m_extent->left, m_extent->top, m_extent->right, m_extent->bottom);
     const double pixel = logicalPixel();
+    // Over the shading the time lines and marks have the drawing's halo.
+    if (surface().drawing().halo()) {
+        overlay.setHalo(toQColor(kHaloColour));
+        DrawTimeLines(m_timeLines, pixel, overlay);
+        DrawProbeMarks(m_marks, pixel, overlay);
+        overlay.setHalo(QColor());
+    }
     DrawTimeLines(m_timeLines, pixel, overlay);
     DrawProbeMarks(m_marks, pixel, overlay);
 }
