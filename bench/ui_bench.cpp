@@ -154,7 +154,8 @@ void BM_FlowRedrawAllViews(benchmark::State &state)
 }
 
 // One frame of the time lines on the cambered profile: the particles of
-// both panes placed at the time shown and the window repainted.
+// both panes placed at the time shown, and both panes and the readout (which
+// shows the time) repainted.
 void BM_FlowFrame(benchmark::State &state)
 {
     Form1 form;
@@ -163,14 +164,19 @@ void BM_FlowFrame(benchmark::State &state)
         return;
     flow->findChild<QCheckBox *>("Check_time_lines")->setChecked(true);
     QTest::qWait(2000); // particles across both panes
+    QWidget *panes[] = {flow->findChild<QWidget *>("Picture_circle_flow"),
+                        flow->findChild<QWidget *>("Picture_airfoil_flow"),
+                        flow->findChild<QWidget *>("Label_readout")};
     for (auto _ : state) {
         flow->showFrame();
-        flow->repaint();
+        for (QWidget *pane : panes)
+            pane->repaint();
     }
 }
 
 // One pointer move over the circle pane of the cambered profile: the probe's
-// numbers read and written, the marks set, and the window repainted.
+// numbers read and written, the marks set, and both panes and the probe's
+// line repainted.
 void BM_FlowProbe(benchmark::State &state)
 {
     Form1 form;
@@ -178,6 +184,8 @@ void BM_FlowProbe(benchmark::State &state)
     if (!flow)
         return;
     auto *pane = flow->findChild<QWidget *>("Picture_circle_flow");
+    QWidget *shown[] = {pane, flow->findChild<QWidget *>("Picture_airfoil_flow"),
+                        flow->findChild<QWidget *>("Label_probe")};
     const QPointF points[] = {QPointF(130, 40), QPointF(131, 41)};
     int k = 0;
     for (auto _ : state) {
@@ -185,7 +193,8 @@ void BM_FlowProbe(benchmark::State &state)
         QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(pane, &move);
-        flow->repaint();
+        for (QWidget *widget : shown)
+            widget->repaint();
     }
 }
 
