@@ -47,6 +47,12 @@ constexpr double kBodyAngleTolerance = 1e-10;
 // pane that is traced.
 constexpr int kLineSamples = 64;
 
+// |z|, without the library's care for overflow (slow, and not needed here).
+double Length(std::complex<double> z)
+{
+    return std::sqrt(std::norm(z));
+}
+
 // The lines of one pane, in the coordinate X = sigma x that grows
 // downstream (sigma = -1 where the free stream runs to the left).
 struct PaneLines
@@ -137,7 +143,7 @@ ChordTime TimeOverChord(const std::array<std::complex<double>, 5> &p,
                         const std::array<double, 5> &slowness, const Motion &a, const Motion &b,
                         double tolerance)
 {
-    const auto along = [&](int from, int to) { return std::abs(p[to] - p[from]); };
+    const auto along = [&](int from, int to) { return Length(p[to] - p[from]); };
     const double whole = Simpson(slowness[0], slowness[2], slowness[4], along(0, 2), along(2, 4));
     const double first = Simpson(slowness[0], slowness[1], slowness[2], along(0, 1), along(1, 2));
     const double second = Simpson(slowness[2], slowness[3], slowness[4], along(2, 3), along(3, 4));
@@ -147,7 +153,7 @@ ChordTime TimeOverChord(const std::array<std::complex<double>, 5> &p,
     const double time = fine + (fine - whole) / 15.0;
     const Motion middle = Cubic(a, b, time, first / fine);
     const bool kept = std::abs(fine - whole) <= 15.0 * kTimeTolerance * fine &&
-                      std::abs(middle.point - p[2]) <= tolerance;
+                      Length(middle.point - p[2]) <= tolerance;
     return {time, kept};
 }
 
@@ -199,11 +205,11 @@ Sample LevelTimer::sampleOnLevel(std::complex<double> z) const
     // The particle moves with conj(dw/dz) in the circle plane and with
     // conj(dw/dzeta), dw/dzeta = (dw/dz) / (dzeta/dz), in the profile plane.
     const std::complex<double> mapDerivative = m_circle.derivative(z);
-    const double speed = std::abs(field.velocity);
+    const double speed = Length(field.velocity);
     return {{z, std::conj(field.velocity)},
             {m_circle.map(z), std::conj(field.velocity / mapDerivative)},
             1.0 / speed,
-            std::abs(mapDerivative) / speed};
+            Length(mapDerivative) / speed};
 }
 
 void LevelTimer::refine(const Sample &a, const Sample &m, const Sample &b, int depth,
