@@ -30,9 +30,10 @@ constexpr double kClearance = 1.0;
 constexpr double kInterpolationPixels = 1.0 / 16.0;
 constexpr double kTimeTolerance = 1e-5;
 // Halvings of a traced chord, and vertices of one timed level, beyond which
-// a chord is kept as it is.
-constexpr int kMaxDepth = 24;
-constexpr std::size_t kMaxVertices = 1000000;
+// a chord is kept as it is, so that a level whose chords never agree
+// still costs a bounded time.
+constexpr int kMaxDepth = 16;
+constexpr std::size_t kMaxVertices = 20000;
 // Midpoints are projected onto their level by Newton's method to this
 // fraction of delta psi.
 constexpr double kLevelTolerance = 1e-9;
@@ -60,7 +61,6 @@ struct PaneLines
     double release = 0.0; // X of the release line
     double drop = 0.0;    // a particle beyond this X is dropped
     double halfHeight = 0.0;
-    double pixel = 0.0;
 };
 
 // Where a particle is and its velocity there, in one plane (plot units,
@@ -376,10 +376,10 @@ TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
     const PaneLines circleLines{
         std::min(-circlePane.halfWidth(),
                  sigma * circle.centre().real() - Circle::radius() - kClearance),
-        circlePane.halfWidth() + kClearance, circlePane.halfHeight(), view.circlePixel};
+        circlePane.halfWidth() + kClearance, circlePane.halfHeight()};
     const PaneLines profileLines{
         std::min(-profilePane.halfWidth(), ProfileUpstreamX(circle, sigma) - kClearance),
-        profilePane.halfWidth() + kClearance, profilePane.halfHeight(), view.profilePixel};
+        profilePane.halfWidth() + kClearance, profilePane.halfHeight()};
 
     const Streamlines traced = TraceStreamlines(
         flow, TracedView(circle, view, sigma, circleLines, profileLines), kLevelsPerInterval);
