@@ -82,9 +82,9 @@ Motion Cubic(const Motion &a, const Motion &b, double h, double s)
     const std::complex<double> point = (2.0 * s3 - 3.0 * s2 + 1.0) * a.point +
                                        (s3 - 2.0 * s2 + s) * h * a.velocity +
                                        (3.0 * s2 - 2.0 * s3) * b.point + (s3 - s2) * h * b.velocity;
-    const std::complex<double> rate =
-        (6.0 * s2 - 6.0 * s) * (a.point - b.point) + (3.0 * s2 - 4.0 * s + 1.0) * h * a.velocity +
-        (3.0 * s2 - 2.0 * s) * h * b.velocity;
+    const std::complex<double> rate = (6.0 * s2 - 6.0 * s) * (a.point - b.point) +
+                                      (3.0 * s2 - 4.0 * s + 1.0) * h * a.velocity +
+                                      (3.0 * s2 - 2.0 * s) * h * b.velocity;
     return {point, rate / h};
 }
 
@@ -171,8 +171,8 @@ public:
 
     // The traced vertices from..to (indices) with vertices added between
     // them until each chord keeps to the tolerances, timed from `from`.
-    std::vector<TimedVertex> time(const std::vector<std::complex<double>> &points,
-                                  std::size_t from, std::size_t to) const;
+    std::vector<TimedVertex> time(const std::vector<std::complex<double>> &points, std::size_t from,
+                                  std::size_t to) const;
 
 private:
     Sample sampleOnLevel(std::complex<double> z) const;
@@ -219,8 +219,7 @@ void LevelTimer::refine(const Sample &a, const Sample &m, const Sample &b, int d
     const Sample r = sampleOnLevel(0.5 * (m.circle.point + b.circle.point));
     const ChordTime circle = TimeOverChord(
         {a.circle.point, l.circle.point, m.circle.point, r.circle.point, b.circle.point},
-        {a.circleSlowness, l.circleSlowness, m.circleSlowness, r.circleSlowness,
-         b.circleSlowness},
+        {a.circleSlowness, l.circleSlowness, m.circleSlowness, r.circleSlowness, b.circleSlowness},
         a.circle, b.circle, m_circleTolerance);
     const ChordTime profile = TimeOverChord(
         {a.profile.point, l.profile.point, m.profile.point, r.profile.point, b.profile.point},
@@ -229,8 +228,8 @@ void LevelTimer::refine(const Sample &a, const Sample &m, const Sample &b, int d
         a.profile, b.profile, m_profileTolerance);
     if ((circle.kept && profile.kept) || depth >= kMaxDepth || out.size() >= kMaxVertices) {
         const TimedVertex &last = out.back();
-        out.push_back({b.circle, b.profile, last.circleTime + circle.time,
-                       last.profileTime + profile.time});
+        out.push_back(
+            {b.circle, b.profile, last.circleTime + circle.time, last.profileTime + profile.time});
         return;
     }
     refine(a, l, m, depth + 1, out);
@@ -280,8 +279,8 @@ struct Crossing
     double time = 0.0;
 };
 
-bool CrossTimed(const std::vector<TimedVertex> &timed, FlowPlane plane, double sigma,
-                double target, std::size_t from, Crossing &out)
+bool CrossTimed(const std::vector<TimedVertex> &timed, FlowPlane plane, double sigma, double target,
+                std::size_t from, Crossing &out)
 {
     const auto x = [&](std::size_t i) { return sigma * MotionIn(plane, timed[i]).point.real(); };
     std::size_t chord = 0;
@@ -387,8 +386,8 @@ TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
     if (!ok())
         return;
     m_interval = circlePane.halfWidth() / kReleasesPerScale;
-    m_dividing = flow.stagnationOnBody() ? flow.psiBody()
-                                         : flow.streamFunction(flow.rearStagnation());
+    m_dividing =
+        flow.stagnationOnBody() ? flow.psiBody() : flow.streamFunction(flow.rearStagnation());
     const double trailingX = sigma * flow.trailingEdge().real();
 
     double upperLead = std::numeric_limits<double>::quiet_NaN();
@@ -434,7 +433,8 @@ TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
             if (!CrossTimed(timed, plane, sigma, pane.release, 0, release) ||
                 !(std::abs(release.motion.point.imag()) <= pane.halfHeight))
                 continue;
-            Path path{line.level, line.psi, {release.motion.point}, {0.0}, {release.motion.velocity}};
+            Path path{
+                line.level, line.psi, {release.motion.point}, {0.0}, {release.motion.velocity}};
             const auto add = [&](const Motion &motion, double time) {
                 path.points.push_back(motion.point);
                 path.velocities.push_back(motion.velocity);

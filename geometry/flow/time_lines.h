@@ -13,8 +13,8 @@ class Flow;
 // One particle shown at a time t.
 struct Particle
 {
-    int release = 0;    // k: released at t = k T
-    int level = 0;      // j: on psi = psiBody + j deltaPsi / 4
+    int release = 0; // k: released at t = k T
+    int level = 0;   // j: on psi = psiBody + j deltaPsi / 4
     double psi = 0.0;
     std::complex<double> at; // in its pane's plane, plot units
 };

@@ -56,7 +56,10 @@ struct Model
         return std::abs(one - z0) > std::abs(other - z0) ? one : other;
     }
     Point in(FlowPlane plane, Point z) const { return plane == FlowPlane::Circle ? z : map(z); }
-    Point from(FlowPlane plane, Point p) const { return plane == FlowPlane::Circle ? p : inverse(p); }
+    Point from(FlowPlane plane, Point p) const
+    {
+        return plane == FlowPlane::Circle ? p : inverse(p);
+    }
     // dz/dt of a particle of the plane, in the circle plane: conj(dw/dz), or
     // conj(dw/dzeta) / (dzeta/dz) = conj(dw/dz) / |dzeta/dz|^2.
     Point drift(FlowPlane plane, Point z) const
@@ -96,9 +99,10 @@ struct Scene
     double sigma; // +1 where the stream runs to the right
 
     explicit Scene(const TimeCase &c)
-        : flow(c.F, c.G, c.b, c.alpha, true), model(c.F, c.G, c.b, flow),
-          view{wingmap::PaneExtentsAt(c.scale), 2.0 * c.scale / kCirclePixels,
-               4.0 * c.scale / kProfilePixels},
+        : flow(c.F, c.G, c.b, c.alpha, true),
+          model(c.F, c.G, c.b, flow), view{wingmap::PaneExtentsAt(c.scale),
+                                           2.0 * c.scale / kCirclePixels,
+                                           4.0 * c.scale / kProfilePixels},
           lines(flow, view), sigma(std::cos(flow.alphaX()) < 0.0 ? -1.0 : 1.0)
     {
     }
@@ -122,7 +126,9 @@ struct Scene
     {
         double upstream = INFINITY;
         for (int i = 0; i < 100000; ++i)
-            upstream = std::min(upstream, sigma * model.in(plane, model.z0 + std::polar(1.0, i * 2e-5 * kPi)).real());
+            upstream = std::min(
+                upstream,
+                sigma * model.in(plane, model.z0 + std::polar(1.0, i * 2e-5 * kPi)).real());
         return sigma * std::min(-halfWidth(plane), upstream - 1.0);
     }
     // Where psi = psiBody + j deltaPsi / 4 crosses the release line within
@@ -306,8 +312,8 @@ TEST(TimeLines, TimeLinesRunByRisingPsiAndBreakAtTheDividingStreamline)
         const double g = flow.gamma() / (4.0 * kPi);
         const double dividing =
             onBody ? 0.0
-                   : model.psi(model.z0 + Point(0.0, -(g + std::sqrt(g * g - 1.0))) *
-                                              std::conj(model.stream));
+                   : model.psi(model.z0 +
+                               Point(0.0, -(g + std::sqrt(g * g - 1.0))) * std::conj(model.stream));
         const wingmap::TimeLines lines(flow, view);
         ASSERT_TRUE(lines.ok());
         int breaksAtDividing = 0;
