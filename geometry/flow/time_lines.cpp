@@ -30,9 +30,10 @@ constexpr double kClearance = 1.0;
 constexpr double kInterpolationPixels = 1.0 / 16.0;
 constexpr double kTimeTolerance = 1e-5;
 // Halvings of a traced chord, and vertices of one timed level, beyond which
-// a chord is kept as it is.
-constexpr int kMaxDepth = 24;
-constexpr std::size_t kMaxVertices = 1000000;
+// a chord is kept as it is, so that a level whose chords never agree
+// still costs a bounded time.
+constexpr int kMaxDepth = 16;
+constexpr std::size_t kMaxVertices = 20000;
 // Midpoints are projected onto their level by Newton's method to this
 // fraction of delta psi.
 constexpr double kLevelTolerance = 1e-9;
@@ -47,6 +48,12 @@ constexpr double kBodyAngleTolerance = 1e-10;
 // pane that is traced.
 constexpr int kLineSamples = 64;
 
+// |z|, without the library's care for overflow (slow, and not needed here).
+double Length(std::complex<double> z)
+{
+    return std::sqrt(std::norm(z));
+}
+
 // The lines of one pane, in the coordinate X = sigma x that grows
 // downstream (sigma = -1 where the free stream runs to the left).
 struct PaneLines
@@ -54,7 +61,6 @@ struct PaneLines
     double release = 0.0; // X of the release line
     double drop = 0.0;    // a particle beyond this X is dropped
     double halfHeight = 0.0;
-    double pixel = 0.0;
 };
 
 // Where a particle is and its velocity there, in one plane (plot units,
@@ -76,9 +82,9 @@ Motion Cubic(const Motion &a, const Motion &b, double h, double s)
     const std::complex<double> point = (2.0 * s3 - 3.0 * s2 + 1.0) * a.point +
                                        (s3 - 2.0 * s2 + s) * h * a.velocity +
                                        (3.0 * s2 - 2.0 * s3) * b.point + (s3 - s2) * h * b.velocity;
-    const std::complex<double> rate =
-        (6.0 * s2 - 6.0 * s) * (a.point - b.point) + (3.0 * s2 - 4.0 * s + 1.0) * h * a.velocity +
-        (3.0 * s2 - 2.0 * s) * h * b.velocity;
+    const std::complex<double> rate = (6.0 * s2 - 6.0 * s) * (a.point - b.point) +
+                                      (3.0 * s2 - 4.0 * s + 1.0) * h * a.velocity +
+                                      (3.0 * s2 - 2.0 * s) * h * b.velocity;
     return {point, rate / h};
 }
 
@@ -137,7 +143,7 @@ ChordTime TimeOverChord(const std::array<std::complex<double>, 5> &p,
                         const std::array<double, 5> &slowness, const Motion &a, const Motion &b,
                         double tolerance)
 {
-    const auto along = [&](int from, int to) { return std::abs(p[to] - p[from]); };
+    const auto along = [&](int from, int to) { return Length(p[to] - p[from]); };
     const double whole = Simpson(slowness[0], slowness[2], slowness[4], along(0, 2), along(2, 4));
     const double first = Simpson(slowness[0], slowness[1], slowness[2], along(0, 1), along(1, 2));
     const double second = Simpson(slowness[2], slowness[3], slowness[4], along(2, 3), along(3, 4));
@@ -147,7 +153,7 @@ ChordTime TimeOverChord(const std::array<std::complex<double>, 5> &p,
     const double time = fine + (fine - whole) / 15.0;
     const Motion middle = Cubic(a, b, time, first / fine);
     const bool kept = std::abs(fine - whole) <= 15.0 * kTimeTolerance * fine &&
-                      std::abs(middle.point - p[2]) <= tolerance;
+                      Length(middle.point - p[2]) <= tolerance;
     return {time, kept};
 }
 
@@ -165,8 +171,8 @@ public:
 
     // The traced vertices from..to (indices) with vertices added between
     // them until each chord keeps to the tolerances, timed from `from`.
-    std::vector<TimedVertex> time(const std::vector<std::complex<double>> &points,
-                                  std::size_t from, std::size_t to) const;
+    std::vector<TimedVertex> time(const std::vector<std::complex<double>> &points, std::size_t from,
+                                  std::size_t to) const;
 
 private:
     Sample sampleOnLevel(std::complex<double> z) const;
@@ -199,11 +205,11 @@ Sample LevelTimer::sampleOnLevel(std::complex<double> z) const
     // The particle moves with conj(dw/dz) in the circle plane and with
     // conj(dw/dzeta), dw/dzeta = (dw/dz) / (dzeta/dz), in the profile plane.
     const std::complex<double> mapDerivative = m_circle.derivative(z);
-    const double speed = std::abs(field.velocity);
+    const double speed = Length(field.velocity);
     return {{z, std::conj(field.velocity)},
             {m_circle.map(z), std::conj(field.velocity / mapDerivative)},
             1.0 / speed,
-            std::abs(mapDerivative) / speed};
+            Length(mapDerivative) / speed};
 }
 
 void LevelTimer::refine(const Sample &a, const Sample &m, const Sample &b, int depth,
@@ -213,8 +219,7 @@ void LevelTimer::refine(const Sample &a, const Sample &m, const Sample &b, int d
     const Sample r = sampleOnLevel(0.5 * (m.circle.point + b.circle.point));
     const ChordTime circle = TimeOverChord(
         {a.circle.point, l.circle.point, m.circle.point, r.circle.point, b.circle.point},
-        {a.circleSlowness, l.circleSlowness, m.circleSlowness, r.circleSlowness,
-         b.circleSlowness},
+        {a.circleSlowness, l.circleSlowness, m.circleSlowness, r.circleSlowness, b.circleSlowness},
         a.circle, b.circle, m_circleTolerance);
     const ChordTime profile = TimeOverChord(
         {a.profile.point, l.profile.point, m.profile.point, r.profile.point, b.profile.point},
@@ -223,8 +228,8 @@ void LevelTimer::refine(const Sample &a, const Sample &m, const Sample &b, int d
         a.profile, b.profile, m_profileTolerance);
     if ((circle.kept && profile.kept) || depth >= kMaxDepth || out.size() >= kMaxVertices) {
         const TimedVertex &last = out.back();
-        out.push_back({b.circle, b.profile, last.circleTime + circle.time,
-                       last.profileTime + profile.time});
+        out.push_back(
+            {b.circle, b.profile, last.circleTime + circle.time, last.profileTime + profile.time});
         return;
     }
     refine(a, l, m, depth + 1, out);
@@ -274,8 +279,8 @@ struct Crossing
     double time = 0.0;
 };
 
-bool CrossTimed(const std::vector<TimedVertex> &timed, FlowPlane plane, double sigma,
-                double target, std::size_t from, Crossing &out)
+bool CrossTimed(const std::vector<TimedVertex> &timed, FlowPlane plane, double sigma, double target,
+                std::size_t from, Crossing &out)
 {
     const auto x = [&](std::size_t i) { return sigma * MotionIn(plane, timed[i]).point.real(); };
     std::size_t chord = 0;
@@ -370,10 +375,10 @@ TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
     const PaneLines circleLines{
         std::min(-circlePane.halfWidth(),
                  sigma * circle.centre().real() - Circle::radius() - kClearance),
-        circlePane.halfWidth() + kClearance, circlePane.halfHeight(), view.circlePixel};
+        circlePane.halfWidth() + kClearance, circlePane.halfHeight()};
     const PaneLines profileLines{
         std::min(-profilePane.halfWidth(), ProfileUpstreamX(circle, sigma) - kClearance),
-        profilePane.halfWidth() + kClearance, profilePane.halfHeight(), view.profilePixel};
+        profilePane.halfWidth() + kClearance, profilePane.halfHeight()};
 
     const Streamlines traced = TraceStreamlines(
         flow, TracedView(circle, view, sigma, circleLines, profileLines), kLevelsPerInterval);
@@ -381,8 +386,8 @@ TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
     if (!ok())
         return;
     m_interval = circlePane.halfWidth() / kReleasesPerScale;
-    m_dividing = flow.stagnationOnBody() ? flow.psiBody()
-                                         : flow.streamFunction(flow.rearStagnation());
+    m_dividing =
+        flow.stagnationOnBody() ? flow.psiBody() : flow.streamFunction(flow.rearStagnation());
     const double trailingX = sigma * flow.trailingEdge().real();
 
     double upperLead = std::numeric_limits<double>::quiet_NaN();
@@ -428,7 +433,8 @@ TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
             if (!CrossTimed(timed, plane, sigma, pane.release, 0, release) ||
                 !(std::abs(release.motion.point.imag()) <= pane.halfHeight))
                 continue;
-            Path path{line.level, line.psi, {release.motion.point}, {0.0}, {release.motion.velocity}};
+            Path path{
+                line.level, line.psi, {release.motion.point}, {0.0}, {release.motion.velocity}};
             const auto add = [&](const Motion &motion, double time) {
                 path.points.push_back(motion.point);
                 path.velocities.push_back(motion.velocity);

@@ -13,8 +13,8 @@ class Flow;
 // One particle shown at a time t.
 struct Particle
 {
-    int release = 0;    // k: released at t = k T
-    int level = 0;      // j: on psi = psiBody + j deltaPsi / 4
+    int release = 0; // k: released at t = k T
+    int level = 0;   // j: on psi = psiBody + j deltaPsi / 4
     double psi = 0.0;
     std::complex<double> at; // in its pane's plane, plot units
 };
@@ -31,8 +31,17 @@ struct TimeLine
 // The time lines of one state, in both panes: particles released every
 // T = |Scale| / 4 seconds on each pane's release line, moving with the
 // exact local velocity of that pane's flow (U = 1 plot unit per second).
-// The travel times along the levels psiBody + j deltaPsi / 4 (j != 0) are
-// computed once here; at() only interpolates.
+// The travel times along the open levels psiBody + j deltaPsi / 4 (all but
+// the dividing streamline: j != 0 while the stagnation points are on the
+// body) are computed once here; at() only interpolates.
+//
+// Plot units, y up. The release line of a pane is the vertical through its
+// upstream edge, or 1 plot unit upstream of the body's most upstream point
+// where that lies farther out; a level is released where it crosses that
+// line within the pane's height. A particle is dropped once it is more than
+// 1 plot unit beyond the pane's downstream edge. Upstream is the left, or
+// the right where the free stream runs to the left (cos alpha_x < 0). The
+// failures are those of TraceStreamlines for the flow and the view.
 class TimeLines
 {
 public:
@@ -43,7 +52,8 @@ public:
     double releaseInterval() const { return m_interval; }
 
     // Every particle shown at time t (seconds, t >= 0) in the plane's pane,
-    // as time lines, by release and then by rising psi.
+    // as time lines, by rising release and then by rising psi (a time line
+    // may hold a single particle). Empty on failure or for another t.
     [[nodiscard]] std::vector<TimeLine> at(double t, FlowPlane plane) const;
 
     // In the profile plane: the travel time from the release line to the

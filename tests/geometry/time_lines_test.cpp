@@ -56,7 +56,10 @@ struct Model
         return std::abs(one - z0) > std::abs(other - z0) ? one : other;
     }
     Point in(FlowPlane plane, Point z) const { return plane == FlowPlane::Circle ? z : map(z); }
-    Point from(FlowPlane plane, Point p) const { return plane == FlowPlane::Circle ? p : inverse(p); }
+    Point from(FlowPlane plane, Point p) const
+    {
+        return plane == FlowPlane::Circle ? p : inverse(p);
+    }
     // dz/dt of a particle of the plane, in the circle plane: conj(dw/dz), or
     // conj(dw/dzeta) / (dzeta/dz) = conj(dw/dz) / |dzeta/dz|^2.
     Point drift(FlowPlane plane, Point z) const
@@ -96,9 +99,10 @@ struct Scene
     double sigma; // +1 where the stream runs to the right
 
     explicit Scene(const TimeCase &c)
-        : flow(c.F, c.G, c.b, c.alpha, true), model(c.F, c.G, c.b, flow),
-          view{wingmap::PaneExtentsAt(c.scale), 2.0 * c.scale / kCirclePixels,
-               4.0 * c.scale / kProfilePixels},
+        : flow(c.F, c.G, c.b, c.alpha, true),
+          model(c.F, c.G, c.b, flow), view{wingmap::PaneExtentsAt(c.scale),
+                                           2.0 * c.scale / kCirclePixels,
+                                           4.0 * c.scale / kProfilePixels},
           lines(flow, view), sigma(std::cos(flow.alphaX()) < 0.0 ? -1.0 : 1.0)
     {
     }
@@ -122,7 +126,9 @@ struct Scene
     {
         double upstream = INFINITY;
         for (int i = 0; i < 100000; ++i)
-            upstream = std::min(upstream, sigma * model.in(plane, model.z0 + std::polar(1.0, i * 2e-5 * kPi)).real());
+            upstream = std::min(
+                upstream,
+                sigma * model.in(plane, model.z0 + std::polar(1.0, i * 2e-5 * kPi)).real());
         return sigma * std::min(-halfWidth(plane), upstream - 1.0);
     }
     // Where psi = psiBody + j deltaPsi / 4 crosses the release line within
@@ -306,47 +312,55 @@ TEST(TimeLines, TimeLinesRunByRisingPsiAndBreakAtTheDividingStreamline)
         const double g = flow.gamma() / (4.0 * kPi);
         const double dividing =
             onBody ? 0.0
-                   : model.psi(model.z0 + Point(0.0, -(g + std::sqrt(g * g - 1.0))) *
-                                              std::conj(model.stream));
+                   : model.psi(model.z0 +
+                               Point(0.0, -(g + std::sqrt(g * g - 1.0))) * std::conj(model.stream));
         const wingmap::TimeLines lines(flow, view);
         ASSERT_TRUE(lines.ok());
+        int breaksAtDividing = 0;
+        int gaps = 0;
+        bool levelZero = false;
         for (const FlowPlane plane : {FlowPlane::Circle, FlowPlane::Profile}) {
-            const std::vector<TimeLine> shown = lines.at(4.1 * T, plane);
-            ASSERT_GT(shown.size(), 8u);
-            int breaksAtDividing = 0;
-            bool levelZero = false;
-            for (std::size_t i = 0; i < shown.size(); ++i) {
-                const TimeLine &line = shown[i];
-                ASSERT_FALSE(line.particles.empty());
-                EXPECT_EQ(line.releasedAt, line.release * T);
-                const bool below = line.particles.front().psi < dividing;
-                for (std::size_t k = 0; k < line.particles.size(); ++k) {
-                    const wingmap::Particle &p = line.particles[k];
-                    EXPECT_EQ(p.release, line.release);
-                    EXPECT_EQ(p.psi, p.level * spacing);
-                    EXPECT_EQ(p.psi < dividing, below) << p.level;
-                    levelZero = levelZero || p.level == 0;
-                    if (k > 0) {
-                        EXPECT_EQ(p.level, line.particles[k - 1].level + 1);
+            // Later on, faster levels in the middle of a release are gone.
+            for (const double t : {4.1 * T, 8.1 * T}) {
+                const std::vector<TimeLine> shown = lines.at(t, plane);
+                ASSERT_GT(shown.size(), 4u);
+                for (std::size_t i = 0; i < shown.size(); ++i) {
+                    const TimeLine &line = shown[i];
+                    ASSERT_FALSE(line.particles.empty());
+                    EXPECT_EQ(line.releasedAt, line.release * T);
+                    const bool below = line.particles.front().psi < dividing;
+                    for (std::size_t k = 0; k < line.particles.size(); ++k) {
+                        const wingmap::Particle &p = line.particles[k];
+                        EXPECT_EQ(p.release, line.release);
+                        EXPECT_EQ(p.psi, p.level * spacing);
+                        EXPECT_EQ(p.psi < dividing, below) << p.level;
+                        levelZero = levelZero || p.level == 0;
+                        if (k > 0) {
+                            EXPECT_EQ(p.level, line.particles[k - 1].level + 1) << t;
+                        }
                     }
+                    if (i == 0)
+                        continue;
+                    const TimeLine &previous = shown[i - 1];
+                    EXPECT_GE(line.release, previous.release);
+                    if (line.release != previous.release)
+                        continue;
+                    const wingmap::Particle &last = previous.particles.back();
+                    const wingmap::Particle &first = line.particles.front();
+                    EXPECT_LT(last.psi, first.psi);
+                    const bool across = (last.psi < dividing) != (first.psi < dividing);
+                    EXPECT_TRUE(first.level != last.level + 1 || across) << first.level;
+                    breaksAtDividing += across && (onBody ? last.level == -1 && first.level == 1
+                                                          : first.level == last.level + 1);
+                    gaps += !across;
                 }
-                if (i == 0)
-                    continue;
-                const TimeLine &previous = shown[i - 1];
-                EXPECT_GE(line.release, previous.release);
-                if (line.release != previous.release)
-                    continue;
-                const wingmap::Particle &last = previous.particles.back();
-                const wingmap::Particle &first = line.particles.front();
-                EXPECT_LT(last.psi, first.psi);
-                const bool across = (last.psi < dividing) != (first.psi < dividing);
-                EXPECT_TRUE(first.level != last.level + 1 || across) << first.level;
-                breaksAtDividing += across && (onBody ? last.level == -1 && first.level == 1
-                                                      : first.level == last.level + 1);
             }
-            EXPECT_GE(breaksAtDividing, 3) << onBody << " " << int(plane);
-            EXPECT_EQ(levelZero, !onBody) << int(plane);
         }
+        EXPECT_GE(breaksAtDividing, 6) << onBody;
+        if (onBody) {
+            EXPECT_GT(gaps, 0);
+        }
+        EXPECT_EQ(levelZero, !onBody);
     }
 }
 
@@ -407,7 +421,7 @@ double number(const std::string &text)
 // read back exactly, the coordinates to their 6 decimals.
 TEST(TimeLines, TextListsTheParticlesShownWithPointsInAGermanLocale)
 {
-    const double S = 1.5;
+    const double S = 1.25; // psi needs more than 6 decimals
     const double t = 1.3;
     const wingmap::StreamlineView view{wingmap::PaneExtentsAt(S), 2.0 * S / kCirclePixels,
                                        4.0 * S / kProfilePixels};
@@ -423,7 +437,7 @@ TEST(TimeLines, TextListsTheParticlesShownWithPointsInAGermanLocale)
     const std::vector<std::string> rows = split(text, '\n');
     ASSERT_GT(rows.size(), 2u);
     const std::string head = "# F=0.1 G=0.1 b=0.9 alpha_deg=4 kutta=1 gamma=";
-    const std::string tail = " t=1.3 release_interval=0.375";
+    const std::string tail = " t=1.3 release_interval=0.3125";
     ASSERT_EQ(rows[0].rfind(head, 0), 0u) << rows[0];
     ASSERT_GT(rows[0].size(), head.size() + tail.size());
     EXPECT_EQ(rows[0].substr(rows[0].size() - tail.size()), tail);
