@@ -6,8 +6,28 @@
 #include "plot/speed_shading.h"
 
 #include <cmath>
+#include <future>
+#include <system_error>
 
 namespace wingmap {
+
+namespace {
+
+// The time lines of the flow, timed on a thread of their own, or here when
+// no thread can be started.
+std::future<std::unique_ptr<TimeLines>> timeLinesOf(const Flow &flow, const StreamlineView &view)
+{
+    const auto time = [&flow, view] { return std::make_unique<TimeLines>(flow, view); };
+    try {
+        return std::async(std::launch::async, time);
+    } catch (const std::system_error &) {
+        std::promise<std::unique_ptr<TimeLines>> here;
+        here.set_value(time());
+        return here.get_future();
+    }
+}
+
+} // namespace
 
 StreamlineView FlowViewAt(double MaxC, FlowPanePixels pixels)
 {
@@ -43,13 +63,17 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
                                                        : FlowRedrawFailure::ScaleTooLarge;
         return outcome;
     }
+    // The time lines' travel times are the largest part of a redraw with
+    // every view on: they are timed on a second thread (the flow is only
+    // read) while this one traces the net and the grid and shades the panes.
+    std::future<std::unique_ptr<TimeLines>> timeLines;
+    if (views.timeLines)
+        timeLines = timeLinesOf(*flow, view);
     outcome.branch = std::make_unique<PotentialBranch>(*flow, lines);
     if (views.net)
         outcome.net = TraceEquipotentials(*flow, view, lines, *outcome.branch);
     if (views.grid)
         outcome.grid = PolarGrid(flow->circle(), view);
-    if (views.timeLines)
-        outcome.timeLines = std::make_unique<TimeLines>(*flow, view);
     if (views.speed) {
         // The panes' logical pixels: the circle pane square, the profile
         // pane twice as wide as high.
@@ -65,6 +89,8 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
         outcome.profileShading = SpeedShading(*flow, FlowPlane::Profile, view.panes.profile,
                                               profileWidth, profileWidth / 2);
     }
+    if (timeLines.valid())
+        outcome.timeLines = timeLines.get();
     DrawFlow(state, drawing.MaxC, *flow, lines,
              {views.net && outcome.net.ok() ? &outcome.net : nullptr,
               views.grid ? &outcome.grid : nullptr,
