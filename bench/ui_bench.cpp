@@ -190,8 +190,8 @@ void BM_FlowProbe(benchmark::State &state)
     int k = 0;
     for (auto _ : state) {
         const QPointF at = points[k++ % 2];
-        QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, pane->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QCoreApplication::sendEvent(pane, &move);
         for (QWidget *widget : shown)
             widget->repaint();

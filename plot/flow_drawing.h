@@ -49,9 +49,8 @@ struct FlowViews
 // `state` holds the sampled tables of the flow's F, G and b; MaxC is as the
 // redraw takes it (finite, not 0). A negative MaxC mirrors both panes, as in
 // the main window.
-void DrawFlow(const ParameterState &state, double MaxC, const Flow &flow,
-              const Streamlines &lines, const FlowViews &views, PlotSurface &circlePane,
-              PlotSurface &airfoilPane);
+void DrawFlow(const ParameterState &state, double MaxC, const Flow &flow, const Streamlines &lines,
+              const FlowViews &views, PlotSurface &circlePane, PlotSurface &airfoilPane);
 
 // The time lines of one pane, in its plane: each a polyline through its
 // particles; a time line of one particle is a dot `pixel` plot units across.

@@ -77,15 +77,14 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
     if (views.speed) {
         // The panes' logical pixels: the circle pane square, the profile
         // pane twice as wide as high.
-        const double ratio =
-            std::isfinite(pixels.ratio) && pixels.ratio > 0.0 ? pixels.ratio : 1.0;
+        const double ratio = std::isfinite(pixels.ratio) && pixels.ratio > 0.0 ? pixels.ratio : 1.0;
         const auto logical = [&](double devicePixels) {
             return static_cast<int>(std::lround(devicePixels / ratio));
         };
         const int circleSide = logical(pixels.circle);
         const int profileWidth = logical(pixels.profile);
-        outcome.circleShading = SpeedShading(*flow, FlowPlane::Circle, view.panes.circle,
-                                             circleSide, circleSide);
+        outcome.circleShading =
+            SpeedShading(*flow, FlowPlane::Circle, view.panes.circle, circleSide, circleSide);
         outcome.profileShading = SpeedShading(*flow, FlowPlane::Profile, view.panes.profile,
                                               profileWidth, profileWidth / 2);
     }
@@ -93,8 +92,7 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
         outcome.timeLines = timeLines.get();
     DrawFlow(state, drawing.MaxC, *flow, lines,
              {views.net && outcome.net.ok() ? &outcome.net : nullptr,
-              views.grid ? &outcome.grid : nullptr,
-              views.speed ? &outcome.circleShading : nullptr,
+              views.grid ? &outcome.grid : nullptr, views.speed ? &outcome.circleShading : nullptr,
               views.speed ? &outcome.profileShading : nullptr},
              circlePane, airfoilPane);
     outcome.flow = std::move(flow);

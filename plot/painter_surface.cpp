@@ -205,9 +205,8 @@ void PainterSurface::drawDeviceLine(QPointF from, QPointF to, const Stroke &stro
             const auto nearest = [](double v) { return std::floor(v + 0.5); };
             const double left = nearest(band.left());
             const double top = nearest(band.top());
-            band =
-                QRectF(left, top, std::max<double>(nearest(band.right()) - left, width),
-                       std::max<double>(nearest(band.bottom()) - top, width));
+            band = QRectF(left, top, std::max<double>(nearest(band.right()) - left, width),
+                          std::max<double>(nearest(band.bottom()) - top, width));
         }
         m_painter.fillRect(band, stroke.colour);
         return;

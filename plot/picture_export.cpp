@@ -1,9 +1,9 @@
 #include "plot/picture_export.h"
 
 #include "plot/drawing.h"
-#include "plot/speed_shading.h"
 #include "plot/lift_curve_plot.h"
 #include "plot/pressure_plot.h"
+#include "plot/speed_shading.h"
 
 #include <QBuffer>
 #include <QByteArray>

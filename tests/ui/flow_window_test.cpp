@@ -706,8 +706,8 @@ void FlowWindowTest::probeReadsThePointAndItsImage()
         const QRectF area(circle->contentsRect());
         const QPointF at(area.left() + area.width() * (z.real() + scale) / (2 * scale),
                          area.top() + area.height() * (scale - z.imag()) / (2 * scale));
-        QMouseEvent move(QEvent::MouseMove, at, circle->mapToGlobal(at), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, circle->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QCoreApplication::sendEvent(circle, &move);
     };
     moveTo({0.0, 1.0});

@@ -96,8 +96,8 @@ PictureExport FlowExports::picture() const
     m_profileShown = m_profilePane->surface().drawing();
     DrawTimeLines(m_profilePane->timeLines(), m_profilePane->logicalPixel(), m_profileShown);
     return PictureExport({{&m_circleShown, innerArea(m_circlePane, m_window)},
-                          {&m_profileShown, innerArea(m_profilePane, m_window), nullptr,
-                           nullptr, m_profilePane->speedLegend()},
+                          {&m_profileShown, innerArea(m_profilePane, m_window), nullptr, nullptr,
+                           m_profilePane->speedLegend()},
                           {nullptr, innerArea(m_pressurePane, m_window),
                            liftCurve ? nullptr : &m_pressurePane->plot(),
                            liftCurve ? &m_pressurePane->liftCurve() : nullptr}});

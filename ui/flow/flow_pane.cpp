@@ -68,8 +68,8 @@ std::complex<double> FlowPane::plotPoint(QPointF position) const
 void FlowPane::paintEvent(QPaintEvent *event)
 {
     PlotPane::paintEvent(event);
-    if (!m_extent || (m_timeLines.empty() && m_marks.crosses.empty() && m_marks.rings.empty() &&
-                      !m_speedLegend))
+    if (!m_extent ||
+        (m_timeLines.empty() && m_marks.crosses.empty() && m_marks.rings.empty() && !m_speedLegend))
         return;
     QPainter painter(this);
     if (m_speedLegend)
@@ -136,11 +136,20 @@ void FlowPane::keyPressEvent(QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     QPointF step;
     switch (event->key()) {
-    case Qt::Key_Left: step = {-1.0, 0.0}; break;
-    case Qt::Key_Right: step = {1.0, 0.0}; break;
-    case Qt::Key_Up: step = {0.0, -1.0}; break;
-    case Qt::Key_Down: step = {0.0, 1.0}; break;
-    default: break;
+    case Qt::Key_Left:
+        step = {-1.0, 0.0};
+        break;
+    case Qt::Key_Right:
+        step = {1.0, 0.0};
+        break;
+    case Qt::Key_Up:
+        step = {0.0, -1.0};
+        break;
+    case Qt::Key_Down:
+        step = {0.0, 1.0};
+        break;
+    default:
+        break;
     }
     if (step.isNull() || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
         PlotPane::keyPressEvent(event);
@@ -152,7 +161,6 @@ void FlowPane::keyPressEvent(QKeyEvent *event)
     // The last whole pixel of the area is still inside it.
     at.setX(std::clamp(at.x(), area.left(), area.right() - 1e-9));
     at.setY(std::clamp(at.y(), area.top(), area.bottom() - 1e-9));
-    m_keyProbe = at;
     probeAt(at);
     m_keyProbe = at;
 }

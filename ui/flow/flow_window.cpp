@@ -278,8 +278,8 @@ void FlowWindow::createViews()
     m_showGrid = box(tr("&Grid"), "Check_grid",
                      tr("Draws a polar grid round the circle and its image under the map, "
                         "which keeps right angles everywhere except at ±b"));
-    m_showSpeed = box(tr("Spee&d"), "Check_speed",
-                      tr("Colours each pane by the speed of its own flow"));
+    m_showSpeed =
+        box(tr("Spee&d"), "Check_speed", tr("Colours each pane by the speed of its own flow"));
 }
 
 // The panes keep their places whatever the font: they sit in a box of their
@@ -324,8 +324,7 @@ void FlowWindow::createLayout()
     for (QWidget *next : std::initializer_list<QWidget *>{
              m_profilePane, m_pressurePane, m_view, m_alphaField, m_alphaBar, m_gammaField,
              m_gammaBar, m_showTimeLines, m_pause, m_showNet, m_showGrid, m_showSpeed, m_kutta,
-             m_showForces, m_sharp,
-             m_forces->findChild<QLineEdit *>("Text_speed")}) {
+             m_showForces, m_sharp, m_forces->findChild<QLineEdit *>("Text_speed")}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -341,9 +340,9 @@ void FlowWindow::connectControls()
     connect(m_showForces, &QCheckBox::toggled, m_forces, &QWidget::setVisible);
     connect(m_view, &QComboBox::currentIndexChanged, this, &FlowWindow::showView);
     connect(m_sharp, &QPushButton::clicked, this, &FlowWindow::sharpTrailingEdge);
-    for (PlotPane *pane : {static_cast<PlotPane *>(m_circlePane),
-                           static_cast<PlotPane *>(m_profilePane),
-                           static_cast<PlotPane *>(m_pressurePane)})
+    for (PlotPane *pane :
+         {static_cast<PlotPane *>(m_circlePane), static_cast<PlotPane *>(m_profilePane),
+          static_cast<PlotPane *>(m_pressurePane)})
         connect(pane, &PlotPane::clicked, this, &FlowWindow::redraw);
     for (QCheckBox *view : {m_showNet, m_showGrid, m_showSpeed})
         connect(view, &QCheckBox::toggled, this, &FlowWindow::redraw);
@@ -617,8 +616,8 @@ void FlowWindow::pauseClicked()
 // shown, the clock running, the window on the screen.
 void FlowWindow::runClock()
 {
-    const bool run = m_showTimeLines->isChecked() && !m_paused && m_timeLines &&
-                     isVisible() && !isMinimized();
+    const bool run =
+        m_showTimeLines->isChecked() && !m_paused && m_timeLines && isVisible() && !isMinimized();
     if (run && !m_frames->isActive())
         m_frames->start();
     else if (!run)
@@ -648,7 +647,8 @@ void FlowWindow::probeCircle(double x, double y)
     const ProbeReading reading = ProbeCircle(*m_flow, *m_branch, m_probeAt);
     const bool inFlow = reading.where == ProbeReading::Where::Flow;
     m_circlePane->setProbeMarks({{reading.z}, {}});
-    m_profilePane->setProbeMarks({{}, inFlow ? std::vector{reading.zeta} : std::vector<std::complex<double>>{}});
+    m_profilePane->setProbeMarks(
+        {{}, inFlow ? std::vector{reading.zeta} : std::vector<std::complex<double>>{}});
     m_probe->setText(ProbeText::line(reading));
     m_probe->setAccessibleName(ProbeText::spoken(reading));
 }
@@ -662,7 +662,8 @@ void FlowWindow::probeProfile(double x, double y)
     const ProbeReading reading = ProbeProfile(*m_flow, *m_branch, m_probeAt);
     const bool inFlow = reading.where == ProbeReading::Where::Flow;
     m_profilePane->setProbeMarks({{reading.zeta}, {}});
-    m_circlePane->setProbeMarks({{}, inFlow ? std::vector{reading.z} : std::vector<std::complex<double>>{}});
+    m_circlePane->setProbeMarks(
+        {{}, inFlow ? std::vector{reading.z} : std::vector<std::complex<double>>{}});
     m_probe->setText(ProbeText::line(reading));
     m_probe->setAccessibleName(ProbeText::spoken(reading));
 }
@@ -697,10 +698,17 @@ void FlowWindow::endProbe()
 void FlowWindow::reprobe()
 {
     switch (m_probeFrom) {
-    case ProbeFrom::None: break;
-    case ProbeFrom::Circle: probeCircle(m_probeAt.real(), m_probeAt.imag()); break;
-    case ProbeFrom::Profile: probeProfile(m_probeAt.real(), m_probeAt.imag()); break;
-    case ProbeFrom::Surface: probeSurface(m_probeAt.real()); break;
+    case ProbeFrom::None:
+        break;
+    case ProbeFrom::Circle:
+        probeCircle(m_probeAt.real(), m_probeAt.imag());
+        break;
+    case ProbeFrom::Profile:
+        probeProfile(m_probeAt.real(), m_probeAt.imag());
+        break;
+    case ProbeFrom::Surface:
+        probeSurface(m_probeAt.real());
+        break;
     }
 }
 
