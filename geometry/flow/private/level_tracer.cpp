@@ -135,8 +135,10 @@ bool LevelTracer::project(std::complex<double> z, double level, double angle,
             return true;
         }
         // The level function is Im f, grad Im f = i conj(f'), so the step
-        // -miss grad / |grad|^2 is -i miss / f'.
-        z -= std::complex<double>(0.0, miss) / field.velocity;
+        // -miss grad / |grad|^2 is -i miss / f' = -i miss conj(f') / |f'|^2
+        // (written so, it needs no complex division).
+        z -=
+            std::complex<double>(0.0, miss) * std::conj(field.velocity) / std::norm(field.velocity);
     }
     return false;
 }
