@@ -135,6 +135,9 @@ while read -r folder target linked; do
         elif [[ $library == Qt6::* ]]; then
             contains "${qt_modules[$folder]}" "$library" ||
                 breach "$target ($folder) links $library, which $folder does without"
+        elif [ "$library" = Threads::Threads ]; then
+            # The standard library's threads: any layer may use them.
+            :
         elif [ "$library" = X11::xcb ]; then
             # The program hands the clipboard to the X clipboard manager as it ends.
             [ "$folder" = app ] || breach "$target ($folder) links $library, which only app may"

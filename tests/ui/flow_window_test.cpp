@@ -740,6 +740,15 @@ void FlowWindowTest::probeReadsThePointAndItsImage()
     QVERIFY2(line->text().startsWith("x/c = 0."), qPrintable(line->text()));
     QCOMPARE(profile->probeMarks().rings.size(), std::size_t(2));
     QCOMPARE(circle->probeMarks().rings.size(), std::size_t(2));
+
+    // A cambered profile with its sharp edge at 8°: the whole line at
+    // z = 0.3 + 1.4i, with the numbers worked out apart from the program.
+    drawProfile("0.1", "0.1", "0.905357460425185");
+    m_flow->findChild<QLineEdit *>("Text_alpha")->setText("8");
+    moveTo({0.3, 1.4});
+    QCOMPARE(line->text(), QStringLiteral("z = 0.300 + 1.400i ↔ ζ = 0.420 + 0.840i · |dζ/dz| = "
+                                          "1.375, turn 6.8° · q/U = 1.740 ↔ 1.266 · Cp = −2.027 "
+                                          "↔ −0.602 · ψ = 0.719 · φ = 0.290"));
 }
 
 QTEST_MAIN(FlowWindowTest)
