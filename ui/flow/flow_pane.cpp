@@ -24,9 +24,12 @@ FlowPane::FlowPane(QWidget *parent) : PlotPane(parent)
     setMouseTracking(true);
 }
 
+// A probe in progress reads the point now under it.
 void FlowPane::setExtent(const PaneExtent &extent)
 {
     m_extent = extent;
+    if (m_probing && m_probePosition)
+        probeAt(*m_probePosition);
 }
 
 double FlowPane::logicalPixel() const
@@ -72,9 +75,15 @@ void FlowPane::paintEvent(QPaintEvent *event)
         (m_timeLines.empty() && m_marks.crosses.empty() && m_marks.rings.empty() && !m_speedLegend))
         return;
     QPainter painter(this);
+    paintOverlay(painter);
+    // The legend over everything, as in the picture.
     if (m_speedLegend)
         PaintSpeedLegend(painter, SpeedLegendArea(QRectF(contentsRect()), font()),
                          plotForeground(palette()));
+}
+
+void FlowPane::paintOverlay(QPainter &painter)
+{
     PainterSurface overlay(painter, QRectF(contentsRect()));
     overlay.setLineJoins(LineJoins::Overlap);
     overlay.Scale(m_extent->left, m_extent->top, m_extent->right, m_extent->bottom);
@@ -97,6 +106,7 @@ void FlowPane::probeAt(QPointF position)
         return;
     }
     m_probing = true;
+    m_probePosition = position;
     const std::complex<double> at = plotPoint(position);
     emit probed(at.real(), at.imag());
 }
@@ -104,6 +114,7 @@ void FlowPane::probeAt(QPointF position)
 void FlowPane::endProbe()
 {
     m_keyProbe.reset();
+    m_probePosition.reset();
     if (!m_probing)
         return;
     m_probing = false;
@@ -155,9 +166,11 @@ void FlowPane::keyPressEvent(QKeyEvent *event)
         PlotPane::keyPressEvent(event);
         return;
     }
+    // The first press puts the probe at the centre, the next ones move it.
     const QRectF area(contentsRect());
-    QPointF at = m_keyProbe.value_or(area.center());
-    at += step * (modifiers == Qt::ShiftModifier ? kShiftStep : 1.0);
+    QPointF at = area.center();
+    if (m_keyProbe)
+        at = *m_keyProbe + step * (modifiers == Qt::ShiftModifier ? kShiftStep : 1.0);
     // The last whole pixel of the area is still inside it.
     at.setX(std::clamp(at.x(), area.left(), area.right() - 1e-9));
     at.setY(std::clamp(at.y(), area.top(), area.bottom() - 1e-9));

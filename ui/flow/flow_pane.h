@@ -18,7 +18,7 @@ namespace wingmap {
 //
 // The pane reports the probe: the pointer over its inner area, in plot
 // units; with the pane focused, the arrow keys move the probe one logical
-// pixel (Shift: ten), starting at the centre. The pointer leaving, or the
+// pixel (Shift: ten), the first press putting it at the centre. The pointer leaving, or the
 // focus, ends it.
 class FlowPane : public PlotPane
 {
@@ -55,6 +55,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void paintOverlay(QPainter &painter);
     void probeAt(QPointF position);
     void endProbe();
 
@@ -62,6 +63,7 @@ private:
     std::vector<TimeLine> m_timeLines;
     ProbeMarks m_marks;
     std::optional<QPointF> m_keyProbe; // where the arrow keys have put the probe
+    std::optional<QPointF> m_probePosition; // the probe's place, by pointer or keys
     bool m_probing = false;
     bool m_speedLegend = false;
 };

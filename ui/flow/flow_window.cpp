@@ -38,6 +38,7 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -108,7 +109,7 @@ FlowWindow::FlowWindow(QWidget *parent) : QWidget(parent)
     createLayout();
     connectControls();
     m_exports = new FlowExports(this, m_circlePane, m_profilePane, m_pressurePane,
-                                [this] { return timeShown(); });
+                                [this] { return m_frameTime; });
     addCloseKeys(this);
     refuse(FlowText::noFlowYet());
 }
@@ -143,6 +144,16 @@ void FlowWindow::createControls()
     m_readout->setFocusPolicy(Qt::NoFocus);
     m_readout->setMinimumHeight(2 * fontMetrics().lineSpacing());
     m_readout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // The time lines' clock and which side reaches the trailing edge
+    // first, under the readout: a line of its own, so that a frame rewrites
+    // only it and the window keeps its size.
+    m_clock = new QLabel(this);
+    m_clock->setObjectName("Label_clock");
+    m_clock->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_clock->setFocusPolicy(Qt::NoFocus);
+    m_clock->setMinimumHeight(fontMetrics().lineSpacing());
+    m_clock->setWordWrap(true);
 
     // The probe's line: selectable, and read by screen readers through its
     // accessible name, which carries the same numbers.
@@ -202,6 +213,8 @@ void FlowWindow::showView(int index)
                                       : PressurePane::View::Pressure);
     m_pressurePane->setAccessibleName(liftCurve ? tr("Lift curve")
                                                 : tr("Pressure along the surface"));
+    if (liftCurve && m_probeFrom == ProbeFrom::Surface)
+        endProbe();
     if (m_flow)
         describe();
 }
@@ -317,6 +330,7 @@ void FlowWindow::createLayout()
     window->addLayout(options);
     window->addWidget(m_forces);
     window->addWidget(m_readout);
+    window->addWidget(m_clock);
     window->addWidget(m_probe);
     window->addWidget(m_notice);
 
@@ -356,9 +370,16 @@ void FlowWindow::connectControls()
     connect(m_circlePane, &FlowPane::probed, this, &FlowWindow::probeCircle);
     connect(m_profilePane, &FlowPane::probed, this, &FlowWindow::probeProfile);
     connect(m_pressurePane, &PressurePane::probed, this, &FlowWindow::probeSurface);
-    connect(m_circlePane, &FlowPane::probeLeft, this, &FlowWindow::endProbe);
-    connect(m_profilePane, &FlowPane::probeLeft, this, &FlowWindow::endProbe);
-    connect(m_pressurePane, &PressurePane::probeLeft, this, &FlowWindow::endProbe);
+    // A pane ends only its own probe.
+    const auto endFrom = [this](ProbeFrom from) {
+        return [this, from] {
+            if (m_probeFrom == from)
+                endProbe();
+        };
+    };
+    connect(m_circlePane, &FlowPane::probeLeft, this, endFrom(ProbeFrom::Circle));
+    connect(m_profilePane, &FlowPane::probeLeft, this, endFrom(ProbeFrom::Profile));
+    connect(m_pressurePane, &PressurePane::probeLeft, this, endFrom(ProbeFrom::Surface));
 }
 
 void FlowWindow::follow(std::shared_ptr<const ShownDrawing> drawing)
@@ -505,9 +526,6 @@ void FlowWindow::redraw()
                                 m_profilePane->contentsRect().width() * ratio, ratio};
     const FlowViewChoice views{m_showTimeLines->isChecked(), m_showNet->isChecked(),
                                m_showGrid->isChecked(), m_showSpeed->isChecked()};
-    // Over the shading every line is drawn with a light halo.
-    for (FlowPane *pane : {m_circlePane, m_profilePane})
-        pane->surface().setHalo(views.speed);
     FlowRedrawOutcome outcome =
         RedrawFlow(*m_drawing, alpha, {m_kutta->isChecked(), m_gamma}, pixels, views,
                    m_circlePane->surface(), m_profilePane->surface());
@@ -517,8 +535,11 @@ void FlowWindow::redraw()
                                  {drawn.F, drawn.G, drawn.b, m_sharp->isEnabled()}));
         return;
     }
-    m_circlePane->update();
-    m_profilePane->update();
+    // Over the shading every line is drawn with a light halo.
+    for (FlowPane *pane : {m_circlePane, m_profilePane}) {
+        pane->surface().setHalo(views.speed);
+        pane->update();
+    }
     const PaneExtents extents = PaneExtentsAt(m_drawing->MaxC);
     m_circlePane->setExtent(extents.circle);
     m_profilePane->setExtent(extents.profile);
@@ -527,11 +548,12 @@ void FlowWindow::redraw()
     m_lines = std::move(outcome.lines);
     m_branch = std::move(outcome.branch);
     m_net = std::move(outcome.net);
-    m_timeLines = std::move(outcome.timeLines);
+    m_timeLines =
+        outcome.timeLines && outcome.timeLines->ok() ? std::move(outcome.timeLines) : nullptr;
     m_pressurePane->setSides(m_flow->upperSide(), m_flow->lowerSide());
     m_pressurePane->setLiftCurve(LiftCurve(*m_flow), m_flow->alphaDegrees());
     m_exports->setFlow(m_flow.get(), &m_lines, m_drawing->MaxC);
-    m_exports->setViews(m_showNet->isChecked() ? &m_net : nullptr, m_timeLines.get());
+    m_exports->setViews(m_showNet->isChecked() && m_net.ok() ? &m_net : nullptr, m_timeLines.get());
     m_forces->setCoefficients(m_flow->liftCoefficient(), m_flow->momentCoefficient());
     showKuttaGamma();
     describe();
@@ -543,7 +565,7 @@ void FlowWindow::redraw()
 void FlowWindow::describe()
 {
     const Flow &flow = *m_flow;
-    showReadout();
+    m_readout->setText(FlowText::readout(flow));
     QString spoken = FlowText::spokenReadout(flow);
     if (m_timeLines)
         spoken += ' ' + FlowText::trailingEdgeLead(m_timeLines->trailingEdgeLead());
@@ -555,28 +577,27 @@ void FlowWindow::describe()
                                                  : FlowText::pressurePane(flow));
 }
 
-// The readout, and while the time lines are shown their clock and which
-// side reaches the trailing edge first.
-void FlowWindow::showReadout()
+// While the time lines are shown: their clock at the time of the frame
+// shown, and which side reaches the trailing edge first.
+void FlowWindow::showClock()
 {
-    if (!m_flow)
+    if (!m_timeLines) {
+        m_clock->clear();
+        m_clock->setAccessibleName(QString());
         return;
-    QString text = FlowText::readout(*m_flow);
-    if (m_timeLines) {
-        QStringList clock{FlowText::clock(timeShown())};
-        const QString lead = FlowText::trailingEdgeLead(m_timeLines->trailingEdgeLead());
-        if (!lead.isEmpty())
-            clock << lead;
-        text += '\n' + clock.join(QStringLiteral(" · "));
     }
-    m_readout->setText(text);
+    QStringList parts{FlowText::clock(m_frameTime)};
+    const QString lead = FlowText::trailingEdgeLead(m_timeLines->trailingEdgeLead());
+    if (!lead.isEmpty())
+        parts << lead;
+    m_clock->setText(parts.join(QStringLiteral(" · ")));
 }
 
 double FlowWindow::timeShown() const
 {
     if (!m_showTimeLines->isChecked())
         return 0.0;
-    return m_timeBefore + (m_clock.isValid() ? m_clock.nsecsElapsed() * 1e-9 : 0.0);
+    return m_timeBefore + (m_clockTimer.isValid() ? m_clockTimer.nsecsElapsed() * 1e-9 : 0.0);
 }
 
 // Ticked, the clock starts at 0 and runs; unticked, the particles go and
@@ -587,10 +608,16 @@ void FlowWindow::timeLinesToggled(bool on)
     m_paused = false;
     m_pause->setText(tr("&Pause"));
     m_pause->setEnabled(on);
-    if (on)
-        m_clock.start();
-    else
-        m_clock.invalidate();
+    if (on) {
+        m_clockTimer.start();
+    } else {
+        // Also where the state is refused and the redraw draws nothing.
+        m_clockTimer.invalidate();
+        m_timeLines.reset();
+        m_exports->setViews(m_showNet->isChecked() && m_net.ok() ? &m_net : nullptr, nullptr);
+        frame();
+        runClock();
+    }
     redraw();
 }
 
@@ -600,11 +627,11 @@ void FlowWindow::pauseClicked()
         return;
     if (m_paused) {
         m_paused = false;
-        m_clock.start();
+        m_clockTimer.start();
         m_pause->setText(tr("&Pause"));
     } else {
         m_timeBefore = timeShown();
-        m_clock.invalidate();
+        m_clockTimer.invalidate();
         m_paused = true;
         m_pause->setText(tr("&Play"));
     }
@@ -616,8 +643,14 @@ void FlowWindow::pauseClicked()
 // shown, the clock running, the window on the screen.
 void FlowWindow::runClock()
 {
-    const bool run =
-        m_showTimeLines->isChecked() && !m_paused && m_timeLines && isVisible() && !isMinimized();
+    // The window system may hide or minimise the window without telling
+    // the widget (another desktop, a window manager's own hiding): its
+    // window's visibility says so.
+    const QWindow *window = windowHandle();
+    const bool shown = isVisible() && !isMinimized() && window &&
+                       window->visibility() != QWindow::Hidden &&
+                       window->visibility() != QWindow::Minimized;
+    const bool run = m_showTimeLines->isChecked() && !m_paused && m_timeLines && shown;
     if (run && !m_frames->isActive())
         m_frames->start();
     else if (!run)
@@ -626,16 +659,15 @@ void FlowWindow::runClock()
 
 void FlowWindow::frame()
 {
+    m_frameTime = timeShown();
     if (!m_timeLines) {
         m_circlePane->setTimeLines({});
         m_profilePane->setTimeLines({});
-        showReadout();
-        return;
+    } else {
+        m_circlePane->setTimeLines(m_timeLines->at(m_frameTime, FlowPlane::Circle));
+        m_profilePane->setTimeLines(m_timeLines->at(m_frameTime, FlowPlane::Profile));
     }
-    const double t = timeShown();
-    m_circlePane->setTimeLines(m_timeLines->at(t, FlowPlane::Circle));
-    m_profilePane->setTimeLines(m_timeLines->at(t, FlowPlane::Profile));
-    showReadout();
+    showClock();
 }
 
 void FlowWindow::probeCircle(double x, double y)
@@ -647,6 +679,7 @@ void FlowWindow::probeCircle(double x, double y)
     const ProbeReading reading = ProbeCircle(*m_flow, *m_branch, m_probeAt);
     const bool inFlow = reading.where == ProbeReading::Where::Flow;
     m_circlePane->setProbeMarks({{reading.z}, {}});
+    sayToFocusedPane(m_circlePane, ProbeText::spoken(reading));
     m_profilePane->setProbeMarks(
         {{}, inFlow ? std::vector{reading.zeta} : std::vector<std::complex<double>>{}});
     m_probe->setText(ProbeText::line(reading));
@@ -662,6 +695,7 @@ void FlowWindow::probeProfile(double x, double y)
     const ProbeReading reading = ProbeProfile(*m_flow, *m_branch, m_probeAt);
     const bool inFlow = reading.where == ProbeReading::Where::Flow;
     m_profilePane->setProbeMarks({{reading.zeta}, {}});
+    sayToFocusedPane(m_profilePane, ProbeText::spoken(reading));
     m_circlePane->setProbeMarks(
         {{}, inFlow ? std::vector{reading.z} : std::vector<std::complex<double>>{}});
     m_probe->setText(ProbeText::line(reading));
@@ -685,8 +719,21 @@ void FlowWindow::probeSurface(double chordFraction)
     m_probe->setAccessibleName(ProbeText::spokenSurface(probe));
 }
 
+// A screen reader follows the focus, not the probe's line: the focused pane
+// whose probe the arrow keys move carries the reading as its description
+// until the probe ends.
+void FlowWindow::sayToFocusedPane(FlowPane *pane, const QString &reading)
+{
+    if (pane->hasFocus())
+        pane->setAccessibleDescription(reading);
+}
+
 void FlowWindow::endProbe()
 {
+    if (m_flow) {
+        m_circlePane->setAccessibleDescription(FlowText::circlePane(*m_flow));
+        m_profilePane->setAccessibleDescription(FlowText::profilePane(*m_flow));
+    }
     m_probeFrom = ProbeFrom::None;
     m_circlePane->setProbeMarks({});
     m_profilePane->setProbeMarks({});
@@ -715,6 +762,9 @@ void FlowWindow::reprobe()
 void FlowWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (QWindow *window = windowHandle())
+        connect(window, &QWindow::visibilityChanged, this, &FlowWindow::runClock,
+                Qt::UniqueConnection);
     runClock();
 }
 

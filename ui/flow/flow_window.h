@@ -117,11 +117,12 @@ private:
     void pauseClicked();
     void runClock();
     void frame();
-    void showReadout();
+    void showClock();
     void probeCircle(double x, double y);
     void probeProfile(double x, double y);
     void probeSurface(double chordFraction);
     void endProbe();
+    void sayToFocusedPane(FlowPane *pane, const QString &reading);
     void reprobe();
 
     std::shared_ptr<const ShownDrawing> m_drawing;
@@ -135,8 +136,11 @@ private:
     Equipotentials m_net;
     std::unique_ptr<TimeLines> m_timeLines;
     // The time lines' clock: the time shown is m_timeBefore plus, while it
-    // runs, what m_clock has measured since it was started.
-    QElapsedTimer m_clock;
+    // runs, what m_clockTimer has measured since it was started; m_frameTime
+    // is the time of the frame shown (the particles, the picture and the
+    // exported file are all at it).
+    QElapsedTimer m_clockTimer;
+    double m_frameTime = 0.0;
     double m_timeBefore = 0.0;
     bool m_paused = false;
     QTimer *m_frames = nullptr; // "Timer_frames": runs only while frames are needed
@@ -165,6 +169,7 @@ private:
     QCheckBox *m_showGrid = nullptr;
     QCheckBox *m_showSpeed = nullptr;
     QLabel *m_readout = nullptr;
+    QLabel *m_clock = nullptr;
     QLabel *m_probe = nullptr;
     QLabel *m_notice = nullptr;
     FlowExports *m_exports = nullptr;
