@@ -114,7 +114,13 @@ FlowWindow::FlowWindow(QWidget *parent) : QWidget(parent)
     refuse(FlowText::noFlowYet());
 }
 
-FlowWindow::~FlowWindow() = default;
+// The window closes its platform window only after this part of it is
+// gone: its visibility must no longer reach runClock.
+FlowWindow::~FlowWindow()
+{
+    if (QWindow *window = windowHandle())
+        disconnect(window, nullptr, this, nullptr);
+}
 
 void FlowWindow::createControls()
 {
