@@ -13,16 +13,15 @@ namespace wingmap {
 
 namespace {
 
-// The time lines of the flow, timed on a thread of their own, or here when
-// no thread can be started.
-std::future<std::unique_ptr<TimeLines>> timeLinesOf(const Flow &flow, const StreamlineView &view)
+// A part of the redraw that only reads the flow, made on a thread of its
+// own, or here when no thread can be started.
+template <typename Make> auto onThread(Make make) -> std::future<decltype(make())>
 {
-    const auto time = [&flow, view] { return std::make_unique<TimeLines>(flow, view); };
     try {
-        return std::async(std::launch::async, time);
+        return std::async(std::launch::async, std::move(make));
     } catch (const std::system_error &) {
-        std::promise<std::unique_ptr<TimeLines>> here;
-        here.set_value(time());
+        std::promise<decltype(make())> here;
+        here.set_value(make());
         return here.get_future();
     }
 }
@@ -63,17 +62,15 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
                                                        : FlowRedrawFailure::ScaleTooLarge;
         return outcome;
     }
-    // The time lines' travel times are the largest part of a redraw with
-    // every view on: they are timed on a second thread (the flow is only
-    // read) while this one traces the net and the grid and shades the panes.
+    // The time lines' travel times and the profile pane's shading are the
+    // largest parts of a redraw with every view on: they are made on threads
+    // of their own (the flow is only read) while this one traces the net and
+    // the grid.
+    const Flow &solved = *flow;
     std::future<std::unique_ptr<TimeLines>> timeLines;
     if (views.timeLines)
-        timeLines = timeLinesOf(*flow, view);
-    outcome.branch = std::make_unique<PotentialBranch>(*flow, lines);
-    if (views.net)
-        outcome.net = TraceEquipotentials(*flow, view, lines, *outcome.branch);
-    if (views.grid)
-        outcome.grid = PolarGrid(flow->circle(), view);
+        timeLines = onThread([&solved, view] { return std::make_unique<TimeLines>(solved, view); });
+    std::future<Shading> profileShading;
     if (views.speed) {
         // The panes' logical pixels: the circle pane square, the profile
         // pane twice as wide as high.
@@ -83,13 +80,22 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
         };
         const int circleSide = logical(pixels.circle);
         const int profileWidth = logical(pixels.profile);
+        profileShading = onThread([&solved, &view, profileWidth] {
+            return SpeedShading(solved, FlowPlane::Profile, view.panes.profile, profileWidth,
+                                profileWidth / 2);
+        });
         outcome.circleShading =
             SpeedShading(*flow, FlowPlane::Circle, view.panes.circle, circleSide, circleSide);
-        outcome.profileShading = SpeedShading(*flow, FlowPlane::Profile, view.panes.profile,
-                                              profileWidth, profileWidth / 2);
     }
+    outcome.branch = std::make_unique<PotentialBranch>(*flow, lines);
+    if (views.net)
+        outcome.net = TraceEquipotentials(*flow, view, lines, *outcome.branch);
+    if (views.grid)
+        outcome.grid = PolarGrid(flow->circle(), view);
     if (timeLines.valid())
         outcome.timeLines = timeLines.get();
+    if (profileShading.valid())
+        outcome.profileShading = profileShading.get();
     DrawFlow(state, drawing.MaxC, *flow, lines,
              {views.net && outcome.net.ok() ? &outcome.net : nullptr,
               views.grid ? &outcome.grid : nullptr, views.speed ? &outcome.circleShading : nullptr,
