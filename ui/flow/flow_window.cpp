@@ -167,7 +167,9 @@ void FlowWindow::createControls()
     m_probe->setObjectName("Label_probe");
     m_probe->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_probe->setFocusPolicy(Qt::NoFocus);
-    m_probe->setMinimumHeight(fontMetrics().lineSpacing());
+    // Two lines: the reading wraps, and the window keeps its size as the
+    // pointer comes and goes.
+    m_probe->setMinimumHeight(2 * fontMetrics().lineSpacing());
     m_probe->setWordWrap(true);
     m_probe->setToolTip(tr("Point at a pane, or focus one and use the arrow keys, to read the "
                            "flow there and at its image"));
