@@ -26,6 +26,47 @@ template <typename Make> auto onThread(Make make) -> std::future<decltype(make()
     }
 }
 
+// What the views ask for besides the streamlines, from the solved flow and
+// its lines: the branch of the potential, the net, the grid, the time lines
+// and the shadings.
+void MakeViews(const Flow &solved, const Streamlines &lines, const StreamlineView &view,
+               FlowPanePixels pixels, const FlowViewChoice &views, FlowRedrawOutcome &outcome)
+{
+    // The time lines' travel times and the profile pane's shading are the
+    // largest parts of a redraw with every view on: they are made on threads
+    // of their own (the flow is only read) while this one traces the net and
+    // the grid.
+    std::future<std::unique_ptr<TimeLines>> timeLines;
+    if (views.timeLines)
+        timeLines = onThread([&solved, view] { return std::make_unique<TimeLines>(solved, view); });
+    std::future<Shading> profileShading;
+    if (views.speed) {
+        // The panes' logical pixels: the circle pane square, the profile
+        // pane twice as wide as high.
+        const double ratio = std::isfinite(pixels.ratio) && pixels.ratio > 0.0 ? pixels.ratio : 1.0;
+        const auto logical = [&](double devicePixels) {
+            return static_cast<int>(std::lround(devicePixels / ratio));
+        };
+        const int circleSide = logical(pixels.circle);
+        const int profileWidth = logical(pixels.profile);
+        profileShading = onThread([&solved, &view, profileWidth] {
+            return SpeedShading(solved, FlowPlane::Profile, view.panes.profile, profileWidth,
+                                profileWidth / 2);
+        });
+        outcome.circleShading =
+            SpeedShading(solved, FlowPlane::Circle, view.panes.circle, circleSide, circleSide);
+    }
+    outcome.branch = std::make_unique<PotentialBranch>(solved, lines);
+    if (views.net)
+        outcome.net = TraceEquipotentials(solved, view, lines, *outcome.branch);
+    if (views.grid)
+        outcome.grid = PolarGrid(solved.circle(), view);
+    if (timeLines.valid())
+        outcome.timeLines = timeLines.get();
+    if (profileShading.valid())
+        outcome.profileShading = profileShading.get();
+}
+
 } // namespace
 
 StreamlineView FlowViewAt(double MaxC, FlowPanePixels pixels)
@@ -62,40 +103,7 @@ FlowRedrawOutcome RedrawFlow(const ShownDrawing &drawing, double alphaDegrees,
                                                        : FlowRedrawFailure::ScaleTooLarge;
         return outcome;
     }
-    // The time lines' travel times and the profile pane's shading are the
-    // largest parts of a redraw with every view on: they are made on threads
-    // of their own (the flow is only read) while this one traces the net and
-    // the grid.
-    const Flow &solved = *flow;
-    std::future<std::unique_ptr<TimeLines>> timeLines;
-    if (views.timeLines)
-        timeLines = onThread([&solved, view] { return std::make_unique<TimeLines>(solved, view); });
-    std::future<Shading> profileShading;
-    if (views.speed) {
-        // The panes' logical pixels: the circle pane square, the profile
-        // pane twice as wide as high.
-        const double ratio = std::isfinite(pixels.ratio) && pixels.ratio > 0.0 ? pixels.ratio : 1.0;
-        const auto logical = [&](double devicePixels) {
-            return static_cast<int>(std::lround(devicePixels / ratio));
-        };
-        const int circleSide = logical(pixels.circle);
-        const int profileWidth = logical(pixels.profile);
-        profileShading = onThread([&solved, &view, profileWidth] {
-            return SpeedShading(solved, FlowPlane::Profile, view.panes.profile, profileWidth,
-                                profileWidth / 2);
-        });
-        outcome.circleShading =
-            SpeedShading(*flow, FlowPlane::Circle, view.panes.circle, circleSide, circleSide);
-    }
-    outcome.branch = std::make_unique<PotentialBranch>(*flow, lines);
-    if (views.net)
-        outcome.net = TraceEquipotentials(*flow, view, lines, *outcome.branch);
-    if (views.grid)
-        outcome.grid = PolarGrid(flow->circle(), view);
-    if (timeLines.valid())
-        outcome.timeLines = timeLines.get();
-    if (profileShading.valid())
-        outcome.profileShading = profileShading.get();
+    MakeViews(*flow, lines, view, pixels, views, outcome);
     DrawFlow(state, drawing.MaxC, *flow, lines,
              {views.net && outcome.net.ok() ? &outcome.net : nullptr,
               views.grid ? &outcome.grid : nullptr, views.speed ? &outcome.circleShading : nullptr,

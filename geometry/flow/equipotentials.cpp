@@ -115,6 +115,10 @@ private:
                m_panes.profile.distanceOutside(m_circle.map(z)) == 0.0;
     }
     void findShownLevels(const std::vector<std::complex<double>> &cut, double footAngle);
+    void findEndsOnBody(double footAngle, double fastest);
+    void findEndsOnCut(std::vector<std::complex<double>> points, double footAngle, double fastest);
+    void findEndsOnBox();
+    void sortEnds();
     static LineEnd *nearestEnd(Ends &ends, std::complex<double> z, const LineEnd *except);
     std::vector<std::complex<double>> traceFrom(int level, Ends &ends, LineEnd &start) const;
 
@@ -261,90 +265,99 @@ void NetTracer::findShownLevels(const std::vector<std::complex<double>> &cut, do
 
 void NetTracer::findEnds()
 {
-    const std::complex<double> i(0.0, 1.0);
-    {
-        const std::vector<std::complex<double>> cut = m_branch.cut();
-        findShownLevels(
-            cut, m_branch.angle(m_centre + (cut.front() - m_centre) * std::polar(1.0, kSideTurn)) -
-                     kSideTurn);
-    }
+    const std::vector<std::complex<double>> cut = m_branch.cut();
+    const double footAngle =
+        m_branch.angle(m_centre + (cut.front() - m_centre) * std::polar(1.0, kSideTurn)) -
+        kSideTurn;
+    findShownLevels(cut, footAngle);
     if (m_shownLow > m_shownHigh)
         return;
     // On the body the speed is |2 sin(theta - alpha_x) + Gamma / 2 pi|, and
     // nowhere in the flow is it more.
     const double fastest = 2.0 + std::abs(m_gamma) / kTwoPi;
-    const std::vector<std::complex<double>> cut = m_branch.cut();
-    const double footAngle =
-        m_branch.angle(m_centre + (cut.front() - m_centre) * std::polar(1.0, kSideTurn)) -
-        kSideTurn;
-    // The body, counter-clockwise from just left of the cut's foot round to
-    // just right of it; inward (into the flow) is outward from z0.
-    {
-        const Piece body{[&](double t) {
-                             return m_centre + std::polar(Circle::radius(), footAngle + kTwoPi * t);
-                         },
-                         fastest * kTwoPi, 0.0, false,
-                         [&](double t) { return footAngle + kTwoPi * t; }};
-        const std::complex<double> foot = body.at(0.0);
-        scan(body, 0.0, 1.0, foot, foot, footAngle, footAngle + kTwoPi, phiOn(foot, footAngle),
-             phiOn(foot, footAngle + kTwoPi), 0);
-    }
-    // The cut, out to beyond the box (where it runs on straight), on each
-    // side: left (counter-clockwise, the least angle) and right (a turn
-    // more, phi less by Gamma).
-    {
-        std::vector<std::complex<double>> points = cut;
-        const double boxReach = std::hypot(std::max(-m_box.xiLow, m_box.xiHigh),
-                                           std::max(-m_box.etaLow, m_box.etaHigh));
-        const std::complex<double> last = points.back() - m_centre;
-        if (std::abs(last) < boxReach)
-            points.push_back(m_centre + last * (2.0 * boxReach / std::abs(last)));
-        double left = footAngle;
-        double leftPhi = phiOn(points.front(), left);
-        for (std::size_t k = 1; k < points.size() && inBox(points[k - 1]); ++k) {
-            const std::complex<double> a = points[k - 1];
-            const std::complex<double> b = points[k];
-            const double leftB = angleNear(b, left);
-            const double leftPhiB = phiOn(b, leftB);
-            for (const double turn : {0.0, kTwoPi}) {
-                // A turn more takes Gamma off phi.
-                const double less = turn == 0.0 ? 0.0 : m_gamma;
-                const Piece side{[&](double t) { return a + t * (b - a); },
-                                 fastest * std::abs(b - a),
-                                 (turn == 0.0 ? i : -i) * (b - a),
-                                 false,
-                                 {}};
-                scan(side, 0.0, 1.0, a, b, left + turn, leftB + turn, leftPhi - less,
-                     leftPhiB - less, 0);
-            }
-            left = leftB;
-            leftPhi = leftPhiB;
-        }
-    }
-    // The box, counter-clockwise in stream coordinates; inward is to the
-    // left. Pieces that cross the cut (the angle on the branch jumps) are
-    // left to the cut's ends. At a distance r from z0 the speed is at most
-    // 1 + 1/r^2 + |Gamma| / 2 pi r.
-    {
-        const double r = std::min({-m_box.xiLow, m_box.xiHigh, -m_box.etaLow, m_box.etaHigh});
-        const double boxFastest = 1.0 + 1.0 / (r * r) + std::abs(m_gamma) / (kTwoPi * r);
-        const std::complex<double> corners[] = {{m_box.xiLow, m_box.etaLow},
-                                                {m_box.xiHigh, m_box.etaLow},
-                                                {m_box.xiHigh, m_box.etaHigh},
-                                                {m_box.xiLow, m_box.etaHigh}};
-        for (int k = 0; k < 4; ++k) {
-            const std::complex<double> a = fromStream(corners[k]);
-            const std::complex<double> b = fromStream(corners[(k + 1) % 4]);
-            const Piece edge{[&](double t) { return a + t * (b - a); },
-                             boxFastest * std::abs(b - a),
-                             i * (b - a),
-                             true,
+    findEndsOnBody(footAngle, fastest);
+    findEndsOnCut(cut, footAngle, fastest);
+    findEndsOnBox();
+    sortEnds();
+}
+
+// The body, counter-clockwise from just left of the cut's foot round to just
+// right of it; inward (into the flow) is outward from z0.
+void NetTracer::findEndsOnBody(double footAngle, double fastest)
+{
+    const Piece body{
+        [&](double t) { return m_centre + std::polar(Circle::radius(), footAngle + kTwoPi * t); },
+        fastest * kTwoPi, 0.0, false, [&](double t) { return footAngle + kTwoPi * t; }};
+    const std::complex<double> foot = body.at(0.0);
+    scan(body, 0.0, 1.0, foot, foot, footAngle, footAngle + kTwoPi, phiOn(foot, footAngle),
+         phiOn(foot, footAngle + kTwoPi), 0);
+}
+
+// The cut, out to beyond the box (where it runs on straight), on each side:
+// left (counter-clockwise, the least angle) and right (a turn more, phi less
+// by Gamma).
+void NetTracer::findEndsOnCut(std::vector<std::complex<double>> points, double footAngle,
+                              double fastest)
+{
+    const std::complex<double> i(0.0, 1.0);
+    const double boxReach =
+        std::hypot(std::max(-m_box.xiLow, m_box.xiHigh), std::max(-m_box.etaLow, m_box.etaHigh));
+    const std::complex<double> last = points.back() - m_centre;
+    if (std::abs(last) < boxReach)
+        points.push_back(m_centre + last * (2.0 * boxReach / std::abs(last)));
+    double left = footAngle;
+    double leftPhi = phiOn(points.front(), left);
+    for (std::size_t k = 1; k < points.size() && inBox(points[k - 1]); ++k) {
+        const std::complex<double> a = points[k - 1];
+        const std::complex<double> b = points[k];
+        const double leftB = angleNear(b, left);
+        const double leftPhiB = phiOn(b, leftB);
+        for (const double turn : {0.0, kTwoPi}) {
+            // A turn more takes Gamma off phi.
+            const double less = turn == 0.0 ? 0.0 : m_gamma;
+            const Piece side{[&](double t) { return a + t * (b - a); },
+                             fastest * std::abs(b - a),
+                             (turn == 0.0 ? i : -i) * (b - a),
+                             false,
                              {}};
-            const double angleA = m_branch.angle(a);
-            const double angleB = m_branch.angle(b);
-            scan(edge, 0.0, 1.0, a, b, angleA, angleB, phiOn(a, angleA), phiOn(b, angleB), 0);
+            scan(side, 0.0, 1.0, a, b, left + turn, leftB + turn, leftPhi - less, leftPhiB - less,
+                 0);
         }
+        left = leftB;
+        leftPhi = leftPhiB;
     }
+}
+
+// The box, counter-clockwise in stream coordinates; inward is to the left.
+// Pieces that cross the cut (the angle on the branch jumps) are left to the
+// cut's ends. At a distance r from z0 the speed is at most
+// 1 + 1/r^2 + |Gamma| / 2 pi r.
+void NetTracer::findEndsOnBox()
+{
+    const std::complex<double> i(0.0, 1.0);
+    const double r = std::min({-m_box.xiLow, m_box.xiHigh, -m_box.etaLow, m_box.etaHigh});
+    const double boxFastest = 1.0 + 1.0 / (r * r) + std::abs(m_gamma) / (kTwoPi * r);
+    const std::complex<double> corners[] = {{m_box.xiLow, m_box.etaLow},
+                                            {m_box.xiHigh, m_box.etaLow},
+                                            {m_box.xiHigh, m_box.etaHigh},
+                                            {m_box.xiLow, m_box.etaHigh}};
+    for (int k = 0; k < 4; ++k) {
+        const std::complex<double> a = fromStream(corners[k]);
+        const std::complex<double> b = fromStream(corners[(k + 1) % 4]);
+        const Piece edge{[&](double t) { return a + t * (b - a); },
+                         boxFastest * std::abs(b - a),
+                         i * (b - a),
+                         true,
+                         {}};
+        const double angleA = m_branch.angle(a);
+        const double angleB = m_branch.angle(b);
+        scan(edge, 0.0, 1.0, a, b, angleA, angleB, phiOn(a, angleA), phiOn(b, angleB), 0);
+    }
+}
+
+// The ends found, by level.
+void NetTracer::sortEnds()
+{
     if (m_found.empty())
         return;
     m_lowest = m_highest = m_found.front().level;

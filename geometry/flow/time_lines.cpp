@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace wingmap {
 
@@ -360,6 +361,76 @@ StreamlineView TracedView(const Circle &circle, const StreamlineView &view, doub
             view.profilePixel};
 }
 
+// The traced chords of a level from its first release crossing to beyond
+// the last drop line (and, in the profile plane, the trailing edge), over
+// both planes; `from` not below `to` when it is released in neither.
+struct ChordSpan
+{
+    std::size_t from = 0;
+    std::size_t to = 0;
+};
+
+ChordSpan TimedChords(const Streamline &line, double sigma, const PaneLines &circleLines,
+                      const PaneLines &profileLines, double trailingX)
+{
+    ChordSpan span{line.circle.size(), 0};
+    for (const FlowPlane plane : {FlowPlane::Circle, FlowPlane::Profile}) {
+        const bool circle = plane == FlowPlane::Circle;
+        const std::vector<std::complex<double>> &points = circle ? line.circle : line.profile;
+        const PaneLines &pane = circle ? circleLines : profileLines;
+        const auto x = [&](std::size_t i) { return sigma * points[i].real(); };
+        std::size_t release = 0;
+        double fraction = 0.0;
+        if (!FirstCrossing(points.size(), x, pane.release, 0, release, fraction))
+            continue;
+        std::size_t end = points.size() - 1;
+        const double beyond = circle ? pane.drop : std::max(pane.drop, trailingX);
+        std::size_t crossing = 0;
+        if (FirstCrossing(points.size(), x, beyond, release, crossing, fraction))
+            end = crossing + 1;
+        span.from = std::min(span.from, release);
+        span.to = std::max(span.to, end);
+    }
+    return span;
+}
+
+// A level's path in one pane: from its release crossing, times from there,
+// to its drop crossing or the end of the timed chords; and, where asked,
+// the time it reaches the trailing edge (NaN when it does not).
+struct PanePath
+{
+    std::vector<std::complex<double>> points;
+    std::vector<double> times;
+    std::vector<std::complex<double>> velocities;
+    double edgeTime = std::numeric_limits<double>::quiet_NaN();
+};
+
+std::optional<PanePath> PathIn(const std::vector<TimedVertex> &timed, FlowPlane plane,
+                               const PaneLines &pane, double sigma, double trailingX, bool timeEdge)
+{
+    Crossing release;
+    if (!CrossTimed(timed, plane, sigma, pane.release, 0, release) ||
+        !(std::abs(release.motion.point.imag()) <= pane.halfHeight))
+        return std::nullopt;
+    PanePath path{{release.motion.point}, {0.0}, {release.motion.velocity}};
+    const auto add = [&](const Motion &motion, double time) {
+        path.points.push_back(motion.point);
+        path.velocities.push_back(motion.velocity);
+        path.times.push_back(time - release.time);
+    };
+    Crossing drop;
+    const bool dropped = CrossTimed(timed, plane, sigma, pane.drop, release.chord, drop);
+    const std::size_t last = dropped ? drop.chord : timed.size() - 1;
+    for (std::size_t i = release.chord + 1; i <= last; ++i)
+        add(MotionIn(plane, timed[i]), TimeIn(plane, timed[i]));
+    if (dropped)
+        add(drop.motion, drop.time);
+    Crossing edge;
+    if (timeEdge && CrossTimed(timed, plane, sigma, trailingX, release.chord, edge))
+        path.edgeTime = edge.time - release.time;
+    return path;
+}
+
 } // namespace
 
 TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
@@ -392,69 +463,30 @@ TimeLines::TimeLines(const Flow &flow, const StreamlineView &view)
 
     double upperLead = std::numeric_limits<double>::quiet_NaN();
     double lowerLead = std::numeric_limits<double>::quiet_NaN();
-    const PaneLines *lines[] = {&circleLines, &profileLines};
-    const FlowPlane planes[] = {FlowPlane::Circle, FlowPlane::Profile};
     for (const Streamline &line : traced.lines) {
         if (line.part != Streamline::Part::Level || line.psi == m_dividing)
             continue;
-        // The traced chords from the first release crossing to beyond the
-        // last drop line (and, in the profile plane, the trailing edge).
-        std::size_t from = line.circle.size();
-        std::size_t to = 0;
-        for (int p = 0; p < 2; ++p) {
-            const std::vector<std::complex<double>> &points =
-                planes[p] == FlowPlane::Circle ? line.circle : line.profile;
-            const auto x = [&](std::size_t i) { return sigma * points[i].real(); };
-            std::size_t release = 0;
-            double fraction = 0.0;
-            if (!FirstCrossing(points.size(), x, lines[p]->release, 0, release, fraction))
-                continue;
-            std::size_t end = points.size() - 1;
-            const double beyond = planes[p] == FlowPlane::Profile
-                                      ? std::max(lines[p]->drop, trailingX)
-                                      : lines[p]->drop;
-            std::size_t crossing = 0;
-            if (FirstCrossing(points.size(), x, beyond, release, crossing, fraction))
-                end = crossing + 1;
-            from = std::min(from, release);
-            to = std::max(to, end);
-        }
-        if (from >= to)
+        const ChordSpan span = TimedChords(line, sigma, circleLines, profileLines, trailingX);
+        if (span.from >= span.to)
             continue;
         const LevelTimer timer(flow, line.psi, traced.deltaPsi,
                                kInterpolationPixels * view.circlePixel,
                                kInterpolationPixels * view.profilePixel);
-        const std::vector<TimedVertex> timed = timer.time(line.circle, from, to);
-
-        for (int p = 0; p < 2; ++p) {
-            const FlowPlane plane = planes[p];
-            const PaneLines &pane = *lines[p];
-            Crossing release;
-            if (!CrossTimed(timed, plane, sigma, pane.release, 0, release) ||
-                !(std::abs(release.motion.point.imag()) <= pane.halfHeight))
+        const std::vector<TimedVertex> timed = timer.time(line.circle, span.from, span.to);
+        for (const FlowPlane plane : {FlowPlane::Circle, FlowPlane::Profile}) {
+            const bool circlePlane = plane == FlowPlane::Circle;
+            const bool timeEdge = !circlePlane && std::abs(line.level) == 1;
+            std::optional<PanePath> path = PathIn(
+                timed, plane, circlePlane ? circleLines : profileLines, sigma, trailingX, timeEdge);
+            if (!path)
                 continue;
-            Path path{
-                line.level, line.psi, {release.motion.point}, {0.0}, {release.motion.velocity}};
-            const auto add = [&](const Motion &motion, double time) {
-                path.points.push_back(motion.point);
-                path.velocities.push_back(motion.velocity);
-                path.times.push_back(time - release.time);
-            };
-            Crossing drop;
-            const bool dropped = CrossTimed(timed, plane, sigma, pane.drop, release.chord, drop);
-            const std::size_t last = dropped ? drop.chord : timed.size() - 1;
-            for (std::size_t i = release.chord + 1; i <= last; ++i)
-                add(MotionIn(plane, timed[i]), TimeIn(plane, timed[i]));
-            if (dropped)
-                add(drop.motion, drop.time);
-            Crossing edge;
-            if (plane == FlowPlane::Profile && std::abs(line.level) == 1 &&
-                CrossTimed(timed, plane, sigma, trailingX, release.chord, edge))
-                (line.level > 0 ? upperLead : lowerLead) = edge.time - release.time;
-            std::vector<Path> &paths = plane == FlowPlane::Circle ? m_circle : m_profile;
-            double &longest = plane == FlowPlane::Circle ? m_circleLongest : m_profileLongest;
-            longest = std::max(longest, path.times.back());
-            paths.push_back(std::move(path));
+            if (timeEdge && !std::isnan(path->edgeTime))
+                (line.level > 0 ? upperLead : lowerLead) = path->edgeTime;
+            double &longest = circlePlane ? m_circleLongest : m_profileLongest;
+            longest = std::max(longest, path->times.back());
+            (circlePlane ? m_circle : m_profile)
+                .push_back({line.level, line.psi, std::move(path->points), std::move(path->times),
+                            std::move(path->velocities)});
         }
     }
     m_lead = upperLead - lowerLead;

@@ -3,6 +3,7 @@
 #include "geometry/flow/lift_curve.h"
 #include "geometry/flow/streamlines.h"
 #include "geometry/selig.h"
+#include "tests/geometry/csv_text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,24 +21,8 @@ namespace {
 
 using Point = std::complex<double>;
 
-std::vector<std::string> split(const std::string &text, char at)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream stream(text);
-    while (std::getline(stream, part, at))
-        parts.push_back(part);
-    return parts;
-}
-
-// Read as the C library reads a file, whatever the locale: from_chars.
-double number(const std::string &text)
-{
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
-    return value;
-}
+using csvtext::number;
+using csvtext::split;
 
 // The flat plate (F = G = 0, b = 1: the segment -2..2) at 4 degrees with the
 // Kutta condition. On the circle z = e^(i theta), |dw/dz| = 2|sin(theta - a) +

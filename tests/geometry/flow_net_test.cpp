@@ -5,6 +5,7 @@
 #include "geometry/flow/polar_grid.h"
 #include "geometry/flow/potential_branch.h"
 #include "geometry/flow/streamlines.h"
+#include "tests/geometry/csv_text.h"
 
 #include <gtest/gtest.h>
 
@@ -106,23 +107,8 @@ bool touches(Point p, Point q, double width, double height)
            std::min(p.imag(), q.imag()) <= height && std::max(p.imag(), q.imag()) >= -height;
 }
 
-std::vector<std::string> split(const std::string &text, char at)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream stream(text);
-    while (std::getline(stream, part, at))
-        parts.push_back(part);
-    return parts;
-}
-
-double number(const std::string &text)
-{
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
-    return value;
-}
+using csvtext::number;
+using csvtext::split;
 
 struct NetCase
 {

@@ -1,6 +1,7 @@
 #include "geometry/flow/flow.h"
 #include "geometry/flow/flow_files.h"
 #include "geometry/flow/time_lines.h"
+#include "tests/geometry/csv_text.h"
 
 #include <gtest/gtest.h>
 
@@ -396,24 +397,8 @@ TEST(TimeLines, ParticlesAreDroppedOneUnitBeyondTheDownstreamEdge)
     }
 }
 
-std::vector<std::string> split(const std::string &text, char at)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream stream(text);
-    while (std::getline(stream, part, at))
-        parts.push_back(part);
-    return parts;
-}
-
-// Read as the C library reads a file, whatever the locale: from_chars.
-double number(const std::string &text)
-{
-    double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    EXPECT_EQ(result.ptr, text.data() + text.size()) << text;
-    return value;
-}
+using csvtext::number;
+using csvtext::split;
 
 // Written under a German numeric locale: "." decimals, the comment and the
 // header, then one row a particle shown, the circle plane first, each
